@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace stumpcraft {
+
+// Numbers as the player sees them. Rates are ratios of whole numbers (runs per six balls, runs
+// per hundred balls, wins per hundred games), so they are worked out in integers: no binary
+// fraction can tip a half the wrong way.
+
+// num / den rounded to a whole number, halves to even. den must not be 0.
+long long RoundDiv(long long num, long long den);
+
+// num / den rounded to two decimals, halves to even, in its shortest form: "6", "4.5",
+// "233.33", "-0.5". den must not be 0.
+std::string FormatRatio(long long num, long long den);
+
+// The caption of a counter that has nothing in it yet.
+inline constexpr const char* kEmptyCounter = "00";
+
+} // namespace stumpcraft

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "platform/CheckedArray.h"
+
+#include <string>
+
+namespace stumpcraft {
+
+class AgentCharacter;
+
+// Ball results as the delivery engine produces them: 1 to 6 runs, a dot ball, or out.
+enum BallResult : int { DotBall = 7, Out = 8 };
+
+// One player's slot in a side: his name and ratings from the team sheet and his figures in
+// this match, batting and bowling alike.
+struct MatchPlayer {
+    std::string Name;
+    int BatRate = 0; // 1 (worst) to 5 (best)
+    int BallRate = 0;
+    int Runs = 0;
+    int BallsFaced = 0;
+    int Dots = 0;
+    int Ones = 0;
+    int Twos = 0;
+    int Threes = 0;
+    int Fours = 0;
+    int Fives = 0;
+    int Sixes = 0;
+    bool OnStrike = false;
+    int BallsBowled = 0;
+    int Maidens = 0;
+    int RunsGiven = 0;
+    int WicketsTaken = 0;
+
+    friend bool operator==(const MatchPlayer&, const MatchPlayer&) = default;
+};
+
+// One side of the match. Slots 0..10 are Today's Eleven in batting order, 11..15 reserves.
+struct MatchTeam {
+    std::string Country;
+    std::string PlayerName; // the human who plays it, or "Computer"
+    bool WonToss = false;
+    int Runs = 0;
+    int Balls = 0;
+    int Wickets = 0;
+    CheckedArray<MatchPlayer, 16> Plr;
+    CheckedArray<int, 12> PartnershipRuns; // [k]: runs of the stand ended by wicket k
+    CheckedArray<int, 12> FallOfWicket; // [k]: total when wicket k fell; [0] stays 0
+    int Captain = 0;
+    int Keeper = 0;
+    int Bowler1 = 0;
+    int Bowler2 = 0;
+
+    friend bool operator==(const MatchTeam&, const MatchTeam&) = default;
+};
+
+// One player of a team file as it is read or about to be written. PlrName holds exactly the
+// 30 characters of the file, padding included.
+struct TeamListEntry {
+    std::string PlrName;
+    int PlrType = 0; // 0 Batsman, 1 Bowler, 2 AllRounder, 3 WicketKeeper
+    int BatRateIndex = 0; // 0 is rating 5 ... 4 is rating 1
+    int BallRateIndex = 0;
+
+    friend bool operator==(const TeamListEntry&, const TeamListEntry&) = default;
+};
+
+// The in-memory copy of one row of the records store.
+struct PlayerRecord {
+    std::string Name; // left empty: the owner is Teams[k].PlayerName
+    int Played = 0;
+    int Won = 0;
+    int Ties = 0;
+    int HighestRuns = 0;
+    std::string HighestRunsBy;
+    int HighestRunsPlr = 0;
+    std::string HighestRunsPlrName;
+    std::string HighestRunsPlrTeam;
+    int MostWicketsPlr = 0;
+    std::string MostWicketsPlrName;
+    std::string MostWicketsPlrTeam;
+    int FastestHalfCentury = 0; // balls; 10000 once loaded means none set yet
+    std::string FastestHalfCenturyBy;
+    std::string FastestHalfCenturyTeam;
+    int FastestCentury = 0;
+    std::string FastestCenturyBy;
+    std::string FastestCenturyTeam;
+
+    // The record of a player who has set nothing yet.
+    static PlayerRecord Empty()
+    {
+        PlayerRecord r;
+        r.FastestHalfCentury = kNoFastest;
+        r.FastestCentury = kNoFastest;
+        return r;
+    }
+    static constexpr int kNoFastest = 10000;
+
+    friend bool operator==(const PlayerRecord&, const PlayerRecord&) = default;
+};
+
+// The one state of the game in progress. Every screen and procedure reads and writes it
+// directly through the names below; `State = MatchState {}` starts it afresh.
+struct MatchState {
+    bool OnePlayer = false;
+    bool ComputerCallsToss = false;
+    bool OneInningsGame = false;
+    int Overs = 0;
+    std::string TeamFileName;
+    bool TeamEdited = false;
+    int FirstBatSide = 0;
+    int CurrBatSide = 0;
+    bool FirstInnings = false;
+    bool MatchOver = false;
+    int BallOfOver = 0;
+    int RunsRequired = 0;
+    int BallsRemaining = 0;
+    int Batsman1 = 0;
+    int Batsman2 = 0;
+    int CurrBowler = 0;
+    int OtherBowler = 0;
+    CheckedArray<MatchTeam, 4> Teams;
+    CheckedArray<TeamListEntry, 16> TeamList;
+    bool AgentOn = false;
+    bool AgentSpeaking = false;
+    AgentCharacter* AgentChar = nullptr;
+    CheckedArray<PlayerRecord, 3> PlayerRecords;
+    bool RecordBroken = false;
+    // A delivery is being played; a further press of a play button waits its turn.
+    bool DeliveryInProgress = false;
+};
+
+inline MatchState State;
+
+// The game's procedures use the state's fields by their own names.
+inline bool& OnePlayer = State.OnePlayer;
+inline bool& ComputerCallsToss = State.ComputerCallsToss;
+inline bool& OneInningsGame = State.OneInningsGame;
+inline int& Overs = State.Overs;
+inline std::string& TeamFileName = State.TeamFileName;
+inline bool& TeamEdited = State.TeamEdited;
+inline int& FirstBatSide = State.FirstBatSide;
+inline int& CurrBatSide = State.CurrBatSide;
+inline bool& FirstInnings = State.FirstInnings;
+inline bool& MatchOver = State.MatchOver;
+inline int& BallOfOver = State.BallOfOver;
+inline int& RunsRequired = State.RunsRequired;
+inline int& BallsRemaining = State.BallsRemaining;
+inline int& Batsman1 = State.Batsman1;
+inline int& Batsman2 = State.Batsman2;
+inline int& CurrBowler = State.CurrBowler;
+inline int& OtherBowler = State.OtherBowler;
+inline CheckedArray<MatchTeam, 4>& Teams = State.Teams;
+inline CheckedArray<TeamListEntry, 16>& TeamList = State.TeamList;
+inline bool& AgentOn = State.AgentOn;
+inline bool& AgentSpeaking = State.AgentSpeaking;
+inline AgentCharacter*& AgentChar = State.AgentChar;
+inline CheckedArray<PlayerRecord, 3>& PlayerRecords = State.PlayerRecords;
+inline bool& RecordBroken = State.RecordBroken;
+
+inline const char* const kComputer = "Computer";
+
+} // namespace stumpcraft

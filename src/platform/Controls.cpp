@@ -1,0 +1,228 @@
+#include "platform/Controls.h"
+
+#include "platform/Form.h"
+
+#include <algorithm>
+
+namespace stumpcraft {
+
+Control::Control(Form* form, std::string name, int index)
+    : form_(form)
+    , name_(std::move(name))
+    , index_(index)
+{
+    form_->Register(this);
+}
+
+void Control::Move(int left, int top, int width, int height)
+{
+    Left = left;
+    Top = top;
+    Width = width;
+    Height = height;
+}
+
+void Control::Move(int left, int top)
+{
+    Left = left;
+    Top = top;
+}
+
+void Control::SetContainer(Control& container, int tabPage)
+{
+    container_ = &container;
+    tabPage_ = tabPage;
+    SyncPeer();
+}
+
+bool Control::EffectivelyVisible() const
+{
+    for (const Control* c = this; c; c = c->container_) {
+        if (!c->Visible)
+            return false;
+        if (c->container_ && c->container_->kind() == Kind::TabStrip) {
+            const auto& strip = static_cast<const TabStrip&>(*c->container_);
+            if (strip.Tab != c->tabPage_)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool Control::EffectivelyEnabled() const
+{
+    for (const Control* c = this; c; c = c->container_)
+        if (!c->Enabled)
+            return false;
+    return true;
+}
+
+void Control::SetFocus()
+{
+    form_->SetActive(this);
+    if (peer_)
+        peer_->Focus();
+}
+
+void Control::Raise(const std::function<void()>& handler)
+{
+    if (!handler)
+        return;
+    EventScope scope;
+    handler();
+}
+
+void Control::UserClick()
+{
+    if (!EffectivelyVisible() || !EffectivelyEnabled())
+        return;
+    Raise(Click);
+}
+
+void Control::UserMouseMove(MouseButton button, int x, int y)
+{
+    if (MouseMove && EffectivelyEnabled())
+        Raise([&] { MouseMove(button, x, y); });
+}
+
+void Control::UserMouseUp(MouseButton button, int x, int y)
+{
+    if (MouseUp && EffectivelyEnabled())
+        Raise([&] { MouseUp(button, x, y); });
+}
+
+void Control::UserFocus()
+{
+    form_->SetActive(this);
+    Raise(GotFocus);
+}
+
+void Control::Changed(const void*) { SyncPeer(); }
+
+void HScrollBar::Changed(const void* which)
+{
+    if (which == &Value || which == &Min || which == &Max) {
+        const int clamped
+            = std::clamp<int>(Value, std::min<int>(Min, Max), std::max<int>(Min, Max));
+        if (clamped != Value) {
+            Value = clamped; // raises Change itself
+            return;
+        }
+    }
+    SyncPeer();
+    if (which == &Value)
+        Raise(Change);
+}
+
+void CheckBox::Changed(const void* which)
+{
+    SyncPeer();
+    if (which == &Value)
+        Raise(Click);
+}
+
+void TextBox::Changed(const void* which)
+{
+    SyncPeer();
+    if (which == &Text)
+        Raise(Change);
+}
+
+void ListControl::AddItem(const std::string& item)
+{
+    items_.push_back(item);
+    SyncPeer();
+}
+
+void ListControl::RemoveItem(int index)
+{
+    if (index < 0 || index >= ListCount())
+        throw std::out_of_range("Invalid list index " + std::to_string(index));
+    items_.erase(items_.begin() + index);
+    // The selection follows its entry, quietly; removing the selected entry selects nothing.
+    quiet_ = true;
+    if (ListIndex == index)
+        ListIndex = -1;
+    else if (ListIndex > index)
+        ListIndex = ListIndex - 1;
+    quiet_ = false;
+    SyncPeer();
+}
+
+void ListControl::Clear()
+{
+    items_.clear();
+    ListIndex = -1;
+    SyncPeer();
+}
+
+const std::string& ListControl::List(int index) const
+{
+    if (index < 0 || index >= ListCount())
+        throw std::out_of_range("Invalid list index " + std::to_string(index));
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void ListControl::Changed(const void* which)
+{
+    if (which == &ListIndex && (ListIndex < -1 || ListIndex >= ListCount())) {
+        ListIndex = -1;
+        return;
+    }
+    if (which == &ListIndex && ListIndex >= 0 && !quiet_) {
+        OnPicked();
+        SyncPeer();
+        Raise(Click);
+        return;
+    }
+    SyncPeer();
+}
+
+void ComboBox::OnPicked()
+{
+    // A pick sets the text without the Change that typing raises.
+    picking_ = true;
+    Text = List(ListIndex);
+    picking_ = false;
+}
+
+void ComboBox::Changed(const void* which)
+{
+    if (which == &Text) {
+        SyncPeer();
+        // Typed text that is not the picked entry leaves the selection.
+        if (picking_)
+            return;
+        if (ListIndex >= 0 && List(ListIndex) != Text())
+            ListIndex = -1;
+        Raise(Change);
+        return;
+    }
+    ListControl::Changed(which);
+}
+
+void OptionButton::Changed(const void* which)
+{
+    SyncPeer();
+    if (which != &Value || !Value)
+        return;
+    for (Control* other : Parent().Controls()) {
+        if (other != this && other->kind() == Kind::OptionButton
+            && other->Container() == Container())
+            static_cast<OptionButton*>(other)->Value = false;
+    }
+    Raise(Click);
+}
+
+void TabStrip::Changed(const void* which)
+{
+    if (which == &Tab && (Tab < 0 || Tab >= std::max(1, Tabs()))) {
+        Tab = 0;
+        return;
+    }
+    SyncPeer();
+    if (which == &Tab)
+        Raise(Click);
+}
+
+} // namespace stumpcraft

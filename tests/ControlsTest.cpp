@@ -1,0 +1,171 @@
+// The toolkit behaviour the game relies on: setters that raise events as the user would,
+// checked control arrays, and the form lifecycle behind the global accessors.
+#include "fakes/FakeServices.h"
+#include "platform/Form.h"
+
+#include <gtest/gtest.h>
+
+namespace stumpcraft {
+namespace {
+
+    class SampleForm : public Form {
+    public:
+        SampleForm()
+            : Form("SampleForm")
+        {
+            for (auto& opt : opt1p2p)
+                opt.SetContainer(frame);
+            HScroll1[0].Min = 1;
+            HScroll1[0].Max = 5;
+            HScroll1[0].Value = 1;
+            HScroll1[0].Change
+                = [this] { log += "change" + std::to_string(HScroll1[0].Value) + ";"; };
+            for (int i = 0; i < 2; ++i)
+                opt1p2p[i].Click = [this, i] { log += "opt" + std::to_string(i) + ";"; };
+            lst.Click = [this] { log += "pick" + std::to_string(lst.ListIndex) + ";"; };
+            cmb.Click = [this] { log += "cmb:" + cmb.Text() + ";"; };
+            cmb.Change = [this] { log += "typed;"; };
+            cmd.Click = [this] { log += "click;"; };
+        }
+
+        void Form_Load() override { ++loads; }
+        void Form_QueryUnload(bool& cancel, UnloadMode mode) override
+        {
+            lastMode = mode;
+            cancel = refuseClose;
+        }
+        void Form_Unload() override { ++unloads; }
+
+        Frame frame { this, "frame" };
+        ControlArray<HScrollBar, 2> HScroll1 { this, "HScroll1" };
+        ControlArray<OptionButton, 2> opt1p2p { this, "opt1p2p" };
+        ControlArray<Label, 3, 10> lbls { this, "lbls" };
+        ListBox lst { this, "lst" };
+        ComboBox cmb { this, "cmb" };
+        CommandButton cmd { this, "cmd" };
+
+        std::string log;
+        int loads = 0, unloads = 0;
+        bool refuseClose = false;
+        UnloadMode lastMode = UnloadMode::FormCode;
+    };
+
+    SampleForm& frmSample() { return forms::Instance<SampleForm>(); }
+
+    struct ControlsTest : ::testing::Test {
+        fakes::FakePlatform platform;
+    };
+
+    TEST_F(ControlsTest, SettersRaiseTheUsersEventOnlyOnChange)
+    {
+        auto& f = frmSample();
+        f.HScroll1[0].Value = 3;
+        f.HScroll1[0].Value = 3;
+        f.HScroll1[0].Value = 9; // beyond the range: the top end
+        EXPECT_EQ(f.log, "change3;change5;");
+        EXPECT_EQ(f.HScroll1[0].Value, 5);
+
+        f.log.clear();
+        f.opt1p2p[0].Value = true;
+        f.opt1p2p[1].Value = true;
+        EXPECT_EQ(f.log, "opt0;opt1;");
+        EXPECT_FALSE(f.opt1p2p[0].Value) << "option buttons of one container exclude each other";
+    }
+
+    TEST_F(ControlsTest, ListsRaiseClickOnPickAndFollowRemovals)
+    {
+        auto& f = frmSample();
+        for (const char* s : { "a", "b", "c" })
+            f.lst.AddItem(s);
+        f.lst.ListIndex = 2;
+        f.lst.RemoveItem(0);
+        EXPECT_EQ(f.lst.ListIndex, 1) << "the selection stays on its entry";
+        f.lst.RemoveItem(1);
+        EXPECT_EQ(f.lst.ListIndex, -1);
+        EXPECT_EQ(f.log, "pick2;");
+        EXPECT_THROW(f.lst.RemoveItem(5), std::out_of_range);
+
+        f.log.clear();
+        f.cmb.AddItem("50");
+        f.cmb.Text = "5";
+        f.cmb.ListIndex = 0;
+        EXPECT_EQ(f.log, "typed;cmb:50;") << "a pick sets the text without a Change";
+        f.cmb.ListIndex = 7;
+        EXPECT_EQ(f.cmb.ListIndex, -1);
+    }
+
+    TEST_F(ControlsTest, ControlArraysCheckTheirIndexes)
+    {
+        auto& f = frmSample();
+        EXPECT_NO_THROW(f.lbls[10].Caption = "x");
+        EXPECT_NO_THROW(f.lbls[12].Caption = "y");
+        EXPECT_THROW(f.lbls[9], ControlArrayIndexError);
+        EXPECT_THROW(f.lbls[13], ControlArrayIndexError);
+        EXPECT_EQ(f.FindControl("lbls", 12), &f.lbls[12]);
+        EXPECT_EQ(f.lbls[12].Caption, std::string("y"));
+    }
+
+    TEST_F(ControlsTest, UserClicksReachOnlyReachableControls)
+    {
+        auto& f = frmSample();
+        f.cmd.UserClick();
+        f.cmd.Enabled = false;
+        f.cmd.UserClick();
+        f.cmd.Enabled = true;
+        f.cmd.SetContainer(f.frame);
+        f.frame.Visible = false;
+        f.cmd.UserClick();
+        EXPECT_EQ(f.log, "click;");
+    }
+
+    TEST_F(ControlsTest, AccessorLoadsOnceAndAfreshAfterUnload)
+    {
+        SampleForm* first = &frmSample();
+        frmSample().Caption = "kept";
+        EXPECT_EQ(first->loads, 1);
+        EXPECT_EQ(&frmSample(), first);
+
+        first->Unload();
+        EXPECT_EQ(first->lastMode, UnloadMode::FormCode);
+        SampleForm& second = frmSample();
+        EXPECT_EQ(second.loads, 1);
+        EXPECT_EQ(second.Caption, "") << "a fresh instance after Unload";
+    }
+
+    TEST_F(ControlsTest, UserCloseCanBeCancelledButCodeUnloadCannot)
+    {
+        auto& f = frmSample();
+        f.Show();
+        f.refuseClose = true;
+        f.RequestClose(UnloadMode::FormControlMenu);
+        EXPECT_TRUE(f.IsLoaded());
+        EXPECT_EQ(f.lastMode, UnloadMode::FormControlMenu);
+        f.Unload();
+        EXPECT_FALSE(f.IsLoaded());
+        EXPECT_EQ(f.unloads, 1);
+    }
+
+    TEST_F(ControlsTest, FormUnloadedInsideItsOwnEventStaysAliveUntilTheEventEnds)
+    {
+        auto& f = frmSample();
+        bool reachedEnd = false;
+        f.cmd.Click = [&f, &reachedEnd] {
+            f.Unload();
+            f.log += "still here"; // the instance must not be gone under our feet
+            reachedEnd = true;
+        };
+        f.cmd.UserClick();
+        EXPECT_TRUE(reachedEnd);
+        EXPECT_NE(&frmSample(), &f);
+    }
+
+    TEST_F(ControlsTest, ModalShowHandsTheWindowToTheScript)
+    {
+        platform.toolkit.onModal = [](Form& form) { form.Unload(); };
+        frmSample().Show(true);
+        ASSERT_EQ(platform.toolkit.shownForms.size(), 1u);
+        EXPECT_EQ(platform.toolkit.shownForms[0], "SampleForm");
+    }
+
+} // namespace
+} // namespace stumpcraft

@@ -1,0 +1,149 @@
+#include "fakes/FakeServices.h"
+
+#include "modules/modVars.h"
+#include "platform/AppPath.h"
+#include "platform/Errors.h"
+
+#include <atomic>
+#include <unistd.h>
+
+namespace stumpcraft::fakes {
+
+MsgResult FakeToolkit::MessageBox(
+    const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title)
+{
+    messages.push_back({ text, buttons, icon, title });
+    if (!answers.empty()) {
+        MsgResult r = answers.front();
+        answers.pop_front();
+        return r;
+    }
+    switch (buttons) {
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel:
+        return MsgResult::Yes;
+    case MsgButtons::RetryCancel:
+        return MsgResult::Cancel;
+    default:
+        return MsgResult::OK;
+    }
+}
+
+void FakeToolkit::DoEvents()
+{
+    ++pumps;
+    // Only what was waiting when the pump began; work posted meanwhile waits for the next.
+    auto batch = std::move(posted);
+    posted.clear();
+    for (auto& work : batch)
+        work();
+}
+
+void FakeToolkit::ShowForm(Form& form, bool modal)
+{
+    shownForms.push_back(form.TypeName());
+    if (modal && onModal) {
+        EventScope scope;
+        onModal(form);
+    }
+}
+
+int FakeAgent::Load(const std::string&, const std::string&)
+{
+    if (loadError != 0)
+        throw RuntimeError(loadError, "The character could not be loaded");
+    loaded = loadStatus == 0;
+    return loadStatus;
+}
+
+AgentCharacter* FakeAgent::Character(const std::string& character)
+{
+    return loaded && character == "Merlin" ? this : nullptr;
+}
+
+void FakeAgent::Show()
+{
+    requests.push_back({ "Show", "" });
+    toolkit_.Post([this] {
+        if (Shown)
+            Shown("Merlin", 0);
+    });
+}
+
+void FakeAgent::Hide()
+{
+    requests.push_back({ "Hide", "" });
+    toolkit_.Post([this] {
+        if (Hidden)
+            Hidden("Merlin", 0);
+    });
+}
+
+void FakeAgent::MoveTo(int x, int y)
+{
+    requests.push_back({ "MoveTo", std::to_string(x) + "," + std::to_string(y) });
+}
+
+void FakeAgent::Speak(const std::string& text)
+{
+    requests.push_back({ "Speak", text });
+    // Report each bookmark tag, in order, unless a stop-all comes first.
+    const std::string tag = "\\Mrk=";
+    for (auto at = text.find(tag); at != std::string::npos; at = text.find(tag, at + 1)) {
+        const auto end = text.find('\\', at + tag.size());
+        if (end == std::string::npos)
+            break;
+        const long mark = std::stol(text.substr(at + tag.size(), end - at - tag.size()));
+        const int generation = generation_;
+        toolkit_.Post([this, mark, generation] {
+            if (generation == generation_ && Bookmark)
+                Bookmark(mark);
+        });
+    }
+}
+
+void FakeAgent::Play(const std::string& animation) { requests.push_back({ "Play", animation }); }
+
+void FakeAgent::StopAll()
+{
+    requests.push_back({ "StopAll", "" });
+    ++generation_;
+}
+
+std::vector<std::string> FakeAgent::Of(const std::string& op) const
+{
+    std::vector<std::string> out;
+    for (const auto& r : requests)
+        if (r.op == op)
+            out.push_back(r.arg);
+    return out;
+}
+
+void FakeShell::OpenDocument(const Form*, const std::string& path, const std::string&)
+{
+    opened.push_back(path);
+}
+
+FakePlatform::FakePlatform()
+{
+    static std::atomic<int> counter { 0 };
+    folder_ = std::filesystem::temp_directory_path()
+        / ("stumpcraft-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    SetAppPath(folder_.string());
+    forms::ResetAll();
+    State = MatchState {};
+    Platform() = Services { &toolkit, &agent, &shell };
+}
+
+FakePlatform::~FakePlatform()
+{
+    forms::ResetAll();
+    State = MatchState {};
+    Platform() = Services {};
+    std::error_code ec;
+    std::filesystem::remove_all(folder_, ec);
+}
+
+} // namespace stumpcraft::fakes

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "platform/Form.h"
+#include "platform/Services.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace stumpcraft::fakes {
+
+// A message box as the game showed it.
+struct ShownMessage {
+    std::string text;
+    MsgButtons buttons;
+    MsgIcon icon;
+    std::string title;
+};
+
+// The toolkit without a screen: it records message boxes and answers them as told, runs
+// posted work when the game pumps events, and hands modal windows to the test's script.
+class FakeToolkit : public Toolkit {
+public:
+    MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+        const std::string& title) override;
+    void DoEvents() override;
+    ScreenSize Screen() override { return screen; }
+    void EndProgram() override { ++endRequests; }
+    void ShowForm(Form& form, bool modal) override;
+
+    // Work that "arrives" with the next pump, in order.
+    void Post(std::function<void()> work) { posted.push_back(std::move(work)); }
+
+    std::vector<ShownMessage> messages;
+    std::deque<MsgResult> answers; // consumed first; then OK, or Yes for Yes/No boxes
+    std::deque<std::function<void()>> posted;
+    // Runs while a modal show is "open"; it typically clicks in the window and unloads it.
+    std::function<void(Form&)> onModal;
+    std::vector<std::string> shownForms; // type names, in order of showing
+    int pumps = 0;
+    int endRequests = 0;
+    ScreenSize screen { 1280, 800 };
+};
+
+// One request the game made of the commentator.
+struct AgentRequest {
+    std::string op; // "Show", "Hide", "MoveTo", "Speak", "Play", "StopAll"
+    std::string arg;
+};
+
+class FakeAgent : public AgentService, public AgentCharacter {
+public:
+    explicit FakeAgent(FakeToolkit& toolkit)
+        : toolkit_(toolkit)
+    {
+    }
+
+    int Load(const std::string& character, const std::string& file) override;
+    AgentCharacter* Character(const std::string& character) override;
+
+    void Show() override;
+    void Hide() override;
+    void MoveTo(int x, int y) override;
+    void Speak(const std::string& text) override;
+    void Play(const std::string& animation) override;
+    void StopAll() override;
+
+    // Requests of one kind, in order.
+    std::vector<std::string> Of(const std::string& op) const;
+
+    std::vector<AgentRequest> requests;
+    long loadError = 0; // thrown by Load when not 0
+    int loadStatus = 0;
+    bool loaded = false;
+
+private:
+    FakeToolkit& toolkit_;
+    int generation_ = 0; // bumped by StopAll: bookmarks queued before it are dropped
+};
+
+class FakeShell : public Shell {
+public:
+    void OpenDocument(
+        const Form* owner, const std::string& path, const std::string& workingFolder) override;
+    std::vector<std::string> opened;
+};
+
+// Installs the fakes, starts a fresh match state, destroys every form and points the
+// program's folder at a new empty folder, for the life of one test.
+class FakePlatform {
+public:
+    FakePlatform();
+    ~FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    const std::filesystem::path& Folder() const { return folder_; }
+
+    FakeToolkit toolkit;
+    FakeAgent agent { toolkit };
+    FakeShell shell;
+
+private:
+    std::filesystem::path folder_;
+};
+
+} // namespace stumpcraft::fakes
