@@ -26,6 +26,12 @@ void DoEvents()
         toolkit->DoEvents();
 }
 
+void Pause(int milliseconds)
+{
+    if (Toolkit* toolkit = Platform().toolkit)
+        toolkit->Pause(milliseconds);
+}
+
 void ShowErrorBox(const RuntimeError& error)
 {
     MsgBox(std::to_string(error.Number()) + ": " + error.Description());

@@ -27,6 +27,13 @@ public:
     // Runs the events that are waiting, then returns. A caller that loops on it waits for
     // something to happen without spinning a core.
     virtual void DoEvents() = 0;
+    // Lets events run for about the given time, then returns: a pause the player can see that
+    // leaves the windows responsive. A toolkit without a screen need not wait at all.
+    virtual void Pause(int milliseconds)
+    {
+        (void)milliseconds;
+        DoEvents();
+    }
     virtual ScreenSize Screen() = 0;
     // Ends the program once the current event has been handled.
     virtual void EndProgram() = 0;
@@ -93,5 +100,6 @@ Services& Platform();
 MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
     MsgIcon icon = MsgIcon::None, const std::string& title = kAppTitle);
 void DoEvents();
+void Pause(int milliseconds);
 
 } // namespace stumpcraft
