@@ -1,0 +1,292 @@
+#include "modules/RecordsStore.h"
+
+#include "platform/AppPath.h"
+#include "platform/Errors.h"
+#include "platform/Sqlite.h"
+
+#include <algorithm>
+#include <array>
+#include <sqlite3.h>
+
+namespace stumpcraft {
+
+namespace {
+    // One column of Players as the program reads and writes it: a whole number or a text of
+    // PlayerRecord, and the group it is written back with.
+    struct Column {
+        const char* name;
+        int PlayerRecord::*number;
+        std::string PlayerRecord::*text;
+        unsigned group;
+    };
+
+    constexpr unsigned kCounts = 32; // Played, Won, Ties: changed only by counting and reset
+    constexpr unsigned kEveryColumn = 63;
+
+    using R = PlayerRecord;
+    using RS = RecordsStore;
+    const std::array<Column, 17> kColumns { {
+        { "Played", &R::Played, nullptr, kCounts },
+        { "Won", &R::Won, nullptr, kCounts },
+        { "Ties", &R::Ties, nullptr, kCounts },
+        { "HighestRuns", &R::HighestRuns, nullptr, RS::HighestTotal },
+        { "HighestRunsBy", nullptr, &R::HighestRunsBy, RS::HighestTotal },
+        { "HighestRunsPlr", &R::HighestRunsPlr, nullptr, RS::BestInnings },
+        { "HighestRunsPlrName", nullptr, &R::HighestRunsPlrName, RS::BestInnings },
+        { "HighestRunsPlrTeam", nullptr, &R::HighestRunsPlrTeam, RS::BestInnings },
+        { "MostWicketsPlr", &R::MostWicketsPlr, nullptr, RS::BestBowling },
+        { "MostWicketsPlrName", nullptr, &R::MostWicketsPlrName, RS::BestBowling },
+        { "MostWicketsPlrTeam", nullptr, &R::MostWicketsPlrTeam, RS::BestBowling },
+        { "FastestHalfCentury", &R::FastestHalfCentury, nullptr, RS::FastestFifty },
+        { "FastestHalfCenturyBy", nullptr, &R::FastestHalfCenturyBy, RS::FastestFifty },
+        { "FastestHalfCenturyTeam", nullptr, &R::FastestHalfCenturyTeam, RS::FastestFifty },
+        { "FastestCentury", &R::FastestCentury, nullptr, RS::FastestHundred },
+        { "FastestCenturyBy", nullptr, &R::FastestCenturyBy, RS::FastestHundred },
+        { "FastestCenturyTeam", nullptr, &R::FastestCenturyTeam, RS::FastestHundred },
+    } };
+
+    constexpr const char* kBests = "All";
+    constexpr int kMin16 = -32768;
+    constexpr int kMax16 = 32767;
+
+    // The game keeps its counts and figures in 16 bits wherever they are stored.
+    int Clamp16(long long value)
+    {
+        return static_cast<int>(std::clamp<long long>(value, kMin16, kMax16));
+    }
+
+    // The table as the program creates it. The defaults give a row added by other means the
+    // empty record; the program itself always writes every column of a new row.
+    constexpr const char* kCreateTable = R"(CREATE TABLE IF NOT EXISTS Players (
+        Name TEXT COLLATE BINARY,
+        Played INTEGER DEFAULT 0, Won INTEGER DEFAULT 0, Ties INTEGER DEFAULT 0,
+        HighestRuns INTEGER DEFAULT 0, HighestRunsBy TEXT DEFAULT '',
+        HighestRunsPlr INTEGER DEFAULT 0, HighestRunsPlrName TEXT DEFAULT '',
+        HighestRunsPlrTeam TEXT DEFAULT '',
+        MostWicketsPlr INTEGER DEFAULT 0, MostWicketsPlrName TEXT DEFAULT '',
+        MostWicketsPlrTeam TEXT DEFAULT '',
+        FastestCentury INTEGER DEFAULT 10000, FastestCenturyBy TEXT DEFAULT '',
+        FastestCenturyTeam TEXT DEFAULT '',
+        FastestHalfCentury INTEGER DEFAULT 10000, FastestHalfCenturyBy TEXT DEFAULT '',
+        FastestHalfCenturyTeam TEXT DEFAULT ''))";
+
+    // Names are compared byte for byte whatever collation the file declares: "bob" and "Bob"
+    // are two players.
+    constexpr const char* kWhereName = " WHERE Name = ?1 COLLATE BINARY";
+
+    std::vector<const Column*> ColumnsOf(unsigned groups)
+    {
+        std::vector<const Column*> chosen;
+        for (const Column& column : kColumns)
+            if (column.group & groups)
+                chosen.push_back(&column);
+        return chosen;
+    }
+
+    // Binds the chosen columns of a record to ?2, ?3, ... in order (?1 is the name).
+    void BindRecord(sqlite::Statement& statement, const PlayerRecord& record,
+        const std::vector<const Column*>& columns)
+    {
+        int index = 2;
+        for (const Column* column : columns) {
+            if (column->number)
+                statement.Bind(index++, Clamp16(record.*(column->number)));
+            else
+                statement.Bind(index++, record.*(column->text));
+        }
+    }
+
+    // Copies the current row into a record; a null reads as the empty record's value.
+    PlayerRecord ReadRecord(const sqlite::Statement& statement)
+    {
+        PlayerRecord record = PlayerRecord::Empty();
+        for (int i = 0; i < static_cast<int>(kColumns.size()); ++i) {
+            const Column& column = kColumns[static_cast<std::size_t>(i)];
+            if (statement.IsNull(i))
+                continue;
+            if (column.number)
+                record.*(column.number) = Clamp16(statement.ColumnInt(i));
+            else
+                record.*(column.text) = statement.ColumnText(i);
+        }
+        return record;
+    }
+
+    // The columns' names joined by commas; with a suffix (" = ?"), each name is followed by it
+    // and the number of its parameter, from ?2 in the order BindRecord binds them.
+    std::string ColumnList(const std::vector<const Column*>& columns, const char* suffix)
+    {
+        std::string list;
+        int index = 2;
+        for (const Column* column : columns) {
+            if (!list.empty())
+                list += ", ";
+            list += column->name;
+            if (suffix)
+                list += suffix + std::to_string(index++);
+        }
+        return list;
+    }
+} // namespace
+
+struct RecordsStore::Impl {
+    explicit Impl(const std::string& path)
+        : db(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+    {
+    }
+
+    // Runs one statement that writes, with the name as ?1 and the values bound by bindRest
+    // from ?2, in a transaction of its own.
+    template <typename BindRest>
+    void Write(const std::string& sql, const std::string& name, BindRest bindRest)
+    {
+        sqlite::Transaction transaction(db);
+        sqlite::Statement statement(db, sql);
+        statement.Bind(1, name);
+        bindRest(statement);
+        statement.Step();
+        transaction.Commit();
+    }
+
+    void WriteColumns(const std::string& sql, const std::string& name, const PlayerRecord& record,
+        const std::vector<const Column*>& columns)
+    {
+        Write(sql, name, [&](sqlite::Statement& s) { BindRecord(s, record, columns); });
+    }
+
+    void Insert(const std::string& name)
+    {
+        const auto columns = ColumnsOf(kEveryColumn);
+        std::string values = "?1";
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            values += ", ?" + std::to_string(i + 2);
+        WriteColumns("INSERT INTO Players (Name, " + ColumnList(columns, nullptr) + ") VALUES ("
+                + values + ")",
+            name, PlayerRecord::Empty(), columns);
+    }
+
+    void Update(const std::string& name, const PlayerRecord& record, unsigned groups)
+    {
+        const auto columns = ColumnsOf(groups);
+        if (columns.empty())
+            return;
+        WriteColumns("UPDATE Players SET " + ColumnList(columns, " = ?") + kWhereName, name, record,
+            columns);
+    }
+
+    bool HasTable()
+    {
+        sqlite::Statement statement(db,
+            "SELECT 1 FROM sqlite_master"
+            " WHERE type = 'table' AND name = 'Players' COLLATE NOCASE");
+        return statement.Step();
+    }
+
+    std::optional<PlayerRecord> Find(const std::string& name)
+    {
+        sqlite::Statement statement(db,
+            "SELECT " + ColumnList(ColumnsOf(kEveryColumn), nullptr) + " FROM Players" + kWhereName
+                + " ORDER BY rowid LIMIT 1");
+        statement.Bind(1, name);
+        if (!statement.Step())
+            return std::nullopt;
+        return ReadRecord(statement);
+    }
+
+    // A damaged page may lie anywhere in the file; reading it all now reports the damage when
+    // the store opens rather than halfway through a match.
+    void CheckIntact()
+    {
+        sqlite::Statement statement(db, "PRAGMA quick_check");
+        if (statement.Step() && statement.ColumnText(0) != "ok")
+            throw RuntimeError(errors::DatabaseCorrupt, sqlite3_errstr(SQLITE_CORRUPT));
+    }
+
+    // Creates the table and the rows "All" and "Computer" where they are missing. A complete
+    // file is only read, so one that cannot be written still opens.
+    void EnsureRows()
+    {
+        if (!HasTable()) {
+            sqlite::Transaction transaction(db);
+            db.Execute(kCreateTable);
+            transaction.Commit();
+        }
+        for (const char* name : { kBests, kComputer })
+            if (!Find(name))
+                Insert(name);
+    }
+
+    sqlite::Database db;
+};
+
+RecordsStore::RecordsStore(const std::string& path)
+    : impl_(std::make_unique<Impl>(path))
+{
+    impl_->CheckIntact();
+    impl_->EnsureRows();
+}
+
+RecordsStore::~RecordsStore() = default;
+
+std::string RecordsStore::DefaultPath() { return AppFile("stmp.bin"); }
+
+std::vector<std::string> RecordsStore::ListNames() const
+{
+    sqlite::Statement statement(
+        impl_->db, "SELECT Name FROM Players WHERE Name IS NOT NULL ORDER BY rowid");
+    std::vector<std::string> names;
+    while (statement.Step()) {
+        std::string name = statement.ColumnText(0);
+        if (name != kBests && name != kComputer)
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+std::optional<PlayerRecord> RecordsStore::Find(const std::string& name) const
+{
+    return impl_->Find(name);
+}
+
+PlayerRecord RecordsStore::Load(const std::string& name) const
+{
+    auto record = Find(name);
+    if (!record)
+        throw RuntimeError(errors::DatabaseNoRow, "No current record.");
+    return *record;
+}
+
+void RecordsStore::AddPlayer(const std::string& name) { impl_->Insert(name); }
+
+void RecordsStore::DeletePlayer(const std::string& name)
+{
+    // The bests and the computer's row must always be there; neither is ever a player to go.
+    if (name == kBests || name == kComputer)
+        return;
+    impl_->Write(std::string("DELETE FROM Players") + kWhereName, name, [](sqlite::Statement&) {});
+}
+
+void RecordsStore::ResetPlayer(const std::string& name)
+{
+    impl_->Update(name, PlayerRecord::Empty(), kEveryColumn);
+}
+
+void RecordsStore::CountGame(const std::string& name, Outcome outcome)
+{
+    const int won = outcome == Outcome::Won ? 1 : 0;
+    const int tied = outcome == Outcome::Tied ? 1 : 0;
+    // A null count is taken as 0, as when it is read; MIN keeps each count within 16 bits.
+    impl_->Write(std::string("UPDATE Players SET Played = MIN(IFNULL(Played, 0) + 1, 32767), "
+                             "Won = MIN(IFNULL(Won, 0) + ?2, 32767), "
+                             "Ties = MIN(IFNULL(Ties, 0) + ?3, 32767)")
+            + kWhereName,
+        name, [&](sqlite::Statement& s) { s.Bind(2, won).Bind(3, tied); });
+}
+
+void RecordsStore::WriteRecord(
+    const std::string& name, const PlayerRecord& record, unsigned columns)
+{
+    impl_->Update(name, record, columns & ~kCounts);
+}
+
+} // namespace stumpcraft
