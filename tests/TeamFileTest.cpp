@@ -1,0 +1,333 @@
+// The squad files: their exact bytes, the presence test, what a damaged or unwritable file
+// tells the player, the code page of the names, and the squads shipped with the game.
+#include "fakes/FakeServices.h"
+#include "modules/SquadText.h"
+#include "modules/modProcsII.h"
+#include "platform/AppPath.h"
+#include "platform/CodePage.h"
+#include "platform/Errors.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+namespace stumpcraft {
+namespace {
+
+    namespace fs = std::filesystem;
+    using Bytes = std::vector<std::uint8_t>;
+
+    Bytes ReadBytes(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+
+    void WriteBytes(const fs::path& path, const Bytes& bytes)
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+    }
+
+    TeamListEntry Entry(const std::string& name, int type, int bat, int ball)
+    {
+        return TeamListEntry { FitPlrName(name), type, bat, ball };
+    }
+
+    // Runs body, which must throw RuntimeError, and returns the error.
+    template <typename Body> RuntimeError ErrorOf(Body body)
+    {
+        try {
+            body();
+        } catch (const RuntimeError& e) {
+            return e;
+        }
+        ADD_FAILURE() << "no RuntimeError was thrown";
+        return RuntimeError(0, "");
+    }
+
+    class TeamFileTest : public ::testing::Test {
+    protected:
+        fs::path FileOf(const std::string& country) const
+        {
+            return platform.Folder() / (country + ".lst");
+        }
+        // A squad with every kind of value a record can hold.
+        void FillSquad()
+        {
+            TeamFileName = "India";
+            const Squad squad = DefaultSquad();
+            for (int i = 0; i < kSquadSize; ++i)
+                TeamList[i] = squad[static_cast<std::size_t>(i)];
+            TeamList[0] = Entry("Zoë Ångström-Dubé", 2, 0, 4);
+            TeamList[7] = Entry(std::string(30, 'W'), 3, 1, 2);
+            TeamList[14] = Entry("  Lead and trail  ", 1, 4, 0);
+        }
+
+        fakes::FakePlatform platform;
+    };
+
+    TEST_F(TeamFileTest, SquadWrittenAndReadBackIsByteExact)
+    {
+        FillSquad();
+        const auto written = TeamList;
+        WriteSquad();
+        const Bytes first = ReadBytes(FileOf("India"));
+        ASSERT_EQ(first.size(), 540u);
+        // "Zoë" as Windows-1252, then the type 2 and the indexes 0 and 4 little-endian.
+        EXPECT_EQ(first[2], 0xEB);
+        EXPECT_EQ(first[29], ' ');
+        EXPECT_EQ(Bytes(first.begin() + 30, first.begin() + 36), (Bytes { 2, 0, 0, 0, 4, 0 }));
+
+        TeamList = {};
+        ReadSquad();
+        for (int i = 0; i < kSquadSize; ++i)
+            EXPECT_EQ(TeamList[i], written[i]) << "entry " << i;
+        EXPECT_EQ(TeamList[15], TeamListEntry {}); // never touched
+        EXPECT_EQ(TeamList[0].PlrName, "Zoë Ångström-Dubé" + std::string(13, ' '));
+        WriteSquad();
+        EXPECT_EQ(ReadBytes(FileOf("India")), first);
+    }
+
+    TEST_F(TeamFileTest, HandMadeFileReadsAsLaidOut)
+    {
+        Bytes file(540, ' ');
+        auto put = [&](int record, int offset, std::uint8_t lo, std::uint8_t hi) {
+            file[static_cast<std::size_t>(record * 36 + offset)] = lo;
+            file[static_cast<std::size_t>(record * 36 + offset + 1)] = hi;
+        };
+        for (int r = 0; r < 15; ++r) {
+            put(r, 30, 0, 0);
+            put(r, 32, 0, 0);
+            put(r, 34, 0, 0);
+        }
+        const std::string full = "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234"; // exactly 30 bytes
+        std::copy(full.begin(), full.end(), file.begin());
+        put(0, 30, 3, 0); // WicketKeeper
+        put(0, 32, 0, 0); // rating 5
+        put(0, 34, 4, 0); // rating 1
+        file[36] = 0x80; // "€"
+        file[37] = 0xE9; // "é"
+        put(1, 30, 0xFF, 0xFF); // -1: a damaged type
+        put(1, 32, 0x10, 0x27); // 10000
+        WriteBytes(FileOf("Kenya"), file);
+
+        TeamFileName = "Kenya";
+        ReadSquad();
+        EXPECT_EQ(TeamList[0].PlrName, full);
+        EXPECT_EQ(PlayerTypeName(TeamList[0].PlrType), "WicketKeeper");
+        EXPECT_EQ(RatingFromIndex(TeamList[0].BatRateIndex), 5);
+        EXPECT_EQ(RatingFromIndex(TeamList[0].BallRateIndex), 1);
+        EXPECT_EQ(TeamList[1].PlrName, "€é" + std::string(28, ' '));
+        EXPECT_EQ(TeamList[1].PlrType, -1); // taken as stored ...
+        EXPECT_EQ(TeamList[1].BatRateIndex, 10000);
+        EXPECT_EQ(PlayerTypeName(TeamList[1].PlrType), "Batsman"); // ... and brought into range
+        EXPECT_EQ(RatingFromIndex(TeamList[1].BatRateIndex), 1);
+    }
+
+    TEST_F(TeamFileTest, IndexesOutOfRangeAreClampedWhereUsed)
+    {
+        EXPECT_EQ(PlayerTypeName(0), "Batsman");
+        EXPECT_EQ(PlayerTypeName(1), "Bowler");
+        EXPECT_EQ(PlayerTypeName(2), "AllRounder");
+        EXPECT_EQ(PlayerTypeName(3), "WicketKeeper");
+        EXPECT_EQ(PlayerTypeName(4), "WicketKeeper");
+        EXPECT_EQ(PlayerTypeName(-32768), "Batsman");
+        EXPECT_EQ(ClampPlayerType(9), 3);
+        EXPECT_EQ(RatingFromIndex(0), 5);
+        EXPECT_EQ(RatingFromIndex(4), 1);
+        EXPECT_EQ(RatingFromIndex(-3), 5);
+        EXPECT_EQ(RatingFromIndex(32767), 1);
+        EXPECT_EQ(ClampRatingIndex(5), 4);
+        EXPECT_EQ(RatingIndexOf(5), 0);
+        EXPECT_EQ(RatingIndexOf(1), 4);
+    }
+
+    TEST_F(TeamFileTest, PresenceNeedsTheExactName)
+    {
+        WriteBytes(FileOf("india"), Bytes(540, ' '));
+        EXPECT_FALSE(TeamExists("India"));
+        EXPECT_TRUE(TeamExists("india"));
+        WriteBytes(FileOf("India"), Bytes(540, ' '));
+        EXPECT_TRUE(TeamExists("India"));
+
+        fs::create_directory(FileOf("Kenya")); // a folder is no squad
+        EXPECT_FALSE(TeamExists("Kenya"));
+        EXPECT_FALSE(TeamExists(""));
+        EXPECT_FALSE(TeamExists("../India"));
+        EXPECT_EQ(TeamFilePath("New Zealand"), (platform.Folder() / "New Zealand.lst").string());
+    }
+
+    TEST_F(TeamFileTest, UnreadableFileNamesItAndLeavesTheSquadAlone)
+    {
+        FillSquad();
+        const auto before = TeamList;
+
+        TeamFileName = "Holland";
+        RuntimeError missing = ErrorOf([] { ReadSquad(); });
+        EXPECT_EQ(missing.Number(), errors::FileNotFound);
+        EXPECT_NE(missing.Description().find("The squad file Holland.lst could not be read"),
+            std::string::npos)
+            << missing.Description();
+
+        WriteBytes(FileOf("Holland"), Bytes(539, 'x')); // the last record cut short
+        RuntimeError shortFile = ErrorOf([] { ReadSquad(); });
+        EXPECT_EQ(shortFile.Number(), errors::InputPastEnd);
+        EXPECT_EQ(shortFile.Description(),
+            "The squad file Holland.lst is incomplete: it holds 14 of the 15 players.");
+
+        fs::create_directory(FileOf("Kenya"));
+        TeamFileName = "Kenya";
+        RuntimeError folder = ErrorOf([] { ReadSquad(); });
+        EXPECT_NE(folder.Description().find("Kenya.lst could not be read"), std::string::npos);
+
+        TeamFileName = "../India";
+        EXPECT_EQ(ErrorOf([] { ReadSquad(); }).Number(), errors::PathFileAccess);
+
+        EXPECT_EQ(TeamList, before);
+    }
+
+    TEST_F(TeamFileTest, UnwritableFileIsReportedNotIgnored)
+    {
+        FillSquad();
+        fs::create_directory(FileOf("India"));
+        RuntimeError folder = ErrorOf([] { WriteSquad(); });
+        EXPECT_NE(folder.Description().find("The squad file India.lst could not be saved: "),
+            std::string::npos)
+            << folder.Description();
+
+        SetAppPath((platform.Folder() / "gone").string()); // the program's folder vanished
+        EXPECT_EQ(ErrorOf([] { WriteSquad(); }).Number(), errors::PathFileAccess);
+
+        SetAppPath(platform.Folder().string());
+        TeamFileName = "Kenya";
+        TeamList[3].BallRateIndex = 40000; // no 16-bit field holds it
+        EXPECT_EQ(ErrorOf([] { WriteSquad(); }).Number(), errors::Overflow);
+        EXPECT_FALSE(fs::exists(FileOf("Kenya")));
+    }
+
+    TEST_F(TeamFileTest, WritingKeepsBytesBeyondTheSquad)
+    {
+        WriteBytes(FileOf("India"), Bytes(600, 0xAB));
+        FillSquad();
+        WriteSquad();
+        const Bytes after = ReadBytes(FileOf("India"));
+        ASSERT_EQ(after.size(), 600u);
+        EXPECT_EQ(Bytes(after.begin() + 540, after.end()), Bytes(60, 0xAB));
+        EXPECT_EQ(after[0], 'Z');
+    }
+
+    TEST_F(TeamFileTest, NewSquadIsNumberedBatsmenRatedOne)
+    {
+        const Squad squad = DefaultSquad();
+        EXPECT_EQ(squad[0].PlrName, "Player 1" + std::string(22, ' '));
+        EXPECT_EQ(squad[14].PlrName, "Player 15" + std::string(21, ' '));
+        for (const TeamListEntry& e : squad) {
+            EXPECT_EQ(e.PlrType, 0);
+            EXPECT_EQ(e.BatRateIndex, 4);
+            EXPECT_EQ(e.BallRateIndex, 4);
+        }
+    }
+
+    TEST(CodePage, NamesTravelBetweenUtf8AndWindows1252)
+    {
+        EXPECT_EQ(Utf8ToCp1252("é"), "\xE9");
+        EXPECT_EQ(Cp1252ToUtf8("\xE9"), "é");
+        EXPECT_EQ(Utf8ToCp1252("€"), "\x80");
+        EXPECT_EQ(Cp1252ToUtf8("\x80\x9F"), "€Ÿ");
+        EXPECT_EQ(Cp1252ToUtf8("\x81"), "?"); // a byte the code page leaves undefined
+        EXPECT_EQ(Utf8ToCp1252("A漢B"), "A?B");
+        EXPECT_EQ(Utf8ToCp1252("😀"), "?");
+        EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?"); // cut inside a letter
+        EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??"); // overlong "/"
+        EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80"), "???"); // a surrogate
+        EXPECT_EQ(Utf8ToCp1252("\x85x"), "?x");
+    }
+
+    TEST(CodePage, StoredNamesAreCutAndPaddedToThirtyCharacters)
+    {
+        EXPECT_EQ(FitPlrName(std::string(35, 'a')), std::string(30, 'a'));
+        // 31 two-byte letters in UTF-8 are 31 bytes on disk: the last one goes.
+        std::string accents;
+        for (int i = 0; i < 31; ++i)
+            accents += "é";
+        EXPECT_EQ(FitPlrName(accents), accents.substr(0, 60));
+        EXPECT_EQ(FitPlrName("Zoë"), "Zoë" + std::string(27, ' '));
+        EXPECT_EQ(FitPlrName(""), std::string(30, ' '));
+        EXPECT_EQ(FitPlrName("李 Wei"), "? Wei" + std::string(25, ' '));
+    }
+
+    TEST(SquadText, MistakesNameTheFileAndLine)
+    {
+        auto errorOf = [](const std::string& text) -> std::string {
+            std::istringstream in(text);
+            try {
+                ParseSquadText(in, "Test.txt");
+            } catch (const SquadTextError& e) {
+                return e.what();
+            }
+            return "";
+        };
+        std::string fourteen;
+        for (int i = 1; i <= 14; ++i)
+            fourteen += "P" + std::to_string(i) + " | Batsman | 3 | 2  # a comment\n";
+        EXPECT_EQ(errorOf(fourteen), "Test.txt:14: 14 players; a squad has exactly 15");
+        EXPECT_EQ(errorOf(fourteen + "P15 | Batsman | 3 | 2\nP16 | Bowler | 1 | 5\n"),
+            "Test.txt:16: more than 15 players");
+        EXPECT_EQ(errorOf("\n# heading\nA | Batter | 3 | 2\n"),
+            "Test.txt:3: unknown type \"Batter\" (use Batsman, Bowler, AllRounder or "
+            "WicketKeeper)");
+        EXPECT_EQ(errorOf("A | Bowler | 6 | 2\n"),
+            "Test.txt:1: batting rating \"6\" is not a whole number from 1 to 5");
+        EXPECT_EQ(errorOf("A | Bowler | 3 | 2x\n"),
+            "Test.txt:1: bowling rating \"2x\" is not a whole number from 1 to 5");
+        EXPECT_EQ(errorOf("A | Bowler | 3\n"),
+            "Test.txt:1: expected four fields: name | type | batting | bowling");
+        EXPECT_EQ(errorOf(std::string(31, 'n') + " | Bowler | 3 | 2\n"),
+            "Test.txt:1: the name \"" + std::string(31, 'n') + "\" is longer than 30 characters");
+        EXPECT_EQ(errorOf("Li 漢 | Bowler | 3 | 2\n"),
+            "Test.txt:1: the name \"Li 漢\" has a letter the squad file cannot hold");
+
+        std::istringstream good(fourteen + "Zoë Last | WicketKeeper | 1 | 5\n");
+        const Squad squad = ParseSquadText(good, "Test.txt");
+        EXPECT_EQ(squad[14], (TeamListEntry { FitPlrName("Zoë Last"), 3, 4, 0 }));
+        EXPECT_EQ(squad[0], (TeamListEntry { FitPlrName("P1"), 0, 2, 3 }));
+    }
+
+#ifdef STUMPCRAFT_SQUAD_TEXTS
+    // Every country of the main menu ships a squad of fifteen distinct players with a side's
+    // shape: a keeper and at least four real bowlers in the eleven, a tail that cannot bat.
+    TEST(ShippedSquads, EveryCountryHasAPlayableSquad)
+    {
+        const char* countries[]
+            = { "Australia", "Bangladesh", "Holland", "India", "Kenya", "New Zealand", "Pakistan",
+                  "South Africa", "Sri Lanka", "U.A.E", "West Indies", "Zimbabwe" };
+        std::set<std::string> everyName;
+        for (const std::string country : countries) {
+            SCOPED_TRACE(country);
+            const fs::path text = fs::path(STUMPCRAFT_SQUAD_TEXTS) / (country + ".txt");
+            std::ifstream in(text);
+            ASSERT_TRUE(in) << text;
+            const Squad squad = ParseSquadText(in, text.string());
+            int keepers = 0, bowlers = 0;
+            for (int i = 0; i < 11; ++i) {
+                const TeamListEntry& p = squad[static_cast<std::size_t>(i)];
+                keepers += p.PlrType == 3;
+                bowlers += RatingFromIndex(p.BallRateIndex) >= 3;
+            }
+            EXPECT_EQ(keepers, 1);
+            EXPECT_GE(bowlers, 4);
+            EXPECT_GE(RatingFromIndex(squad[0].BatRateIndex), 3);
+            EXPECT_LE(RatingFromIndex(squad[10].BatRateIndex), 2);
+            for (const TeamListEntry& p : squad)
+                EXPECT_TRUE(everyName.insert(p.PlrName).second) << p.PlrName << " twice";
+        }
+    }
+#endif
+
+} // namespace
+} // namespace stumpcraft
