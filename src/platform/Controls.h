@@ -316,6 +316,10 @@ public:
     Prop<int> Tab { this, 0 };
     std::vector<std::string> TabCaptions;
 
+    // The row of tab headers is this tall; each page is the area below it, and a control
+    // placed on a page is positioned relative to the page's top-left corner.
+    static constexpr int HeaderHeight = 24;
+
     int Tabs() const { return static_cast<int>(TabCaptions.size()); }
 
 protected:

@@ -1,0 +1,451 @@
+// One binding per kind of control: which widget shows it, how its state reaches the widget and
+// which user input becomes which of the game's events.
+#include "qt/ControlWidgets.h"
+#include "qt/Pictures.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <algorithm>
+
+namespace stumpcraft::qt {
+
+namespace {
+
+    QString ToQ(const std::string& s) { return QString::fromStdString(s); }
+
+    // A binding of model kind M to widget kind W.
+    template <typename M, typename W> class Bound : public ControlBinding {
+    public:
+        Bound(M& model, W* widget, FormWindow& window)
+            : ControlBinding(model, widget, window)
+            , w_(widget)
+        {
+        }
+
+    protected:
+        // Only while attached: SyncKind is never called otherwise.
+        const M& model() const { return static_cast<const M&>(*Model()); }
+        template <typename F> void FeedModel(F&& input)
+        {
+            Feed([&](Control& c) { input(static_cast<M&>(c)); });
+        }
+
+        W* w_;
+    };
+
+    // Replaces the entries of a list widget or combo only when the model's list changed, so a
+    // pick does not rebuild (and scroll) the list.
+    template <typename W>
+    void SyncItems(
+        W& widget, std::vector<std::string>& shown, const std::vector<std::string>& items)
+    {
+        if (shown == items)
+            return;
+        shown = items;
+        widget.clear();
+        for (const auto& item : items)
+            widget.addItem(ToQ(item));
+    }
+
+    class LabelBinding : public Bound<Label, QLabel> {
+    public:
+        using Bound::Bound;
+
+    protected:
+        bool IsSurface() const override { return true; }
+        void SyncKind() override
+        {
+            const Label& m = model();
+            // Labels show their caption as it is: no access keys, no markup.
+            w_->setTextFormat(Qt::PlainText);
+            w_->setText(ToQ(m.Caption));
+            w_->setWordWrap(m.WordWrap);
+            Qt::Alignment align = m.WordWrap ? Qt::AlignTop : Qt::AlignVCenter;
+            switch (m.TextAlign()) {
+            case Alignment::Left:
+                align |= Qt::AlignLeft;
+                break;
+            case Alignment::Right:
+                align |= Qt::AlignRight;
+                break;
+            case Alignment::Center:
+                align |= Qt::AlignHCenter;
+                break;
+            }
+            w_->setAlignment(align);
+            w_->setFrameStyle(m.Boxed ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+            // Text keeps off a box or a coloured edge.
+            w_->setIndent(m.Boxed || m.BackColor().set ? 3 : 0);
+        }
+    };
+
+    class ButtonBinding : public Bound<CommandButton, QPushButton> {
+    public:
+        ButtonBinding(CommandButton& model, QPushButton* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            // Enter presses the focused button, as it does in a dialog.
+            w_->setAutoDefault(true);
+            connect(w_, &QPushButton::clicked, this,
+                [this] { Feed([](Control& c) { c.UserClick(); }); });
+        }
+
+    protected:
+        QPalette::ColorRole BackRole() const override { return QPalette::Button; }
+        QPalette::ColorRole ForeRole() const override { return QPalette::ButtonText; }
+        void SyncKind() override
+        {
+            w_->setText(ToQ(model().Caption));
+            w_->setDefault(model().Default);
+        }
+    };
+
+    class FrameBinding : public Bound<Frame, QGroupBox> {
+    public:
+        using Bound::Bound;
+
+    protected:
+        bool IsSurface() const override { return true; }
+        void SyncKind() override { w_->setTitle(ToQ(model().Caption)); }
+    };
+
+    // A plain panel, or one of the pictures the program draws itself.
+    class PictureWidget : public QFrame {
+    public:
+        using QFrame::QFrame;
+        QString picture;
+
+    protected:
+        void paintEvent(QPaintEvent* event) override
+        {
+            QFrame::paintEvent(event);
+            QPainter painter(this);
+            PaintPicture(painter, contentsRect(), picture);
+        }
+    };
+
+    class PictureBinding : public Bound<PictureBox, PictureWidget> {
+    public:
+        using Bound::Bound;
+
+    protected:
+        bool IsSurface() const override { return true; }
+        void SyncKind() override
+        {
+            const QString picture = ToQ(model().Picture);
+            if (picture != w_->picture) {
+                w_->picture = picture;
+                w_->update();
+            }
+            w_->setFrameStyle(model().Boxed ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+        }
+    };
+
+    class SliderBinding : public Bound<HScrollBar, QSlider> {
+    public:
+        SliderBinding(HScrollBar& model, QSlider* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            // A drag reports its value once, when the handle is let go.
+            w_->setTracking(false);
+            connect(w_, &QSlider::valueChanged, this,
+                [this](int value) { FeedModel([value](HScrollBar& m) { m.Value = value; }); });
+        }
+
+    protected:
+        void SyncKind() override
+        {
+            const HScrollBar& m = model();
+            w_->setRange(std::min<int>(m.Min, m.Max), std::max<int>(m.Min, m.Max));
+            // Min above Max: the value grows to the left.
+            w_->setInvertedAppearance(m.Min > m.Max);
+            w_->setSingleStep(m.SmallChange);
+            w_->setPageStep(m.LargeChange);
+            w_->setValue(m.Value);
+            // A short scale, such as a batsman's level, shows its stops.
+            const bool ticks = w_->maximum() - w_->minimum() <= 20 && m.Height >= 24;
+            w_->setTickPosition(ticks ? QSlider::TicksBelow : QSlider::NoTicks);
+            w_->setTickInterval(1);
+        }
+    };
+
+    // A check box or option button that answers a click anywhere on it, not only on its
+    // indicator and text, as the game's toolkit does.
+    template <typename B> class WholeAreaButton : public B {
+    public:
+        using B::B;
+
+    protected:
+        bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+    };
+    using CheckWidget = WholeAreaButton<QCheckBox>;
+    using OptionWidget = WholeAreaButton<QRadioButton>;
+
+    class CheckBinding : public Bound<CheckBox, QCheckBox> {
+    public:
+        CheckBinding(CheckBox& model, QCheckBox* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            connect(w_, &QCheckBox::clicked, this, [this] {
+                const int value = w_->isChecked() ? 1 : 0;
+                FeedModel([value](CheckBox& m) { m.Value = value; });
+            });
+        }
+
+    protected:
+        void SyncKind() override
+        {
+            const CheckBox& m = model();
+            w_->setText(ToQ(m.Caption));
+            w_->setTristate(m.Value == 2); // 2: greyed, set only by the program
+            w_->setCheckState(m.Value == 1 ? Qt::Checked
+                    : m.Value == 2         ? Qt::PartiallyChecked
+                                           : Qt::Unchecked);
+        }
+    };
+
+    class OptionBinding : public Bound<OptionButton, QRadioButton> {
+    public:
+        OptionBinding(OptionButton& model, QRadioButton* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            // The model clears the other options of the container; Qt must not do it too.
+            w_->setAutoExclusive(false);
+            connect(w_, &QRadioButton::clicked, this,
+                [this] { FeedModel([](OptionButton& m) { m.Value = true; }); });
+        }
+
+    protected:
+        void SyncKind() override
+        {
+            w_->setText(ToQ(model().Caption));
+            w_->setChecked(model().Value);
+        }
+    };
+
+    class TextBinding : public Bound<TextBox, QLineEdit> {
+    public:
+        TextBinding(TextBox& model, QLineEdit* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            connect(w_, &QLineEdit::textEdited, this, [this](const QString& text) {
+                FeedModel([&](TextBox& m) { m.Text = text.toStdString(); });
+            });
+        }
+
+    protected:
+        QPalette::ColorRole BackRole() const override { return QPalette::Base; }
+        QPalette::ColorRole ForeRole() const override { return QPalette::Text; }
+        void SyncKind() override
+        {
+            const TextBox& m = model();
+            if (w_->text() != ToQ(m.Text))
+                w_->setText(ToQ(m.Text)); // only when changed: typing keeps its cursor
+            w_->setMaxLength(m.MaxLength > 0 ? m.MaxLength : 32767);
+            w_->setReadOnly(m.Locked);
+        }
+    };
+
+    class ListBinding : public Bound<ListBox, QListWidget> {
+    public:
+        ListBinding(ListBox& model, QListWidget* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            connect(w_, &QListWidget::currentRowChanged, this, [this](int row) {
+                if (row >= 0)
+                    FeedModel([row](ListBox& m) { m.ListIndex = row; });
+            });
+        }
+
+    protected:
+        QPalette::ColorRole BackRole() const override { return QPalette::Base; }
+        QPalette::ColorRole ForeRole() const override { return QPalette::Text; }
+        void SyncKind() override
+        {
+            SyncItems(*w_, shown_, model().Items());
+            w_->setCurrentRow(model().ListIndex);
+        }
+
+    private:
+        std::vector<std::string> shown_;
+    };
+
+    class ComboBinding : public Bound<ComboBox, QComboBox> {
+    public:
+        ComboBinding(ComboBox& model, QComboBox* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            w_->setInsertPolicy(QComboBox::NoInsert); // typed text is the game's business
+            connect(w_, &QComboBox::activated, this,
+                [this](int index) { FeedModel([index](ComboBox& m) { m.ListIndex = index; }); });
+        }
+
+    protected:
+        QPalette::ColorRole BackRole() const override
+        {
+            return Model() && !Editable() ? QPalette::Button : QPalette::Base;
+        }
+        QPalette::ColorRole ForeRole() const override
+        {
+            return Model() && !Editable() ? QPalette::ButtonText : QPalette::Text;
+        }
+        void SyncKind() override
+        {
+            const ComboBox& m = model();
+            if (w_->isEditable() != m.Editable)
+                w_->setEditable(m.Editable);
+            ConnectTyping();
+            SyncItems(*w_, shown_, m.Items());
+            w_->setCurrentIndex(m.ListIndex);
+            if (m.Editable && w_->currentText() != ToQ(m.Text))
+                w_->setEditText(ToQ(m.Text));
+        }
+
+    private:
+        bool Editable() const { return model().Editable; }
+
+        // An editable combo gets a new line edit each time it becomes editable.
+        void ConnectTyping()
+        {
+            QLineEdit* edit = w_->lineEdit();
+            if (!edit || edit == typedInto_)
+                return;
+            typedInto_ = edit;
+            connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+                FeedModel([&](ComboBox& m) { m.Text = text.toStdString(); });
+            });
+        }
+
+        std::vector<std::string> shown_;
+        QPointer<QLineEdit> typedInto_;
+    };
+
+    // A row of tab headers over a stack of pages. The pages lie exactly below the headers, so
+    // a window model can place controls on a page knowing the page's size.
+    class TabStripWidget : public QWidget {
+    public:
+        explicit TabStripWidget(QWidget* parent)
+            : QWidget(parent)
+            , bar(new QTabBar(this))
+            , pages(new QStackedWidget(this))
+        {
+            bar->setDrawBase(true);
+            bar->setExpanding(false);
+        }
+
+        QWidget* Page(int page)
+        {
+            page = std::max(page, 0);
+            while (pages->count() <= page)
+                pages->addWidget(new QWidget);
+            return pages->widget(page);
+        }
+
+        QTabBar* bar;
+        QStackedWidget* pages;
+
+    protected:
+        void resizeEvent(QResizeEvent*) override
+        {
+            bar->setGeometry(0, 0, width(), TabStrip::HeaderHeight);
+            pages->setGeometry(
+                0, TabStrip::HeaderHeight, width(), std::max(0, height() - TabStrip::HeaderHeight));
+        }
+    };
+
+    class TabBinding : public Bound<TabStrip, TabStripWidget> {
+    public:
+        TabBinding(TabStrip& model, TabStripWidget* widget, FormWindow& window)
+            : Bound(model, widget, window)
+        {
+            connect(w_->bar, &QTabBar::currentChanged, this,
+                [this](int tab) { FeedModel([tab](TabStrip& m) { m.Tab = tab; }); });
+        }
+
+        QWidget* ChildHost(int page) override { return w_->Page(page); }
+
+    protected:
+        bool IsSurface() const override { return true; }
+        void SyncKind() override
+        {
+            const TabStrip& m = model();
+            const QSignalBlocker blocker(w_->bar);
+            const int tabs = std::max(1, m.Tabs());
+            while (w_->bar->count() < tabs)
+                w_->bar->addTab(QString());
+            while (w_->bar->count() > tabs)
+                w_->bar->removeTab(w_->bar->count() - 1);
+            for (int i = 0; i < m.Tabs(); ++i)
+                w_->bar->setTabText(i, ToQ(m.TabCaptions[static_cast<std::size_t>(i)]));
+            w_->Page(tabs - 1);
+            w_->bar->setCurrentIndex(m.Tab);
+            w_->pages->setCurrentIndex(m.Tab);
+        }
+    };
+
+    template <typename B, typename W, typename M>
+    ControlBinding* Make(Control& control, QWidget* host, FormWindow& window)
+    {
+        return new B(static_cast<M&>(control), new W(host), window);
+    }
+
+} // namespace
+
+ControlBinding* CreateBinding(Control& control, QWidget* host, FormWindow& window)
+{
+    ControlBinding* binding = nullptr;
+    // Every kind is listed: a new kind of control must be given a widget here.
+    switch (control.kind()) {
+    case Control::Kind::Label:
+        binding = Make<LabelBinding, QLabel, Label>(control, host, window);
+        break;
+    case Control::Kind::CommandButton:
+        binding = Make<ButtonBinding, QPushButton, CommandButton>(control, host, window);
+        break;
+    case Control::Kind::Frame:
+        binding = Make<FrameBinding, QGroupBox, Frame>(control, host, window);
+        break;
+    case Control::Kind::PictureBox:
+        binding = Make<PictureBinding, PictureWidget, PictureBox>(control, host, window);
+        break;
+    case Control::Kind::HScrollBar: {
+        auto* slider = new QSlider(Qt::Horizontal, host);
+        binding = new SliderBinding(static_cast<HScrollBar&>(control), slider, window);
+        break;
+    }
+    case Control::Kind::CheckBox:
+        binding = Make<CheckBinding, CheckWidget, CheckBox>(control, host, window);
+        break;
+    case Control::Kind::TextBox:
+        binding = Make<TextBinding, QLineEdit, TextBox>(control, host, window);
+        break;
+    case Control::Kind::ListBox:
+        binding = Make<ListBinding, QListWidget, ListBox>(control, host, window);
+        break;
+    case Control::Kind::ComboBox:
+        binding = Make<ComboBinding, QComboBox, ComboBox>(control, host, window);
+        break;
+    case Control::Kind::OptionButton:
+        binding = Make<OptionBinding, OptionWidget, OptionButton>(control, host, window);
+        break;
+    case Control::Kind::TabStrip:
+        binding = Make<TabBinding, TabStripWidget, TabStrip>(control, host, window);
+        break;
+    }
+    if (binding)
+        binding->Sync();
+    return binding;
+}
+
+} // namespace stumpcraft::qt

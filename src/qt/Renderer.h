@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <functional>
+
+namespace stumpcraft::qt {
+
+// The renderer's shared pieces. Every window of the game is drawn by one generic renderer:
+// FormWindow makes a top-level window for a Form and one bound widget per control
+// (ControlWidgets), QtToolkit shows windows and message boxes and pumps events, and
+// Snapshot draws a window into an image without a screen.
+
+// The look every window shares, whatever the desktop: the Fusion style.
+void InstallLook();
+
+// The windows' own font: the desktop's sans-serif at 9 points.
+QFont WindowFont();
+
+// Runs one piece of user input through the game. An error that the game did not trap ends
+// the program after the standard error box, as the game's toolkit does; it never unwinds
+// through Qt's event dispatch.
+void RunGameEvent(const std::function<void()>& event);
+
+} // namespace stumpcraft::qt

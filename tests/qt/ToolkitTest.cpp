@@ -1,0 +1,171 @@
+// The live toolkit: message boxes look as the game asks, a modal show waits for its window,
+// the event pump waits without spinning a core, and ending the program ends every loop.
+#include "SampleForm.h"
+
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QTimer>
+#include <ctime>
+#include <iostream>
+
+namespace stumpcraft::testing {
+namespace {
+
+    using ToolkitTest = LivePlatform;
+    using B = QMessageBox;
+
+    TEST(MessageBoxLookTest, IconsButtonsAndAnswersMapOneToOne)
+    {
+        EXPECT_EQ(qt::LookOf(MsgButtons::OK, MsgIcon::None).icon, B::NoIcon);
+        EXPECT_EQ(qt::LookOf(MsgButtons::OK, MsgIcon::Critical).icon, B::Critical);
+        EXPECT_EQ(qt::LookOf(MsgButtons::OK, MsgIcon::Question).icon, B::Question);
+        EXPECT_EQ(qt::LookOf(MsgButtons::OK, MsgIcon::Exclamation).icon, B::Warning);
+        EXPECT_EQ(qt::LookOf(MsgButtons::OK, MsgIcon::Information).icon, B::Information);
+
+        struct Case {
+            MsgButtons buttons;
+            B::StandardButtons shown;
+            B::StandardButton enter, escape;
+            MsgResult closed;
+        };
+        const Case cases[] = {
+            { MsgButtons::OK, B::Ok, B::Ok, B::Ok, MsgResult::OK },
+            { MsgButtons::OKCancel, B::Ok | B::Cancel, B::Ok, B::Cancel, MsgResult::Cancel },
+            { MsgButtons::YesNo, B::Yes | B::No, B::Yes, B::No, MsgResult::No },
+            { MsgButtons::YesNoCancel, B::Yes | B::No | B::Cancel, B::Yes, B::Cancel,
+                MsgResult::Cancel },
+            { MsgButtons::RetryCancel, B::Retry | B::Cancel, B::Retry, B::Cancel,
+                MsgResult::Cancel },
+        };
+        for (const Case& c : cases) {
+            const qt::MessageBoxLook look = qt::LookOf(c.buttons, MsgIcon::None);
+            EXPECT_EQ(look.buttons, c.shown);
+            EXPECT_EQ(look.defaultButton, c.enter);
+            EXPECT_EQ(look.escapeButton, c.escape);
+            EXPECT_EQ(qt::ResultOf(B::NoButton, c.buttons), c.closed);
+        }
+        EXPECT_EQ(qt::ResultOf(B::Yes, MsgButtons::YesNo), MsgResult::Yes);
+        EXPECT_EQ(qt::ResultOf(B::Retry, MsgButtons::RetryCancel), MsgResult::Retry);
+        EXPECT_EQ(qt::ResultOf(B::Ok, MsgButtons::OKCancel), MsgResult::OK);
+    }
+
+    TEST_F(ToolkitTest, MessageBoxCarriesTitleTextAndIcon)
+    {
+        QString title, text;
+        B::Icon icon = B::NoIcon;
+        // The box is modal: answer it from inside its own loop.
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->button(B::No)->click();
+        });
+        EXPECT_EQ(MsgBox("Play again?", MsgButtons::YesNo, MsgIcon::Question), MsgResult::No);
+        EXPECT_EQ(title, "Stumpcraft");
+        EXPECT_EQ(text, "Play again?");
+        EXPECT_EQ(icon, B::Question);
+    }
+
+    // Watches a modal show: fails the test and lets go of the window if it never returns.
+    struct Watchdog {
+        explicit Watchdog(Form& form)
+        {
+            QTimer::singleShot(5000, &guard, [&form] {
+                ADD_FAILURE() << "the modal show did not return";
+                form.Hide();
+            });
+        }
+        QObject guard;
+    };
+
+    TEST_F(ToolkitTest, ModalShowReturnsOnceTheFormIsHiddenOrUnloaded)
+    {
+        auto& f = frmSample();
+        f.cmdNBowl.Click = [&f] { f.Hide(); };
+        QTimer::singleShot(0, [&f] { f.log += f.IsModal() ? "modal;" : "modeless;"; });
+        QTimer::singleShot(0, [&f] { WidgetOf<QPushButton>(f.cmdNBowl)->click(); });
+        {
+            Watchdog watchdog(f);
+            f.Show(true);
+        }
+        EXPECT_EQ(f.log, "modal;");
+        EXPECT_FALSE(WindowOf(f)->isVisible());
+
+        QTimer::singleShot(0, [&f] { f.Unload(); });
+        {
+            Watchdog watchdog(f);
+            f.Show(true);
+        }
+        EXPECT_FALSE(f.IsLoaded());
+    }
+
+    TEST_F(ToolkitTest, EndProgramLeavesEveryRunningLoop)
+    {
+        auto& f = frmSample();
+        QTimer::singleShot(0, [this] { toolkit.EndProgram(); });
+        QEventLoop outer;
+        QTimer::singleShot(0, [&f] {
+            Watchdog watchdog(f);
+            f.Show(true);
+        });
+        QTimer::singleShot(5000, &outer, [&outer] {
+            ADD_FAILURE() << "the loop was not ended";
+            outer.quit();
+        });
+        outer.exec();
+        EXPECT_TRUE(toolkit.Ending());
+        // Once ending, a modal show returns at once and no box waits for an answer.
+        f.Show(true);
+        EXPECT_EQ(MsgBox("Sure?", MsgButtons::YesNo), MsgResult::No);
+
+        // The other tests need event loops again: a run of the main loop clears the exit.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        bool ran = false;
+        QEventLoop again;
+        QTimer::singleShot(0, &again, [&] {
+            ran = true;
+            again.quit();
+        });
+        again.exec();
+        EXPECT_TRUE(ran);
+    }
+
+    TEST_F(ToolkitTest, TheEventPumpServesEventsAndIdlesWithoutSpinning)
+    {
+        bool served = false;
+        QTimer::singleShot(0, [&served] { served = true; });
+        QElapsedTimer wall;
+        wall.start();
+        DoEvents();
+        EXPECT_TRUE(served);
+        EXPECT_LT(wall.elapsed(), 5 * qt::QtToolkit::kIdleWaitMs);
+
+        // Two seconds of waiting on nothing, as the game waits for its commentator.
+        const std::clock_t cpuStart = std::clock();
+        wall.restart();
+        int pumps = 0;
+        while (wall.elapsed() < 2000) {
+            DoEvents();
+            ++pumps;
+        }
+        const double cpuSeconds = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        std::cout << "[ figures  ] DoEvents idle for 2 s: " << pumps << " pumps, " << cpuSeconds
+                  << " s of CPU\n";
+        EXPECT_LT(cpuSeconds, 0.2);
+        EXPECT_GT(pumps, 20) << "an idle pump must still come back";
+    }
+
+    TEST_F(ToolkitTest, ScreenSizeIsThePrimaryScreens)
+    {
+        const ScreenSize screen = toolkit.Screen();
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        ASSERT_NE(primary, nullptr);
+        EXPECT_EQ(screen.width, primary->geometry().width());
+        EXPECT_GT(screen.height, 0);
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
