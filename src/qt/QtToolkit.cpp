@@ -108,6 +108,15 @@ void QtToolkit::DoEvents()
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
+void QtToolkit::Pause(int milliseconds)
+{
+    if (ending_ || milliseconds <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 ScreenSize QtToolkit::Screen()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -32,6 +32,8 @@ public:
     // Runs what is waiting; with nothing waiting it sleeps until something arrives, or for
     // kIdleWaitMs at most, so a loop on it waits without spinning a core.
     void DoEvents() override;
+    // Serves events for the given time in a nested loop that sleeps between them.
+    void Pause(int milliseconds) override;
     ScreenSize Screen() override;
     void EndProgram() override;
     void ShowForm(Form& form, bool modal) override;

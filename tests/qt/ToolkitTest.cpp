@@ -158,6 +158,20 @@ namespace {
         EXPECT_GT(pumps, 20) << "an idle pump must still come back";
     }
 
+    TEST_F(ToolkitTest, PauseServesEventsUntilItsTimeIsUp)
+    {
+        // The pause after a milestone must keep the windows alive: events that arrive
+        // during it are handled, and it ends by itself.
+        int served = 0;
+        QTimer::singleShot(5, [&] { ++served; });
+        QTimer::singleShot(10, [&] { ++served; });
+        QElapsedTimer clock;
+        clock.start();
+        toolkit.Pause(60);
+        EXPECT_EQ(served, 2);
+        EXPECT_GE(clock.elapsed(), 55);
+    }
+
     TEST_F(ToolkitTest, ScreenSizeIsThePrimaryScreens)
     {
         const ScreenSize screen = toolkit.Screen();
