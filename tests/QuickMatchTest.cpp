@@ -1,0 +1,84 @@
+// A match set up straight from squads: each side must be playable as it comes, with a keeper
+// who does not open the bowling and two different opening bowlers.
+#include "modules/QuickMatch.h"
+
+#include "fakes/FakeServices.h"
+#include "modules/SquadText.h"
+#include "modules/TeamFile.h"
+#include "platform/Errors.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace stumpcraft {
+namespace {
+
+    struct QuickMatchTest : ::testing::Test {
+        fakes::FakePlatform platform;
+
+        void Ship(const std::string& country, const std::string& text)
+        {
+            std::istringstream in(text);
+            const Squad squad = ParseSquadText(in, country);
+            for (int i = 0; i < kSquadSize; ++i)
+                TeamList[i] = squad[static_cast<std::size_t>(i)];
+            TeamFileName = country;
+            WriteSquad();
+        }
+    };
+
+    std::string SquadWithKeeperAt(int keeperSlot)
+    {
+        std::string text;
+        for (int i = 0; i < 15; ++i) {
+            const bool keeper = i == keeperSlot;
+            // Bowling gets better down the order; the keeper bowls best of all on paper.
+            text += "Man " + std::to_string(i + 1) + " | " + (keeper ? "WicketKeeper" : "Batsman")
+                + " | " + std::to_string(5 - i / 3) + " | " + std::to_string(keeper ? 5 : 1 + i / 3)
+                + "\n";
+        }
+        return text;
+    }
+
+    TEST_F(QuickMatchTest, SidesComeFromTheSquadsWithSensibleSpecials)
+    {
+        Ship("Kenya", SquadWithKeeperAt(10));
+        Ship("Holland", SquadWithKeeperAt(4));
+        SetUpQuickMatch({ "Kenya", "Holland", "Asha", "Computer", 20, 1 });
+
+        EXPECT_EQ(Overs, 20);
+        EXPECT_TRUE(OnePlayer);
+        EXPECT_EQ(FirstBatSide, 1);
+        EXPECT_TRUE(Teams[1].WonToss);
+        EXPECT_EQ(Teams[0].PlayerName, "Asha");
+        EXPECT_EQ(Teams[1].PlayerName, "Computer");
+        EXPECT_EQ(Teams[0].Plr[0].Name, FitPlrName("Man 1")) << "names as the file holds them";
+        EXPECT_EQ(Teams[0].Plr[14].Name, FitPlrName("Man 15"));
+        EXPECT_EQ(Teams[0].Plr[15].Name, "");
+        EXPECT_EQ(Teams[0].Plr[0].BatRate, 5);
+
+        for (int side = 0; side < 2; ++side) {
+            const MatchTeam& team = Teams[side];
+            EXPECT_NE(team.Bowler1, team.Keeper);
+            EXPECT_NE(team.Bowler2, team.Keeper);
+            EXPECT_NE(team.Bowler1, team.Bowler2);
+            EXPECT_LE(team.Bowler1, 10);
+            EXPECT_LE(team.Bowler2, 10);
+        }
+        EXPECT_EQ(Teams[0].Keeper, 10);
+        EXPECT_EQ(Teams[1].Keeper, 4);
+        EXPECT_EQ(Teams[0].Bowler1, 9) << "the best bowler left, later in the order on a tie";
+        EXPECT_EQ(Teams[0].Bowler2, 8);
+        EXPECT_EQ(PlayerRecords[0].FastestCentury, PlayerRecord::kNoFastest);
+    }
+
+    TEST_F(QuickMatchTest, AMissingSquadIsReported)
+    {
+        Ship("Kenya", SquadWithKeeperAt(5));
+        EXPECT_THROW(
+            SetUpQuickMatch({ "Kenya", "Atlantis", "Asha", "Computer", 20, 0 }), RuntimeError);
+    }
+
+} // namespace
+} // namespace stumpcraft
