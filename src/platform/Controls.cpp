@@ -79,6 +79,12 @@ void Control::UserClick()
     Raise(Click);
 }
 
+void CommandButton::KeyPress()
+{
+    if (EffectivelyEnabled())
+        Raise(Click);
+}
+
 void Control::UserMouseMove(MouseButton button, int x, int y)
 {
     if (MouseMove && EffectivelyEnabled())

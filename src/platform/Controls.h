@@ -175,6 +175,10 @@ public:
     Prop<std::string> Caption { this, std::string {} };
     Prop<bool> Default { this, false }; // pressed by Enter
     Prop<bool> Cancel { this, false }; // pressed by Escape
+
+    // Enter or Escape pressed this button: it works while the button is enabled, shown or
+    // not, so a window can offer Escape without a visible button for it.
+    void KeyPress();
 };
 
 class Frame : public Control {

@@ -156,9 +156,8 @@ bool FormWindow::PressButton(bool cancel)
         if (control->kind() != Control::Kind::CommandButton)
             continue;
         auto* button = static_cast<CommandButton*>(control);
-        if ((cancel ? button->Cancel() : button->Default()) && button->EffectivelyVisible()
-            && button->EffectivelyEnabled()) {
-            RunGameEvent([button] { button->UserClick(); });
+        if ((cancel ? button->Cancel() : button->Default()) && button->EffectivelyEnabled()) {
+            RunGameEvent([button] { button->KeyPress(); });
             return true;
         }
     }
