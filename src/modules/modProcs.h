@@ -17,3 +17,9 @@ void ScriptRandomDraw(const std::vector<int>& values);
 int ScriptedDrawsLeft();
 
 } // namespace stumpcraft
+
+// The scoreboard, the computer's bowling changes and the manual opener belong with these
+// shared procedures.
+#include "modules/ComputerBowler.h"
+#include "modules/Manual.h"
+#include "modules/Scoreboard.h"

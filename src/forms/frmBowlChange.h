@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/Form.h"
+
+namespace stumpcraft {
+
+// The bowler change screen: the fielding side's eleven with their bowling figures from the
+// match screen's card. A click on a name makes him the bowler of a coming over, unless he is
+// the keeper, has bowled his quota or would bowl from both ends.
+class FrmBowlChange : public Form {
+public:
+    FrmBowlChange();
+
+    PictureBox Picture1 { this, "Picture1" };
+    Label lblMsg { this, "lblMsg" };
+    // Column headings: "Overs", "Maidens", "Runs", "Wickets", and the names' "Bowler".
+    ControlArray<Label, 5> labels { this, "labels" };
+    ControlArray<Label, 11> lblBlrName { this, "lblBlrName" };
+    ControlArray<Label, 11> lblOvers { this, "lblOvers" };
+    ControlArray<Label, 11> lblMaidens { this, "lblMaidens" };
+    ControlArray<Label, 11> lblRunsGiven { this, "lblRunsGiven" };
+    ControlArray<Label, 11> lblWicketsTaken { this, "lblWicketsTaken" };
+
+    void lblBlrName_Click(int Index);
+
+protected:
+    void Form_Load() override;
+
+private:
+    void FillRow(int i);
+    bool Refused(int Index, const std::string& name);
+};
+
+FrmBowlChange& frmBowlChange();
+
+// Opens the bowler change screen afresh and waits until it is closed.
+void ShowBowlerChange();
+
+} // namespace stumpcraft

@@ -1,0 +1,138 @@
+#include "forms/frmMain.h"
+
+#include "forms/frmBowlChange.h"
+#include "modules/BattingStats.h"
+#include "modules/Manual.h"
+#include "modules/MatchText.h"
+#include "modules/ReturnToMenu.h"
+#include "modules/Scoreboard.h"
+#include "modules/modAgent.h"
+#include "modules/modVars.h"
+
+namespace stumpcraft {
+
+namespace {
+    int loadedScreens = 0;
+
+    constexpr Color kNextBowlerHover = RGB(143, 192, 255);
+    constexpr Color kNextBowler = RGB(255, 192, 255);
+} // namespace
+
+FrmMain& frmMain() { return forms::Instance<FrmMain>(); }
+
+bool MatchScreenLoaded() { return loadedScreens > 0; }
+
+FrmMain::~FrmMain()
+{
+    // A screen thrown away while still loaded (the end of a test) no longer counts.
+    if (IsLoaded())
+        --loadedScreens;
+}
+
+void FrmMain::WireEvents()
+{
+    CmdNBowl.Click = [this] { CmdNBowl_Click(); };
+    CmdNOver.Click = [this] { CmdNOver_Click(); };
+    cmdChange.Click = [this] { cmdChange_Click(); };
+    cmdHelp.Click = [this] { cmdHelp_Click(); };
+    Command1.Click = [this] { Command1_Click(); };
+    lblNxtBlr.Click = [this] { lblNxtBlr_Click(); };
+    lblNxtBlr.MouseMove = [this](MouseButton, int, int) { lblNxtBlr_MouseMove(); };
+    for (int i = 0; i < 4; ++i)
+        Picture1[i].MouseMove = [this, i](MouseButton, int, int) { Picture1_MouseMove(i); };
+    for (int i = 0; i < 2; ++i)
+        HScroll1[i].Change = [this, i] { HScroll1_Change(i); };
+    for (int i = 0; i <= 10; ++i)
+        lblBatName[i].Click = [this, i] { lblBatName_Click(i); };
+}
+
+// Opens the first innings of a match, or for a one-innings game goes straight into the
+// chase of the entered total.
+void FrmMain::Form_Load()
+{
+    ++loadedScreens;
+    if (AgentOn)
+        AnnounceConditions();
+    lblMsg[0].Left = 0;
+    lblMsg[0].Top = Height - lblMsg[0].Height;
+    lblMsg[1].Top = Height - lblMsg[1].Height;
+    lblMsg[1].Left = lblMsg[0].Width();
+    lblMsg[1].Width = Width - lblMsg[0].Width;
+    cmdChange.Caption = "&Change Innings";
+
+    if (OneInningsGame) {
+        cmdChange_Click();
+        return;
+    }
+    FirstInnings = true;
+    CurrBatSide = FirstBatSide;
+    CurrBowler = Teams[1 - FirstBatSide].Bowler1;
+    OtherBowler = Teams[1 - CurrBatSide].Bowler2;
+    Batsman1 = 0;
+    Batsman2 = 1;
+    ResetInningsDisplay();
+    lblNxtBlr.Caption = "Next Bowler: " + Trim(Teams[1 - CurrBatSide].Plr[CurrBowler].Name);
+    Teams[CurrBatSide].Plr[Batsman1].OnStrike = true;
+    picInStrike[0].Visible = true;
+    picInStrike[1].Visible = false;
+    cmdChange.Visible = false;
+}
+
+void FrmMain::Form_QueryUnload(bool& cancel, UnloadMode mode)
+{
+    (void)cancel;
+    if (mode == UnloadMode::FormControlMenu)
+        EndGame();
+}
+
+void FrmMain::Form_Unload() { --loadedScreens; }
+
+void FrmMain::Form_MouseUp(MouseButton button, int x, int y)
+{
+    (void)x;
+    (void)y;
+    if (button == MouseButton::Right)
+        SSTab1.Tab = SSTab1.Tab < 3 ? SSTab1.Tab + 1 : 0;
+}
+
+void FrmMain::Command1_Click()
+{
+    Unload();
+    EndGame();
+}
+
+void FrmMain::cmdHelp_Click() { ShowManual(*this); }
+
+// The user of the fielding side picks the bowler of a coming over; the computer picks its own.
+void FrmMain::lblNxtBlr_Click()
+{
+    if (Teams[1 - CurrBatSide].PlayerName != kComputer)
+        ShowBowlerChange();
+}
+
+void FrmMain::lblNxtBlr_MouseMove() { lblNxtBlr.ForeColor = kNextBowlerHover; }
+
+void FrmMain::Picture1_MouseMove(int Index)
+{
+    (void)Index;
+    lblNxtBlr.ForeColor = kNextBowler;
+}
+
+void FrmMain::HScroll1_Change(int Index)
+{
+    lbls[Index + 10].Caption = "Level " + std::to_string(HScroll1[Index].Value);
+}
+
+// The card lists the side batting now; the clicked name is looked up among its squad.
+void FrmMain::lblBatName_Click(int Index)
+{
+    const std::string name = Trim(lblBatName[Index].Caption);
+    for (int s = 0; s <= 15; ++s) {
+        if (name == Trim(Teams[CurrBatSide].Plr[s].Name)) {
+            ShowBattingStats(s);
+            return;
+        }
+    }
+}
+
+} // namespace stumpcraft

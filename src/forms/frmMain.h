@@ -1,0 +1,120 @@
+#pragma once
+
+#include "platform/Form.h"
+
+namespace stumpcraft {
+
+// Batting card backgrounds: orange for the two batsmen at the crease, pale red for the rest.
+inline constexpr Color kAtCrease = RGB(255, 192, 16);
+inline constexpr Color kNotAtCrease = RGB(255, 192, 192);
+
+// The match screen: the two batter frames with their level sliders, the play buttons, the
+// tabbed cards (commentary of the over, batting, bowling, partnerships), the small scoreboard
+// and the status line. The controls carry the names and indexes by which the engine and the
+// scoreboard procedures address them; the event procedures below drive the match.
+class FrmMain : public Form {
+public:
+    FrmMain();
+    ~FrmMain() override;
+
+    // Batter frames, one per batsman at the crease.
+    ControlArray<Frame, 2> frameBatter { this, "frameBatter" };
+    ControlArray<PictureBox, 2> picInStrike { this, "picInStrike" };
+    ControlArray<HScrollBar, 2> HScroll1 { this, "HScroll1" };
+    // 0-4 and 5-9: row titles of the two frames; 10 and 11: the level captions.
+    ControlArray<Label, 12> lbls { this, "lbls" };
+    ControlArray<Label, 10> lblDetails { this, "lblDetails" };
+
+    ControlArray<Label, 3> lblSmallScore { this, "lblSmallScore" };
+    CommandButton cmdChange { this, "cmdChange" };
+    CommandButton CmdNOver { this, "CmdNOver" };
+    CommandButton CmdNBowl { this, "CmdNBowl" };
+    CommandButton cmdHelp { this, "cmdHelp" };
+    CommandButton Command1 { this, "Command1" };
+    ControlArray<Label, 2> lblMsg { this, "lblMsg" };
+
+    TabStrip SSTab1 { this, "SSTab1" };
+    ControlArray<PictureBox, 4> Picture1 { this, "Picture1" };
+    // Headings: 0-1 partnerships, 2-5 bowling figures, 6 runs of the over, 7-11 batting card,
+    // 12 bowling card's name column.
+    ControlArray<Label, 13> labels { this, "labels" };
+
+    // Commentary of the over.
+    Label lblCurrBlr { this, "lblCurrBlr" };
+    ControlArray<Label, 6> lblDesc { this, "lblDesc" };
+    Label lblNxtBlr { this, "lblNxtBlr" };
+    Label lblRunsInOver { this, "lblRunsInOver" };
+
+    // Batting card.
+    ControlArray<Label, 11> lblBatName { this, "lblBatName" };
+    ControlArray<Label, 11> lblBatOut { this, "lblBatOut" };
+    ControlArray<Label, 11> lblBatRuns { this, "lblBatRuns" };
+    ControlArray<Label, 11> lblBatBowlsFaced { this, "lblBatBowlsFaced" };
+    ControlArray<CheckBox, 11> chk50 { this, "chk50" };
+    ControlArray<CheckBox, 11> chk100 { this, "chk100" };
+    Label lblTotal { this, "lblTotal" };
+    Label lblTotalBalls { this, "lblTotalBalls" };
+
+    // Bowling card.
+    ControlArray<Label, 11> lblBlrName { this, "lblBlrName" };
+    ControlArray<Label, 11> lblOvers { this, "lblOvers" };
+    ControlArray<Label, 11> lblMaidens { this, "lblMaidens" };
+    ControlArray<Label, 11> lblRunsGiven { this, "lblRunsGiven" };
+    ControlArray<Label, 11> lblWicketsTaken { this, "lblWicketsTaken" };
+
+    // Partnerships and fall of wickets.
+    ControlArray<Label, 10> lblWickets { this, "lblWickets" };
+    ControlArray<Label, 10> lblPlrs { this, "lblPlrs" };
+    ControlArray<Label, 10> lblFoW { this, "lblFoW" };
+    ControlArray<Label, 10> lblPart { this, "lblPart" };
+
+    // Event procedures.
+    void CmdNBowl_Click();
+    void CmdNOver_Click();
+    void cmdChange_Click();
+    void cmdHelp_Click();
+    void Command1_Click();
+    void lblNxtBlr_Click();
+    void lblNxtBlr_MouseMove();
+    void Picture1_MouseMove(int Index);
+    void HScroll1_Change(int Index);
+    void lblBatName_Click(int Index);
+
+    // Writes the records of the innings just ended back to the records store.
+    void UpdateRecord();
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
+    void Form_Unload() override;
+    void Form_MouseUp(MouseButton button, int x, int y) override;
+
+private:
+    void LayOutSide();
+    void LayOutBatterFrame(int frame);
+    void LayOutCommentary();
+    void LayOutBattingCard();
+    void LayOutBowlingCard();
+    void LayOutPartnerships();
+    void WireEvents();
+
+    // Pieces of the play buttons.
+    bool QuotaAllows();
+    void ClearOverLines();
+    void ShowBowlerCaptions();
+    void SetComputerLevelsAtOverStart();
+    void ChangeEnds();
+    void ShowScoreLine();
+    void CreditMaiden();
+    void EndInningsByOvers();
+
+    void StartChase();
+    void ClearSidesForExit();
+};
+
+FrmMain& frmMain();
+
+// Whether a match screen is loaded now (without loading one).
+bool MatchScreenLoaded();
+
+} // namespace stumpcraft

@@ -1,0 +1,167 @@
+// The play buttons: "Next &Bowl" plays one delivery, "&Next Over" the rest of the over.
+// Between them they keep the quota, start and close overs, change ends and end an innings
+// whose overs are used up.
+#include "forms/frmBowlChange.h"
+#include "forms/frmMain.h"
+#include "modules/BattingLevel.h"
+#include "modules/ComputerBowler.h"
+#include "modules/MatchResult.h"
+#include "modules/MatchText.h"
+#include "modules/NumberFormat.h"
+#include "modules/Scoreboard.h"
+#include "modules/modRun.h"
+#include "modules/modVars.h"
+
+#include <utility>
+
+namespace stumpcraft {
+
+namespace {
+    MatchTeam& Batting() { return Teams[CurrBatSide]; }
+    MatchTeam& Fielding() { return Teams[1 - CurrBatSide]; }
+
+    int StrikeEnd() { return Batting().Plr[Batsman1].OnStrike ? 1 : 2; }
+
+    // A fifth of the innings per bowler, in whole overs.
+    int QuotaBalls() { return static_cast<int>(RoundDiv(Overs, 5)) * 6; }
+} // namespace
+
+// A bowler who has bowled his quota bowls no more: the user is told and must choose another.
+bool FrmMain::QuotaAllows()
+{
+    const MatchPlayer& bowler = Fielding().Plr[CurrBowler];
+    if (bowler.BallsBowled < QuotaBalls())
+        return true;
+    SayOrShow("Sorry! " + bowler.Name
+        + " has used up his quota of overs. Please change him and choose a new bowler.");
+    ShowBowlerChange();
+    return false;
+}
+
+void FrmMain::ClearOverLines()
+{
+    for (auto& line : lblDesc)
+        line.Caption = "";
+    lblRunsInOver.Caption = kEmptyCounter;
+}
+
+void FrmMain::ShowBowlerCaptions()
+{
+    lblCurrBlr.Caption = "Current Bowler: " + Trim(Fielding().Plr[CurrBowler].Name);
+    lblNxtBlr.Caption = "Next Bowler: " + Trim(Fielding().Plr[OtherBowler].Name);
+}
+
+void FrmMain::SetComputerLevelsAtOverStart()
+{
+    if (BallOfOver == 0 && Batting().PlayerName == kComputer)
+        SetComputerBattingLevel(!FirstInnings);
+}
+
+// The end of an over: the computer may rest its bowler, the bowlers swap ends and the
+// batsmen's ends change with them.
+void FrmMain::ChangeEnds()
+{
+    const int bowled = Fielding().Plr[CurrBowler].BallsBowled;
+    if (Fielding().PlayerName == kComputer
+        && (bowled == RoundDiv(Overs, 10) * 6 || bowled == QuotaBalls()))
+        ComputerChooseBowler();
+    std::swap(CurrBowler, OtherBowler);
+    BallOfOver = 0;
+
+    MatchTeam& bat = Batting();
+    const bool firstFacesNow = !bat.Plr[Batsman1].OnStrike;
+    bat.Plr[Batsman1].OnStrike = firstFacesNow;
+    bat.Plr[Batsman2].OnStrike = !firstFacesNow;
+    picInStrike[0].Visible = firstFacesNow;
+    picInStrike[1].Visible = !firstFacesNow;
+}
+
+void FrmMain::ShowScoreLine()
+{
+    const MatchTeam& bat = Batting();
+    lblMsg[0].Caption
+        = bat.Country + " " + std::to_string(bat.Runs) + "/" + std::to_string(bat.Wickets);
+}
+
+void FrmMain::CreditMaiden()
+{
+    if (BallOfOver == 6 && CaptionNumber(lblRunsInOver.Caption) == 0) {
+        Fielding().Plr[CurrBowler].Maidens += 1;
+        ShowScoreAndBowling();
+    }
+}
+
+void FrmMain::EndInningsByOvers()
+{
+    if (Batting().Balls != Overs * 6)
+        return;
+    CmdNBowl.Visible = false;
+    CmdNOver.Visible = false;
+    if (FirstInnings)
+        cmdChange.Visible = true;
+    else if (!MatchOver)
+        DecideOnTotals();
+    CloseInningsRecords();
+}
+
+void FrmMain::CmdNBowl_Click()
+{
+    if (!DeliveryGuard::Free())
+        return;
+    DeliveryGuard guard;
+    if (!QuotaAllows() || MatchOver)
+        return;
+    if (BallOfOver == 0 || BallOfOver == 6) {
+        ClearOverLines();
+        if (BallOfOver == 0)
+            SetComputerLevelsAtOverStart();
+        else
+            ChangeEnds();
+        ShowBowlerCaptions();
+    }
+    BallOfOver += 1;
+    PlayBall(StrikeEnd());
+    if (!MatchScreenLoaded())
+        return;
+    ShowScoreLine();
+    EndInningsByOvers();
+    CreditMaiden();
+}
+
+void FrmMain::CmdNOver_Click()
+{
+    if (!DeliveryGuard::Free())
+        return;
+    DeliveryGuard guard;
+    if (!QuotaAllows())
+        return;
+    CmdNOver.Enabled = false;
+    CmdNBowl.Enabled = false;
+    while (BallOfOver < 6 && !MatchOver) {
+        if (BallOfOver == 0) {
+            ClearOverLines();
+            ShowBowlerCaptions();
+            SetComputerLevelsAtOverStart();
+        }
+        BallOfOver += 1;
+        // After the first innings is all out the over is only counted out, not bowled.
+        const bool bowled = Batting().Wickets < 10;
+        if (bowled)
+            PlayBall(StrikeEnd());
+        if (!MatchScreenLoaded())
+            return;
+        ShowScoreLine();
+        if (bowled)
+            CreditMaiden();
+        EndInningsByOvers();
+    }
+    if (BallOfOver == 6) {
+        ChangeEnds();
+        CmdNOver.Enabled = true;
+        CmdNBowl.Enabled = true;
+        if (CmdNOver.Visible)
+            CmdNOver.SetFocus();
+    }
+}
+
+} // namespace stumpcraft

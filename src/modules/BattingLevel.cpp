@@ -1,0 +1,56 @@
+#include "modules/BattingLevel.h"
+
+#include "forms/frmMain.h"
+#include "modules/NumberFormat.h"
+#include "modules/modVars.h"
+
+namespace stumpcraft {
+
+namespace {
+    void SetBoth(FrmMain& f, int level)
+    {
+        f.HScroll1[0].Value = level;
+        f.HScroll1[1].Value = level;
+    }
+
+    int SettingLevel(const MatchTeam& bat)
+    {
+        const long long oversLeft = RoundDiv(static_cast<long long>(Overs) * 6 - bat.Balls, 6);
+        if (oversLeft <= 10 && bat.Wickets < 8)
+            return 5;
+        if (oversLeft == 1)
+            return 5;
+        return 3;
+    }
+} // namespace
+
+void SetComputerBattingLevel(bool chasing)
+{
+    FrmMain& f = frmMain();
+    f.HScroll1[0].Enabled = false;
+    f.HScroll1[1].Enabled = false;
+    const MatchTeam& bat = Teams[CurrBatSide];
+    if (!chasing) {
+        SetBoth(f, SettingLevel(bat));
+        return;
+    }
+
+    const long long needed = static_cast<long long>(Teams[FirstBatSide].Runs) - bat.Runs + 1;
+    const long long ballsLeft = static_cast<long long>(Overs) * 6 - bat.Balls;
+    if (needed < 1 || ballsLeft < 1)
+        return;
+    const long long perOver = needed * 6 / ballsLeft;
+    SetBoth(f, 3);
+    if (perOver > 7)
+        SetBoth(f, 5);
+    else if (perOver >= 6)
+        SetBoth(f, 4);
+    else if (perOver == 5)
+        SetBoth(f, 3);
+    else if (perOver == 4)
+        SetBoth(f, 2);
+    else if (bat.Wickets < 2)
+        SetBoth(f, 1);
+}
+
+} // namespace stumpcraft

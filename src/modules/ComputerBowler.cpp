@@ -1,0 +1,63 @@
+#include "modules/ComputerBowler.h"
+
+#include "forms/frmMain.h"
+#include "modules/MatchText.h"
+#include "modules/NumberFormat.h"
+#include "modules/modVars.h"
+
+#include <initializer_list>
+
+namespace stumpcraft {
+
+namespace {
+    // A bowler who has not bowled yet, neither the keeper nor the bowler at the other end.
+    bool FreshSearch(const MatchTeam& field)
+    {
+        for (int r = 10; r >= 0; --r) {
+            if (field.Plr[r].BallsBowled == 0 && r != field.Keeper && r != OtherBowler) {
+                CurrBowler = r;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The first card row in `rows` whose bowler still has overs left and is not at the other
+    // end. The quota is a fifth of the innings: BallsBowled < Overs / 5 * 6.
+    bool CardSearch(const MatchTeam& field, std::initializer_list<int> rows)
+    {
+        FrmMain& f = frmMain();
+        for (int k : rows) {
+            const std::string caption = Trim(f.lblBlrName[k].Caption);
+            if (caption.empty())
+                continue;
+            for (int r = 10; r >= 0; --r) {
+                const MatchPlayer& p = field.Plr[r];
+                if (caption == Trim(p.Name) && 5 * p.BallsBowled < 6 * Overs && r != OtherBowler) {
+                    CurrBowler = r;
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // Whether the overs done so far (Balls / 6) are within k fifths of the innings.
+    bool WithinFifths(int k)
+    {
+        return Teams[CurrBatSide].Balls <= 6 * RoundDiv(static_cast<long long>(k) * Overs, 5);
+    }
+} // namespace
+
+void ComputerChooseBowler()
+{
+    const MatchTeam& field = Teams[1 - CurrBatSide];
+    if (WithinFifths(2))
+        FreshSearch(field);
+    else if (WithinFifths(3))
+        CardSearch(field, { 3, 2, 1, 0 });
+    else if (WithinFifths(4))
+        CardSearch(field, { 0, 1, 2, 3, 4, 5 });
+}
+
+} // namespace stumpcraft

@@ -1,0 +1,326 @@
+#include "modules/modRun.h"
+
+#include "forms/frmMain.h"
+#include "modules/Dismissal.h"
+#include "modules/MatchResult.h"
+#include "modules/MatchText.h"
+#include "modules/NumberFormat.h"
+#include "modules/Scoreboard.h"
+#include "modules/modAgent.h"
+#include "modules/modProcs.h"
+#include "modules/modVars.h"
+#include "platform/Errors.h"
+#include "platform/Services.h"
+
+#include <array>
+#include <string>
+
+namespace stumpcraft {
+
+namespace {
+    // One test of the outcome table: it succeeds when RandomDraw(1, K) comes out `hit`.
+    struct OutcomeTest {
+        int K;
+        int result;
+        int hit = 1;
+    };
+    struct LevelTable {
+        std::array<OutcomeTest, 7> tests;
+        int otherwise;
+    };
+
+    // How each level plays: cautious levels rarely score and rarely get out, aggressive ones
+    // score quickly and lose wickets quickly. Fives are a freak (the last test only).
+    constexpr std::array<LevelTable, 5> kLevels { {
+        { { { { 5, 1 }, { 10, 2 }, { 50, 3 }, { 100, 4 }, { 25, Out }, { 10000, 6 },
+              { 32767, 5 } } },
+            DotBall },
+        { { { { 20, 4, 4 }, { 10, 1 }, { 20, 2 }, { 50, 3 }, { 15, Out }, { 100, 6 },
+              { 32767, 5 } } },
+            DotBall },
+        { { { { 2, 1 }, { 5, 2 }, { 5, Out }, { 25, 3 }, { 10, 4 }, { 5000, 6 }, { 32767, 5 } } },
+            DotBall },
+        { { { { 5, 4 }, { 3, Out }, { 10, 6 }, { 10, 2 }, { 50, 3 }, { 20, DotBall },
+              { 32767, 5 } } },
+            1 },
+        { { { { 5, Out }, { 3, 4 }, { 5, 6 }, { 10, 2 }, { 50, 3 }, { 10, DotBall },
+              { 32767, 5 } } },
+            1 },
+    } };
+
+    constexpr Color kPaleRed = kNotAtCrease;
+
+    int Level(int StrikeEnd) { return frmMain().HScroll1[StrikeEnd - 1].Value; }
+
+    // The batsman's chance to survive an out: the better his batting against his bowling
+    // rating, the likelier the out is taken back and the ball drawn again.
+    bool Reprieved(const MatchPlayer& striker)
+    {
+        const long long n = 1 + RoundDiv(5LL * striker.BatRate - striker.BallRate, striker.BatRate);
+        return RandomDraw(1, static_cast<int>(n)) != 1;
+    }
+
+    // A fifty or a hundred: celebrated once, and checked against the side's fastest.
+    void Milestone(int striker, bool hundred)
+    {
+        FrmMain& f = frmMain();
+        MatchPlayer& p = Teams[CurrBatSide].Plr[striker];
+        const std::string name = Trim(p.Name);
+        if (AgentOn) {
+            SayIfOn(hundred
+                    ? "That's his 100. Well played, " + name
+                        + ".|That 's an outstanding century by " + name
+                        + ".|What a great century by " + name + "."
+                    : "That's his 50. Well played, " + name + ".|That 's an outstanding 50 by "
+                        + name + ".|What a great 50 by " + name + ".");
+            Pause(1500);
+            CheckMatchScreenStillOpen();
+        }
+        PlayerRecord& rec = PlayerRecords[CurrBatSide];
+        int& fastest = hundred ? rec.FastestCentury : rec.FastestHalfCentury;
+        if (p.BallsFaced < fastest) {
+            fastest = p.BallsFaced;
+            (hundred ? rec.FastestCenturyBy : rec.FastestHalfCenturyBy) = name;
+            (hundred ? rec.FastestCenturyTeam : rec.FastestHalfCenturyTeam)
+                = Teams[CurrBatSide].Country;
+            RecordBroken = true;
+        }
+        (hundred ? f.chk100 : f.chk50)[striker].Value = 1;
+    }
+
+    void BookRuns(int striker, int r)
+    {
+        FrmMain& f = frmMain();
+        MatchTeam& bat = Teams[CurrBatSide];
+        MatchPlayer& p = bat.Plr[striker];
+        p.Runs += r;
+        bat.Runs += r;
+        Teams[1 - CurrBatSide].Plr[CurrBowler].RunsGiven += r;
+        f.lblRunsInOver.Caption = std::to_string(CaptionNumber(f.lblRunsInOver.Caption) + r);
+        f.lblDesc[BallOfOver - 1].Caption = p.Name + ": " + std::to_string(r) + " Runs";
+        f.lblPart[bat.Wickets].Caption
+            = std::to_string(bat.Runs - bat.FallOfWicket[bat.Wickets]) + "*";
+        if (f.chk50[striker].Value == 0 && p.Runs >= 50)
+            Milestone(striker, false);
+        else if (f.chk100[striker].Value == 0 && p.Runs >= 100)
+            Milestone(striker, true);
+    }
+
+    void ShowRunRate()
+    {
+        const MatchTeam& bat = Teams[CurrBatSide];
+        frmMain().lblMsg[1].Caption = "Current Run Rate for " + bat.Country + ": "
+            + FormatRatio(static_cast<long long>(bat.Runs) * 6, bat.Balls);
+    }
+
+    // Second innings: what the batting side still needs, or the result once it is decided.
+    void Chase()
+    {
+        const MatchTeam& bat = Teams[CurrBatSide];
+        RunsRequired = Teams[FirstBatSide].Runs - bat.Runs + 1;
+        BallsRemaining = Overs * 6 - bat.Balls;
+        if (RunsRequired >= 1 && BallsRemaining >= 1) {
+            Label& msg = frmMain().lblMsg[1];
+            msg.Caption = msg.Caption() + ". Require a further " + std::to_string(RunsRequired)
+                + " runs from " + std::to_string(BallsRemaining) + " balls at "
+                + FormatRatio(static_cast<long long>(RunsRequired) * 6, BallsRemaining)
+                + " runs per over.";
+        } else if (RunsRequired <= 0 || BallsRemaining == 0) {
+            DecideOnTotals();
+            CloseInningsRecords();
+        }
+    }
+
+    void CrossOver(int striker, int nonStriker, int StrikeEnd)
+    {
+        MatchTeam& bat = Teams[CurrBatSide];
+        bat.Plr[striker].OnStrike = false;
+        bat.Plr[nonStriker].OnStrike = true;
+        MoveStrikeMarker(StrikeEnd);
+    }
+
+    // The next batsman comes in at the fallen batsman's end; the newest is always Batsman2.
+    void NextBatsman(int StrikeEnd, const std::string& howOut)
+    {
+        FrmMain& f = frmMain();
+        MatchTeam& bat = Teams[CurrBatSide];
+        if (StrikeEnd == 1) {
+            f.lblBatOut[Batsman1].BackColor = kPaleRed;
+            f.lblBatOut[Batsman1].Caption = howOut;
+            f.HScroll1[0].Value = f.HScroll1[1].Value();
+            f.HScroll1[1].Value = 2;
+            Batsman1 = Batsman2;
+            Batsman2 = Batsman2 + 1;
+            f.lblBatOut[Batsman2].BackColor = kAtCrease;
+            bat.Plr[Batsman1].OnStrike = true;
+            bat.Plr[Batsman2].OnStrike = false;
+            ShowBatterFigures(Batsman1, StrikeEnd);
+            ShowBatterFigures(Batsman2, 2);
+        } else {
+            f.lblBatOut[Batsman2].BackColor = kPaleRed;
+            f.lblBatOut[Batsman2].Caption = howOut;
+            Batsman2 = Batsman2 + 1;
+            f.lblBatOut[Batsman2].BackColor = kAtCrease;
+            bat.Plr[Batsman2].OnStrike = true;
+            bat.Plr[Batsman1].OnStrike = false;
+            ShowBatterFigures(Batsman2, StrikeEnd);
+        }
+        f.frameBatter[0].Caption = bat.Plr[Batsman1].Name;
+        f.frameBatter[1].Caption = bat.Plr[Batsman2].Name;
+        f.lblPlrs[bat.Wickets].Caption
+            = Trim(f.lblBatName[Batsman1].Caption) + " / " + Trim(f.lblBatName[Batsman2].Caption);
+    }
+
+    void ShowStrikerOnCard(int striker)
+    {
+        FrmMain& f = frmMain();
+        const MatchPlayer& p = Teams[CurrBatSide].Plr[striker];
+        f.lblBatRuns[striker].Caption = std::to_string(p.Runs);
+        f.lblBatBowlsFaced[striker].Caption = std::to_string(p.BallsFaced);
+    }
+
+    // The tenth wicket: the innings is over, and in the second innings so is the match.
+    void AllOut(int striker, const std::string& howOut)
+    {
+        FrmMain& f = frmMain();
+        ShowStrikerOnCard(striker);
+        ShowScoreAndBowling();
+        f.lblBatOut[striker].BackColor = kPaleRed;
+        f.lblBatOut[striker].Caption = howOut;
+        f.CmdNBowl.Visible = false;
+        f.CmdNOver.Visible = false;
+        if (FirstInnings)
+            f.cmdChange.Visible = true;
+        else if (!MatchOver)
+            DecideOnTotals();
+        CloseInningsRecords();
+    }
+
+    // Returns false when the wicket ended the innings.
+    bool BookWicket(int striker, int StrikeEnd)
+    {
+        FrmMain& f = frmMain();
+        const std::string howOut = DismissalText();
+        CheckMatchScreenStillOpen();
+        MatchTeam& bat = Teams[CurrBatSide];
+        const int w = ++bat.Wickets;
+        if (howOut.empty() || howOut[0] != 'R')
+            Teams[1 - CurrBatSide].Plr[CurrBowler].WicketsTaken += 1;
+        f.lblDesc[BallOfOver - 1].Caption = bat.Plr[striker].Name + ": Out";
+        bat.FallOfWicket[w] = bat.Runs;
+        bat.PartnershipRuns[w] = bat.FallOfWicket[w] - bat.FallOfWicket[w - 1];
+        f.lblFoW[w - 1].Caption = std::to_string(bat.FallOfWicket[w]) + "/" + std::to_string(w);
+        f.lblPart[w - 1].Caption = std::to_string(bat.PartnershipRuns[w]);
+        if (w < 10) {
+            NextBatsman(StrikeEnd, howOut);
+            return true;
+        }
+        AllOut(striker, howOut);
+        return false;
+    }
+
+    void Comment(int code)
+    {
+        if (AgentOn) {
+            CommentBall(code, "", "");
+            CheckMatchScreenStillOpen();
+        }
+    }
+
+    void PlayBallSteps(int StrikeEnd)
+    {
+        const int striker = StrikeEnd == 1 ? Batsman1 : Batsman2;
+        const int nonStriker = StrikeEnd == 1 ? Batsman2 : Batsman1;
+        MatchTeam& bat = Teams[CurrBatSide];
+        MatchPlayer& p = bat.Plr[striker];
+        MatchPlayer& bowler = Teams[1 - CurrBatSide].Plr[CurrBowler];
+
+        int result = DeliveryOutcome(StrikeEnd);
+        if (result == Out && Level(StrikeEnd) < 5 && Reprieved(p))
+            result = DeliveryOutcome(StrikeEnd);
+
+        p.BallsFaced += 1;
+        bat.Balls += 1;
+        bowler.BallsBowled += 1;
+        if (result >= 1 && result <= 6)
+            BookRuns(striker, result);
+        ShowRunRate();
+        if (!FirstInnings)
+            Chase();
+
+        switch (result) {
+        case 1:
+        case 3:
+        case 5:
+            (result == 1 ? p.Ones : result == 3 ? p.Threes : p.Fives) += 1;
+            CrossOver(striker, nonStriker, StrikeEnd);
+            ShowBatterFigures(striker, StrikeEnd);
+            break;
+        case 2:
+            p.Twos += 1;
+            ShowBatterFigures(striker, StrikeEnd);
+            break;
+        case 4:
+        case 6:
+            (result == 4 ? p.Fours : p.Sixes) += 1;
+            ShowBatterFigures(striker, StrikeEnd);
+            Comment(result);
+            break;
+        case DotBall:
+            p.Dots += 1;
+            frmMain().lblDesc[BallOfOver - 1].Caption = p.Name + ": Dot Ball";
+            ShowBatterFigures(striker, StrikeEnd);
+            break;
+        default:
+            if (!BookWicket(striker, StrikeEnd))
+                return;
+            break;
+        }
+        ShowStrikerOnCard(striker);
+        ShowScoreAndBowling();
+    }
+
+    long ErrorNumber(const std::exception& e)
+    {
+        if (const auto* runtime = dynamic_cast<const RuntimeError*>(&e))
+            return runtime->Number();
+        if (dynamic_cast<const IndexError*>(&e))
+            return errors::SubscriptOutOfRange;
+        return errors::InvalidProcedureCall;
+    }
+} // namespace
+
+int DeliveryOutcome(int StrikeEnd)
+{
+    const LevelTable& table = kLevels.at(static_cast<std::size_t>(Level(StrikeEnd) - 1));
+    for (const OutcomeTest& test : table.tests)
+        if (RandomDraw(1, test.K) == test.hit)
+            return test.result;
+    return table.otherwise;
+}
+
+void PlayBall(int StrikeEnd)
+{
+    try {
+        PlayBallSteps(StrikeEnd);
+    } catch (const ControlArrayIndexError&) {
+        // An addressed control that does not exist: the delivery simply stops there.
+    } catch (const MatchScreenClosed&) {
+    } catch (const std::exception& e) {
+        MsgBox(std::to_string(ErrorNumber(e)) + " - " + e.what());
+    }
+}
+
+void CheckMatchScreenStillOpen()
+{
+    if (!MatchScreenLoaded())
+        throw MatchScreenClosed();
+}
+
+DeliveryGuard::DeliveryGuard() { State.DeliveryInProgress = true; }
+
+DeliveryGuard::~DeliveryGuard() { State.DeliveryInProgress = false; }
+
+bool DeliveryGuard::Free() { return !State.DeliveryInProgress; }
+
+} // namespace stumpcraft

@@ -1,0 +1,173 @@
+#include "MatchFixture.h"
+
+#include "modules/modAgent.h"
+#include "modules/modProcs.h"
+
+#include <array>
+#include <sstream>
+#include <tuple>
+
+namespace stumpcraft::testing {
+
+namespace {
+    const std::array<const char*, 16> kNorthland { "Arlo Penhale", "Bram Quillet", "Cato Vennick",
+        "Dov Marrable", "Eli Strand", "Finn Osgood", "Gus Tarrow", "Hal Brenner", "Ivo Castell",
+        "Jem Fairlie", "Kit Morrow", "Lew Ashdown", "Max Penrose", "Ned Callow", "Oli Wrenfield",
+        "Pip Garland" };
+    const std::array<const char*, 16> kSouthmere { "Quin Harlow", "Rafe Dunmore", "Sol Kettering",
+        "Tam Ridley", "Ulf Barrow", "Vic Hemsley", "Wes Calder", "Xan Prothero", "Yul Dacre",
+        "Zeb Lindell", "Ash Tremaine", "Bo Sutter", "Cy Fennick", "Dax Morley", "Ezra Pell",
+        "Fitz Arnott" };
+    constexpr std::array<int, 11> kBat { 5, 5, 4, 4, 4, 3, 3, 2, 2, 1, 1 };
+    constexpr std::array<int, 11> kBall { 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 5 };
+
+    // The outcome table as the game's rules give it: K, result, and the winning draw.
+    struct Test {
+        int K, result, hit;
+    };
+    const std::vector<std::vector<Test>> kTable {
+        { { 5, 1, 1 }, { 10, 2, 1 }, { 50, 3, 1 }, { 100, 4, 1 }, { 25, Out, 1 }, { 10000, 6, 1 },
+            { 32767, 5, 1 } },
+        { { 20, 4, 4 }, { 10, 1, 1 }, { 20, 2, 1 }, { 50, 3, 1 }, { 15, Out, 1 }, { 100, 6, 1 },
+            { 32767, 5, 1 } },
+        { { 2, 1, 1 }, { 5, 2, 1 }, { 5, Out, 1 }, { 25, 3, 1 }, { 10, 4, 1 }, { 5000, 6, 1 },
+            { 32767, 5, 1 } },
+        { { 5, 4, 1 }, { 3, Out, 1 }, { 10, 6, 1 }, { 10, 2, 1 }, { 50, 3, 1 }, { 20, DotBall, 1 },
+            { 32767, 5, 1 } },
+        { { 5, Out, 1 }, { 3, 4, 1 }, { 5, 6, 1 }, { 10, 2, 1 }, { 50, 3, 1 }, { 10, DotBall, 1 },
+            { 32767, 5, 1 } },
+    };
+} // namespace
+
+void SetUpSides(const MatchSetup& setup)
+{
+    const std::array<const std::array<const char*, 16>*, 2> squads { &kNorthland, &kSouthmere };
+    for (int side = 0; side < 2; ++side) {
+        MatchTeam& team = Teams[side];
+        team.Country = side == 0 ? "Northland" : "Southmere";
+        const bool computer = side == 0 ? setup.computerSide0 : setup.computerSide1;
+        team.PlayerName = computer ? "Computer" : (side == 0 ? "Ann" : "Bob");
+        for (int s = 0; s < 16; ++s) {
+            team.Plr[s].Name
+                = (*squads[static_cast<std::size_t>(side)])[static_cast<std::size_t>(s)];
+            team.Plr[s].BatRate = s <= 10 ? kBat[static_cast<std::size_t>(s)] : 3;
+            team.Plr[s].BallRate = s <= 10 ? kBall[static_cast<std::size_t>(s)] : 3;
+        }
+        team.Captain = 0;
+        team.Keeper = 5;
+        team.Bowler1 = 10;
+        team.Bowler2 = 9;
+        PlayerRecords[side] = PlayerRecord::Empty();
+    }
+    Overs = setup.overs;
+    FirstBatSide = setup.firstBatSide;
+    OnePlayer = setup.computerSide0 != setup.computerSide1;
+    OneInningsGame = setup.oneInnings;
+    if (setup.oneInnings)
+        Teams[FirstBatSide].Runs = setup.target;
+}
+
+std::vector<int> OutcomeDraws(int level, int result)
+{
+    std::vector<int> draws;
+    for (const Test& t : kTable.at(static_cast<std::size_t>(level - 1))) {
+        if (t.result == result) {
+            draws.push_back(t.hit);
+            return draws;
+        }
+        draws.push_back(t.hit == 1 ? 2 : 1);
+    }
+    return draws; // none succeeded: the level's last word
+}
+
+std::vector<int> BallDraws(int level, int result, int kind, int fielder)
+{
+    std::vector<int> draws = OutcomeDraws(level, result);
+    if (result == Out) {
+        if (level < 5)
+            draws.push_back(1); // the out stands
+        draws.push_back(kind);
+        if (kind >= 6)
+            draws.push_back(fielder);
+    }
+    return draws;
+}
+
+std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
+{
+    std::vector<int> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+std::string Scorecard()
+{
+    std::ostringstream out;
+    for (int side = 0; side < 2; ++side) {
+        const MatchTeam& t = Teams[side];
+        out << t.Country << " " << t.Runs << "/" << t.Wickets << " in " << t.Balls << " balls\n";
+        for (int s = 0; s <= 10; ++s) {
+            const MatchPlayer& p = t.Plr[s];
+            out << "  " << p.Name << ": " << p.Runs << " (" << p.BallsFaced << ") " << p.Dots << "/"
+                << p.Ones << "/" << p.Twos << "/" << p.Threes << "/" << p.Fours << "/" << p.Fives
+                << "/" << p.Sixes;
+            if (p.BallsBowled > 0)
+                out << " | " << p.BallsBowled << "b " << p.Maidens << "m " << p.RunsGiven << "r "
+                    << p.WicketsTaken << "w";
+            out << "\n";
+        }
+        out << "  FoW:";
+        for (int w = 1; w <= t.Wickets; ++w)
+            out << " " << t.FallOfWicket[w] << "/" << t.PartnershipRuns[w];
+        out << "\n";
+    }
+    return out.str();
+}
+
+bool PlayThrough(FrmMain& f)
+{
+    while (!MatchOver) {
+        const auto before
+            = std::make_tuple(CurrBatSide, Teams[CurrBatSide].Balls, BallOfOver, CurrBowler);
+        if (f.cmdChange.Visible)
+            f.cmdChange.UserClick();
+        else
+            f.CmdNOver.UserClick();
+        if (std::make_tuple(CurrBatSide, Teams[CurrBatSide].Balls, BallOfOver, CurrBowler) == before
+            && !MatchOver)
+            return false;
+    }
+    return true;
+}
+
+FrmMain& MatchFixture::StartMatch(const MatchSetup& setup)
+{
+    SetUpSides(setup);
+    return frmMain();
+}
+
+void MatchFixture::Bowl(FrmMain& f, const std::vector<int>& draws)
+{
+    ScriptRandomDraw(draws);
+    f.CmdNBowl.UserClick();
+    EXPECT_EQ(ScriptedDrawsLeft(), 0) << "every scripted draw is used";
+}
+
+void MatchFixture::EnableCommentator()
+{
+    platform.agent.Bookmark = [](long bookmark) { Agent1_Bookmark(bookmark); };
+    platform.agent.loaded = true;
+    AgentChar = &platform.agent;
+    AgentOn = true;
+}
+
+std::vector<std::string> MatchFixture::MessageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const auto& m : platform.toolkit.messages)
+        texts.push_back(m.text);
+    return texts;
+}
+
+} // namespace stumpcraft::testing

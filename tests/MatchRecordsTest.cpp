@@ -1,0 +1,203 @@
+// The result and the records: who is named for a record, when a record is broken, and what
+// goes into the records store when a match or an innings ends.
+#include "MatchFixture.h"
+#include "modules/RecordsStore.h"
+#include "modules/modProcs.h"
+#include "modules/modRecords.h"
+
+namespace stumpcraft::testing {
+namespace {
+
+    struct MatchRecordsTest : MatchFixture {
+        void OpenStore()
+        {
+            cnRecords = std::make_unique<RecordsStore>((platform.Folder() / "stmp.bin").string());
+            cnRecords->AddPlayer("Ann");
+        }
+        void TearDown() override { cnRecords.reset(); }
+
+        PlayerRecord Row(const std::string& name) { return cnRecords->Load(name); }
+    };
+
+    TEST_F(MatchRecordsTest, TheEarlierSlotWinsATieForTopScorerAndWicketTaker)
+    {
+        StartMatch();
+        Bat().Plr[2].Runs = 40;
+        Bat().Plr[5].Runs = 40;
+        Bat().Plr[12].Runs = 90; // a reserve never counts
+        Field().Plr[7].WicketsTaken = 3;
+        Field().Plr[9].WicketsTaken = 3;
+        EXPECT_EQ(TopScorer(), 2);
+        EXPECT_EQ(TopWicketTaker(), 7);
+        Bat().Plr[2].Runs = 0;
+        Bat().Plr[5].Runs = 0;
+        EXPECT_EQ(TopScorer(), 0) << "nobody scored: the opener is named";
+    }
+
+    TEST_F(MatchRecordsTest, OnlyABetterFigureBreaksARecord)
+    {
+        StartMatch();
+        PlayerRecords[0].HighestRuns = 150;
+        PlayerRecords[0].HighestRunsPlr = 60;
+        PlayerRecords[1].MostWicketsPlr = 3;
+        Bat().Runs = 150;
+        Bat().Plr[4].Runs = 60;
+        Bat().Plr[4].Name = "  Eli Strand ";
+        Field().Plr[8].WicketsTaken = 3;
+        CheckRecords();
+        EXPECT_FALSE(RecordBroken);
+
+        Bat().Runs = 151;
+        Bat().Plr[4].Runs = 61;
+        Field().Plr[8].WicketsTaken = 4;
+        CheckRecords();
+        EXPECT_TRUE(RecordBroken);
+        EXPECT_EQ(PlayerRecords[0].HighestRuns, 151);
+        EXPECT_EQ(PlayerRecords[0].HighestRunsBy, "Northland");
+        EXPECT_EQ(PlayerRecords[0].HighestRunsPlr, 61);
+        EXPECT_EQ(PlayerRecords[0].HighestRunsPlrName, "Eli Strand");
+        EXPECT_EQ(PlayerRecords[0].HighestRunsPlrTeam, "Northland");
+        EXPECT_EQ(PlayerRecords[1].MostWicketsPlr, 4);
+        EXPECT_EQ(PlayerRecords[1].MostWicketsPlrName, "Yul Dacre");
+        EXPECT_EQ(PlayerRecords[1].MostWicketsPlrTeam, "Southmere");
+    }
+
+    TEST_F(MatchRecordsTest, TheResultIsAnnouncedAndCountedForBothPlayers)
+    {
+        FrmMain& f = StartMatch();
+        OpenStore();
+        ShowResult(1, 3);
+        EXPECT_EQ(MessageTexts().back(),
+            "Congratulations Ann,\r\nNorthland has defeated Southmere by 3 wickets!");
+        EXPECT_EQ(Row("Ann").Played, 1);
+        EXPECT_EQ(Row("Ann").Won, 1);
+        EXPECT_EQ(Row("Computer").Played, 1);
+        EXPECT_EQ(Row("Computer").Won, 0);
+        EXPECT_EQ(f.cmdChange.Caption(), "E&xit to Main Menu");
+
+        ShowResult(0, 12);
+        EXPECT_EQ(MessageTexts().back(),
+            "Congratulations Computer,\r\nSouthmere has defeated Northland by 12 runs!");
+        EXPECT_EQ(Row("Computer").Won, 1);
+
+        ShowResult(-1, 0);
+        EXPECT_EQ(Row("Ann").Ties, 1);
+        EXPECT_EQ(Row("Computer").Ties, 1);
+        EXPECT_EQ(Row("Ann").Played, 3);
+        EXPECT_EQ(Row("Ann").Won, 1);
+
+        ShowResult(7, 0); // no such result: nothing said or counted
+        EXPECT_EQ(MessageTexts().size(), 3u);
+        EXPECT_EQ(Row("Ann").Played, 3);
+    }
+
+    TEST_F(MatchRecordsTest, WithTheCommentatorTheResultIsSpoken)
+    {
+        StartMatch();
+        EnableCommentator();
+        ShowResult(-1, 0);
+        EXPECT_TRUE(MessageTexts().empty());
+        const auto speeches = platform.agent.Of("Speak");
+        ASSERT_FALSE(speeches.empty());
+        EXPECT_EQ(speeches.back(),
+            "Fantastic Game of Cricket!\r\nIt is a tie between Southmere and Northland");
+    }
+
+    TEST_F(MatchRecordsTest, AOneInningsGameIsNeverCounted)
+    {
+        MatchSetup setup;
+        setup.oneInnings = true;
+        setup.target = 100;
+        StartMatch(setup);
+        OpenStore();
+        ShowResult(1, 5);
+        EXPECT_EQ(Row("Ann").Played, 0);
+        EXPECT_EQ(Row("Computer").Played, 0);
+    }
+
+    TEST_F(MatchRecordsTest, UpdateRecordWritesBothRowsAndTheBestsTheyBeat)
+    {
+        FrmMain& f = StartMatch();
+        OpenStore();
+        PlayerRecord all = PlayerRecord::Empty();
+        all.HighestRuns = 300;
+        all.HighestRunsBy = "Elsewhere";
+        all.FastestCentury = 40;
+        all.FastestCenturyBy = "Old Timer";
+        cnRecords->WriteRecord(
+            "All", all, RecordsStore::HighestTotal | RecordsStore::FastestHundred);
+
+        PlayerRecords[0].HighestRuns = 280;
+        PlayerRecords[0].HighestRunsBy = "Northland";
+        PlayerRecords[0].HighestRunsPlr = 112;
+        PlayerRecords[0].HighestRunsPlrName = "Arlo Penhale";
+        PlayerRecords[0].HighestRunsPlrTeam = "Northland";
+        PlayerRecords[0].FastestCentury = 61;
+        PlayerRecords[0].FastestCenturyBy = "Arlo Penhale";
+        PlayerRecords[0].FastestHalfCentury = 30;
+        PlayerRecords[0].FastestHalfCenturyBy = "Arlo Penhale";
+        PlayerRecords[0].MostWicketsPlr = 9; // Ann's bowling is not written after her innings
+        PlayerRecords[1].MostWicketsPlr = 4;
+        PlayerRecords[1].MostWicketsPlrName = "Yul Dacre";
+        PlayerRecords[1].MostWicketsPlrTeam = "Southmere";
+        f.UpdateRecord();
+
+        const PlayerRecord ann = Row("Ann");
+        EXPECT_EQ(ann.HighestRuns, 280);
+        EXPECT_EQ(ann.HighestRunsPlrName, "Arlo Penhale");
+        EXPECT_EQ(ann.FastestCentury, 61);
+        EXPECT_EQ(ann.FastestHalfCentury, 30);
+        EXPECT_EQ(ann.MostWicketsPlr, 0);
+        const PlayerRecord computer = Row("Computer");
+        EXPECT_EQ(computer.MostWicketsPlr, 4);
+        EXPECT_EQ(computer.MostWicketsPlrName, "Yul Dacre");
+        EXPECT_EQ(computer.HighestRuns, 0);
+
+        const PlayerRecord best = Row("All");
+        EXPECT_EQ(best.HighestRuns, 300) << "a lower total leaves the all-time best";
+        EXPECT_EQ(best.HighestRunsBy, "Elsewhere");
+        EXPECT_EQ(best.HighestRunsPlr, 112);
+        EXPECT_EQ(best.FastestCentury, 40);
+        EXPECT_EQ(best.FastestCenturyBy, "Old Timer");
+        EXPECT_EQ(best.FastestHalfCentury, 30);
+        EXPECT_EQ(best.MostWicketsPlr, 4);
+        EXPECT_EQ(best.MostWicketsPlrTeam, "Southmere");
+    }
+
+    TEST_F(MatchRecordsTest, AnInningsEndWritesItsBrokenRecordsToTheStore)
+    {
+        MatchSetup setup;
+        setup.overs = 10;
+        FrmMain& f = StartMatch(setup);
+        OpenStore();
+        Bat().Balls = 59;
+        Bat().Runs = 70;
+        Bat().Plr[0].Runs = 70;
+        BallOfOver = 5;
+        Field().Plr[10].BallsBowled = 5;
+        Bowl(f, BallDraws(1, 4));
+        EXPECT_TRUE(f.cmdChange.Visible());
+        EXPECT_EQ(Row("Ann").HighestRuns, 74);
+        EXPECT_EQ(Row("Ann").HighestRunsPlr, 74);
+        EXPECT_EQ(Row("All").HighestRuns, 74);
+        EXPECT_EQ(Row("All").HighestRunsBy, "Northland");
+    }
+
+    TEST_F(MatchRecordsTest, WithoutABrokenRecordTheStoreIsLeftAlone)
+    {
+        MatchSetup setup;
+        setup.overs = 10;
+        FrmMain& f = StartMatch(setup);
+        OpenStore();
+        PlayerRecords[0].HighestRuns = 500;
+        PlayerRecords[0].HighestRunsPlr = 500;
+        Bat().Balls = 59;
+        BallOfOver = 5;
+        Field().Plr[10].BallsBowled = 5;
+        Bowl(f, BallDraws(1, DotBall));
+        EXPECT_FALSE(RecordBroken);
+        EXPECT_EQ(Row("Ann").HighestRuns, 0);
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
