@@ -195,7 +195,11 @@ void FrmMain::LayOutPartnerships()
         CardCell(lblWickets[k], page, 8, top, 64);
         lblWickets[k].Caption = "Wicket " + std::to_string(k + 1);
         lblWickets[k].ForeColor = kHeading;
-        CardCell(lblPlrs[k], page, 76, top, 176);
+        // A pair of long names takes two lines of a smaller hand rather than being cut.
+        CardCell(lblPlrs[k], page, 76, top - 4, 176);
+        lblPlrs[k].Height = 28;
+        lblPlrs[k].FontSize = 8;
+        lblPlrs[k].WordWrap = true;
         CardCell(lblFoW[k], page, 256, top, 112, Alignment::Right);
         CardCell(lblPart[k], page, 372, top, 96, Alignment::Right);
     }

@@ -32,7 +32,7 @@ bool FrmMain::QuotaAllows()
     const MatchPlayer& bowler = Fielding().Plr[CurrBowler];
     if (bowler.BallsBowled < QuotaBalls())
         return true;
-    SayOrShow("Sorry! " + bowler.Name
+    SayOrShow("Sorry! " + Trim(bowler.Name)
         + " has used up his quota of overs. Please change him and choose a new bowler.");
     ShowBowlerChange();
     return false;

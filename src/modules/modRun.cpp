@@ -97,7 +97,7 @@ namespace {
         bat.Runs += r;
         Teams[1 - CurrBatSide].Plr[CurrBowler].RunsGiven += r;
         f.lblRunsInOver.Caption = std::to_string(CaptionNumber(f.lblRunsInOver.Caption) + r);
-        f.lblDesc[BallOfOver - 1].Caption = p.Name + ": " + std::to_string(r) + " Runs";
+        f.lblDesc[BallOfOver - 1].Caption = Trim(p.Name) + ": " + std::to_string(r) + " Runs";
         f.lblPart[bat.Wickets].Caption
             = std::to_string(bat.Runs - bat.FallOfWicket[bat.Wickets]) + "*";
         if (f.chk50[striker].Value == 0 && p.Runs >= 50)
@@ -206,7 +206,7 @@ namespace {
         const int w = ++bat.Wickets;
         if (howOut.empty() || howOut[0] != 'R')
             Teams[1 - CurrBatSide].Plr[CurrBowler].WicketsTaken += 1;
-        f.lblDesc[BallOfOver - 1].Caption = bat.Plr[striker].Name + ": Out";
+        f.lblDesc[BallOfOver - 1].Caption = Trim(bat.Plr[striker].Name) + ": Out";
         bat.FallOfWicket[w] = bat.Runs;
         bat.PartnershipRuns[w] = bat.FallOfWicket[w] - bat.FallOfWicket[w - 1];
         f.lblFoW[w - 1].Caption = std::to_string(bat.FallOfWicket[w]) + "/" + std::to_string(w);
@@ -268,7 +268,7 @@ namespace {
             break;
         case DotBall:
             p.Dots += 1;
-            frmMain().lblDesc[BallOfOver - 1].Caption = p.Name + ": Dot Ball";
+            frmMain().lblDesc[BallOfOver - 1].Caption = Trim(p.Name) + ": Dot Ball";
             ShowBatterFigures(striker, StrikeEnd);
             break;
         default:

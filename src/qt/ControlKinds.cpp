@@ -71,7 +71,9 @@ namespace {
             w_->setTextFormat(Qt::PlainText);
             w_->setText(ToQ(m.Caption));
             w_->setWordWrap(m.WordWrap);
-            Qt::Alignment align = m.WordWrap ? Qt::AlignTop : Qt::AlignVCenter;
+            // Centred in their height, so a caption that wraps onto a second line and one that
+            // does not still sit on the same row as their neighbours.
+            Qt::Alignment align = Qt::AlignVCenter;
             switch (m.TextAlign()) {
             case Alignment::Left:
                 align |= Qt::AlignLeft;
