@@ -1,0 +1,120 @@
+#include "qt/AgentCharacterQt.h"
+
+#include <QAction>
+
+namespace stumpcraft::qt {
+
+QtAgentCharacter::QtAgentCharacter(
+    MerlinCharacter character, const AgentOptions& options, Events events)
+    : character_(std::move(character))
+    , events_(std::move(events))
+    , window_(std::make_unique<AgentWindow>(character_, options.timeScale))
+    , balloon_(std::make_unique<AgentBalloon>(character_.colours))
+    , voice_(options.voice)
+    , queue_(*this, SpeechTiming { options.timeScale })
+{
+    queue_.bookmark = [this](long mark) {
+        if (events_.bookmark)
+            events_.bookmark(mark);
+    };
+    QAction* voice = window_->VoiceAction();
+    voice->setVisible(voice_.Available());
+    voice->setChecked(voice_.Enabled());
+    connect(voice, &QAction::toggled, this, [this](bool on) { voice_.SetEnabled(on); });
+    connect(window_->HideAction(), &QAction::triggered, this, [this] { HideByUser(); });
+    connect(window_.get(), &AgentWindow::Moved, this,
+        [this] { balloon_->Follow(window_->frameGeometry()); });
+}
+
+QtAgentCharacter::~QtAgentCharacter() = default;
+
+void QtAgentCharacter::Show() { queue_.Push({ AgentRequest::Kind::Show, {}, {}, kCauseProgram }); }
+
+void QtAgentCharacter::ShowByUser()
+{
+    queue_.Push({ AgentRequest::Kind::Show, {}, {}, kCauseUser });
+}
+
+void QtAgentCharacter::Hide() { Conceal(kCauseProgram); }
+
+void QtAgentCharacter::Retire()
+{
+    events_ = {};
+    queue_.StopAll();
+    balloon_->hide();
+    window_->hide();
+}
+
+void QtAgentCharacter::HideByUser() { Conceal(kCauseUser); }
+
+void QtAgentCharacter::MoveTo(int x, int y)
+{
+    queue_.Push({ AgentRequest::Kind::Move, {}, QPoint(x, y) });
+}
+
+void QtAgentCharacter::Speak(const std::string& text)
+{
+    queue_.Push({ AgentRequest::Kind::Speak, QString::fromStdString(text), {} });
+}
+
+void QtAgentCharacter::Play(const std::string& animation)
+{
+    queue_.Push({ AgentRequest::Kind::Play, QString::fromStdString(animation), {} });
+}
+
+void QtAgentCharacter::StopAll() { queue_.StopAll(); }
+
+// Hiding takes effect at once, ahead of anything queued; what is queued then completes
+// unseen.
+void QtAgentCharacter::Conceal(int cause)
+{
+    if (!window_->isVisible())
+        return;
+    voice_.Stop();
+    balloon_->hide();
+    window_->SetTalking(false);
+    window_->Rest();
+    window_->hide();
+    queue_.Hurry();
+    if (events_.visibility)
+        events_.visibility(false, cause);
+}
+
+bool QtAgentCharacter::OnScreen() const { return window_->isVisible(); }
+
+int QtAgentCharacter::Appear(int cause)
+{
+    if (window_->isVisible())
+        return 0;
+    window_->show();
+    if (events_.visibility)
+        events_.visibility(true, cause);
+    return window_->Play("Show");
+}
+
+int QtAgentCharacter::Glide(QPoint to) { return window_->GlideTo(to); }
+
+int QtAgentCharacter::Animate(const QString& name) { return window_->Play(name); }
+
+void QtAgentCharacter::Rest() { window_->Rest(); }
+
+void QtAgentCharacter::Balloon(const QString& shown, const QString& whole)
+{
+    if (shown.isEmpty() || !OnScreen()) {
+        balloon_->hide();
+        window_->SetTalking(false);
+        return;
+    }
+    balloon_->Say(shown, whole, window_->frameGeometry());
+    // The mouth moves while words are still coming.
+    window_->SetTalking(shown.size() < whole.size());
+}
+
+bool QtAgentCharacter::Voice(const QString& line, std::function<void()> done)
+{
+    return voice_.Say(line, std::move(done));
+}
+
+void QtAgentCharacter::Silence() { voice_.Stop(); }
+
+} // namespace stumpcraft::qt

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+namespace stumpcraft::qt {
+
+// The part of a picture that is drawn on (alpha at least half), in the widget's own pixels.
+QRegion ShapeOf(const QImage& picture, QSize size);
+
+// Cuts a frameless window to shape, so that on a desktop without a compositor nothing shows
+// round the figure and clicks there reach the windows beneath. Platforms without window
+// shapes (the offscreen one of the tests) are left alone.
+void ApplyShape(QWidget& window, const QRegion& shape);
+
+} // namespace stumpcraft::qt

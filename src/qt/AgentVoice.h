@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+#ifdef STUMPCRAFT_HAVE_SPEECH
+class QTextToSpeech;
+#endif
+
+namespace stumpcraft::qt {
+
+// The commentator's voice, where the machine has a text-to-speech engine. Without one, or
+// once the engine has failed (no sound device, say), it quietly says nothing and the balloon
+// carries the line alone: nothing waits for it and nothing is reported to the user.
+class AgentVoice : public QObject {
+public:
+    // wanted false keeps it silent for good (tests, or a user who prefers quiet).
+    explicit AgentVoice(bool wanted, QObject* parent = nullptr);
+    ~AgentVoice() override;
+
+    bool Available() const;
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool on);
+
+    // Starts saying text; done runs once when the voice has finished, failed or run out of
+    // time. Returns false, and never calls done, when there is no voice to speak with.
+    bool Say(const QString& text, std::function<void()> done);
+    // Stops at once; done is not called.
+    void Stop();
+
+private:
+    void Done();
+
+    bool enabled_ = false;
+    bool broken_ = false;
+    std::function<void()> done_;
+    QTimer limit_; // a voice that never reports back is given up on
+#ifdef STUMPCRAFT_HAVE_SPEECH
+    void Changed(int state);
+    QTextToSpeech* engine_ = nullptr;
+    bool speaking_ = false;
+#endif
+};
+
+} // namespace stumpcraft::qt

@@ -1,0 +1,186 @@
+#include "qt/AgentWindow.h"
+
+#include "qt/AgentShape.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+namespace stumpcraft::qt {
+
+namespace {
+
+    constexpr int kMargin = 8; // kept between the character and the screen's edges
+
+    // A trip's length: quick for short hops, never a long wait.
+    double TripSeconds(QPoint from, QPoint to)
+    {
+        const double distance = std::hypot(to.x() - from.x(), to.y() - from.y());
+        return std::clamp(0.2 + distance / 1400, 0.2, 0.9);
+    }
+
+} // namespace
+
+AgentWindow::AgentWindow(const MerlinCharacter& character, double timeScale)
+    : QWidget(nullptr,
+        Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint)
+    , character_(character)
+    , painter_(character.colours)
+    , animator_(character.rest, timeScale)
+    , timeScale_(timeScale)
+    , hide_(new QAction(tr("Hide"), this))
+    , voice_(new QAction(tr("Speak aloud"), this))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(character.name);
+    setFixedSize(character.size);
+    voice_->setCheckable(true);
+    voice_->setVisible(false);
+    clock_.start();
+    frames_.setSingleShot(true);
+    connect(&frames_, &QTimer::timeout, this, &AgentWindow::Tick);
+
+    // Until it is sent somewhere, the character stands in the screen's bottom right corner.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        move(free.right() - width() - 4 * kMargin, free.bottom() - height() - 4 * kMargin);
+    }
+    Redraw(Now());
+}
+
+double AgentWindow::Now() const { return clock_.nsecsElapsed() / 1e9; }
+
+int AgentWindow::Play(const QString& name)
+{
+    const MerlinAnimation* animation = character_.Find(name);
+    if (!animation)
+        return 0;
+    const int ms = animator_.Play(*animation, Now());
+    Tick();
+    return ms;
+}
+
+QString AgentWindow::Playing() const { return animator_.Playing(Now()); }
+
+void AgentWindow::Rest()
+{
+    animator_.Stop(Now());
+    trip_.reset();
+    if (isVisible())
+        Tick();
+}
+
+void AgentWindow::SetTalking(bool talking)
+{
+    animator_.SetTalking(talking, Now());
+    if (isVisible())
+        Tick();
+}
+
+int AgentWindow::GlideTo(QPoint to)
+{
+    to = OnScreen(to);
+    if (!isVisible() || to == pos()) {
+        trip_.reset();
+        move(to);
+        return 0;
+    }
+    const double now = Now();
+    const double seconds = TripSeconds(pos(), to) * timeScale_;
+    trip_ = Trip { pos(), to, now, now + seconds };
+    Tick();
+    return static_cast<int>(std::lround(seconds * 1000));
+}
+
+// Keeps the whole window on the screen nearest to the point.
+QPoint AgentWindow::OnScreen(QPoint topLeft) const
+{
+    const QScreen* screen = QGuiApplication::screenAt(topLeft + rect().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return topLeft;
+    const QRect free = screen->availableGeometry().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    return { std::clamp(topLeft.x(), free.left(), std::max(free.left(), free.right() - width())),
+        std::clamp(topLeft.y(), free.top(), std::max(free.top(), free.bottom() - height())) };
+}
+
+// One frame: where the trip has got to, the pose, the picture; then the wait until the next
+// frame, long while only breathing.
+void AgentWindow::Tick()
+{
+    const double now = Now();
+    if (trip_) {
+        const double u = std::clamp((now - trip_->start) / (trip_->end - trip_->start), 0.0, 1.0);
+        const double eased = u * u * (3 - 2 * u);
+        const QPointF at = QPointF(trip_->from) + QPointF(trip_->to - trip_->from) * eased;
+        move(at.toPoint());
+        if (u >= 1)
+            trip_.reset();
+    }
+    Redraw(now);
+    if (isVisible())
+        frames_.start(trip_ ? 16 : animator_.FrameInterval(now));
+}
+
+void AgentWindow::Redraw(double now)
+{
+    picture_ = painter_.Render(animator_.PoseAt(now), size(), now, devicePixelRatioF());
+    shape_ = ShapeOf(picture_, size());
+    ApplyShape(*this, shape_);
+    update();
+}
+
+void AgentWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(0, 0), picture_);
+}
+
+void AgentWindow::showEvent(QShowEvent*) { Tick(); }
+
+void AgentWindow::hideEvent(QHideEvent*)
+{
+    frames_.stop();
+    if (trip_)
+        move(trip_->to);
+    trip_.reset();
+    grip_.reset();
+}
+
+void AgentWindow::moveEvent(QMoveEvent*) { emit Moved(); }
+
+void AgentWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        grip_ = event->globalPosition().toPoint() - pos();
+        trip_.reset();
+    }
+}
+
+void AgentWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (grip_)
+        move(OnScreen(event->globalPosition().toPoint() - *grip_));
+}
+
+void AgentWindow::mouseReleaseEvent(QMouseEvent*) { grip_.reset(); }
+
+void AgentWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(hide_);
+    if (voice_->isVisible()) {
+        menu.addSeparator();
+        menu.addAction(voice_);
+    }
+    menu.exec(event->globalPos());
+}
+
+} // namespace stumpcraft::qt

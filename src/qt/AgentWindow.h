@@ -1,0 +1,82 @@
+#pragma once
+
+#include "qt/MerlinAnimator.h"
+#include "qt/MerlinFile.h"
+#include "qt/MerlinPainter.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+
+namespace stumpcraft::qt {
+
+// The character's own window: frameless, above other windows, shaped to the figure so that
+// only the wizard shows (with or without a compositor) and clicks beside him reach the
+// windows underneath. It breathes and blinks while idle, plays animations, glides to where
+// it is sent and can be dragged with the mouse. Its right-click menu offers "Hide" and, where
+// there is a voice, "Speak aloud". While hidden it does nothing at all.
+class AgentWindow : public QWidget {
+    Q_OBJECT
+public:
+    AgentWindow(const MerlinCharacter& character, double timeScale);
+
+    // Plays the animation named in any letter case; its length in milliseconds, 0 when the
+    // character has no such animation.
+    int Play(const QString& name);
+    QString Playing() const;
+    // Settles back to rest at once, dropping the animation or trip in progress.
+    void Rest();
+    void SetTalking(bool talking);
+    // Glides so that its top-left corner comes to to (kept on the screen); the trip's length
+    // in milliseconds. A hidden window just moves.
+    int GlideTo(QPoint to);
+
+    QAction* HideAction() const { return hide_; }
+    QAction* VoiceAction() const { return voice_; }
+    // The picture on screen now, and the part of the window it covers.
+    const QImage& Picture() const { return picture_; }
+    const QRegion& Shape() const { return shape_; }
+
+signals:
+    void Moved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    double Now() const;
+    void Tick();
+    void Redraw(double now);
+    QPoint OnScreen(QPoint topLeft) const;
+
+    const MerlinCharacter& character_;
+    MerlinPainter painter_;
+    MerlinAnimator animator_;
+    double timeScale_;
+    QElapsedTimer clock_;
+    QTimer frames_;
+    QImage picture_;
+    QRegion shape_;
+
+    struct Trip {
+        QPoint from, to;
+        double start = 0, end = 0;
+    };
+    std::optional<Trip> trip_;
+    std::optional<QPoint> grip_; // where the mouse holds the window while it is dragged
+
+    QAction* hide_;
+    QAction* voice_;
+};
+
+} // namespace stumpcraft::qt

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "qt/MerlinFile.h"
+
+#include <QString>
+#include <vector>
+
+namespace stumpcraft::qt {
+
+// Works out the character's pose at any moment: the animation in progress, gliding from frame
+// to frame and settling back to rest, with breathing, blinking and the talking mouth laid over
+// it. Times are seconds on the caller's clock; nothing here waits or draws.
+class MerlinAnimator {
+public:
+    // Every animation runs timeScale times its length in the character file.
+    MerlinAnimator(const MerlinPose& rest, double timeScale);
+
+    // Starts the animation at now, from wherever the character stands. Returns how long it
+    // runs, in milliseconds, settling included.
+    int Play(const MerlinAnimation& animation, double now);
+    // Drops the animation in progress; the character settles back to rest at once.
+    void Stop(double now);
+    void SetTalking(bool talking, double now);
+
+    MerlinPose PoseAt(double now);
+    // The animation in progress at now, or "" when the character is at rest.
+    QString Playing(double now) const;
+    // How many milliseconds the window may wait before drawing again: a full-rate frame while
+    // something moves quickly (an animation, a blink, talking), otherwise the slow breathing
+    // rate, cut short so that the next blink is not missed.
+    int FrameInterval(double now) const;
+
+private:
+    struct Key {
+        double at;
+        MerlinPose pose;
+    };
+
+    MerlinPose Base(double now) const;
+    void Blink(MerlinPose& pose, double now);
+
+    MerlinPose rest_;
+    double scale_;
+    std::vector<Key> keys_;
+    QString playing_;
+    bool talking_ = false;
+    double talkSince_ = 0;
+    double nextBlink_ = 2.5;
+};
+
+} // namespace stumpcraft::qt

@@ -1,0 +1,91 @@
+// The character's motion: an animation reaches each of its poses on time and settles back to
+// rest, talking moves the mouth, and an idle character is drawn only a few times a second.
+#include "qt/MerlinAnimator.h"
+
+#include <gtest/gtest.h>
+
+namespace stumpcraft::qt {
+namespace {
+
+    MerlinAnimation Wave()
+    {
+        MerlinAnimation wave;
+        wave.name = "Wave";
+        MerlinPose up, down;
+        up.arm = 150;
+        down.arm = 40;
+        wave.frames = { { 200, up }, { 100, down } };
+        wave.settleMs = 100;
+        return wave;
+    }
+
+    TEST(MerlinAnimatorTest, PosesArriveOnTimeThenTheCharacterSettlesToRest)
+    {
+        const MerlinPose rest;
+        MerlinAnimator animator(rest, 0.5);
+        const double start = 10;
+        EXPECT_EQ(animator.Play(Wave(), start), 200) << "half of 400 ms";
+        EXPECT_EQ(animator.Playing(start + 0.05), "Wave");
+        EXPECT_NEAR(animator.PoseAt(start + 0.1).arm, 150, 1e-9);
+        EXPECT_NEAR(animator.PoseAt(start + 0.15).arm, 40, 1e-9);
+        const double midway = animator.PoseAt(start + 0.05).arm;
+        EXPECT_GT(midway, rest.arm);
+        EXPECT_LT(midway, 150);
+        EXPECT_NEAR(animator.PoseAt(start + 0.2).arm, rest.arm, 1e-9);
+        EXPECT_EQ(animator.Playing(start + 0.21), "");
+    }
+
+    TEST(MerlinAnimatorTest, StopSettlesFromWhereverTheCharacterIs)
+    {
+        const MerlinPose rest;
+        MerlinAnimator animator(rest, 1);
+        animator.Play(Wave(), 0);
+        const double raised = animator.PoseAt(0.2).arm;
+        animator.Stop(0.2);
+        EXPECT_EQ(animator.Playing(0.2), "");
+        EXPECT_NEAR(animator.PoseAt(0.2).arm, raised, 1e-9) << "no jump";
+        EXPECT_NEAR(animator.PoseAt(0.5).arm, rest.arm, 1e-9);
+    }
+
+    TEST(MerlinAnimatorTest, TalkingMovesTheMouth)
+    {
+        MerlinAnimator animator(MerlinPose {}, 1);
+        animator.SetTalking(true, 0);
+        double least = 1, most = 0;
+        for (double t = 0; t < 2; t += 0.01) {
+            least = std::min(least, animator.PoseAt(t).mouth);
+            most = std::max(most, animator.PoseAt(t).mouth);
+        }
+        EXPECT_GT(most - least, 0.3);
+        animator.SetTalking(false, 2);
+        EXPECT_EQ(animator.PoseAt(2.01).mouth, 0);
+    }
+
+    TEST(MerlinAnimatorTest, IdleIsDrawnSlowlyAndBlinksNowAndThen)
+    {
+        MerlinAnimator animator(MerlinPose {}, 1);
+        int lively = 0, blinks = 0;
+        bool shut = false;
+        // A minute of idling, frame by frame at the pace the animator asks for.
+        for (double t = 0; t < 60;) {
+            const MerlinPose pose = animator.PoseAt(t);
+            if (pose.eyes < 0.5 && !shut)
+                ++blinks;
+            shut = pose.eyes < 0.5;
+            const int ms = animator.FrameInterval(t);
+            ASSERT_GT(ms, 0);
+            ASSERT_LE(ms, 250);
+            lively += ms < 100;
+            t += ms / 1000.0;
+        }
+        EXPECT_GE(blinks, 6);
+        EXPECT_LE(blinks, 25);
+        // Fast frames only round the blinks: a few per blink.
+        EXPECT_LT(lively, blinks * 10);
+
+        animator.Play(Wave(), 60);
+        EXPECT_LE(animator.FrameInterval(60.1), 40) << "an animation runs smoothly";
+    }
+
+} // namespace
+} // namespace stumpcraft::qt

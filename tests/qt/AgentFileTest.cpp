@@ -1,0 +1,168 @@
+// The character file: the shipped Merlin has every animation the game asks for, each its own;
+// a missing file and a damaged one fail with their own numbers, the damaged one saying where
+// and what.
+#include "platform/Errors.h"
+#include "platform/Services.h"
+#include "qt/MerlinFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace stumpcraft::qt {
+namespace {
+
+    const QString kShipped = QString::fromStdString(
+        (std::filesystem::path(__FILE__).parent_path() / "../../data/Merlin.acs").string());
+
+    // A small but complete character; extra lines go at the end.
+    QString Character(const QString& extra = {})
+    {
+        QString text = "# a test character\ncharacter Merlin\nsize 140 150\n";
+        for (const char* part : { "outline", "robe", "robeShade", "trim", "hat", "hatShade", "star",
+                 "beard", "skin", "cheek", "mouth", "eye", "staff", "orb", "balloon", "ink" })
+            text += QString("colour ") + part + " #102030\n";
+        return text + "pose rest smile=0.2\nanimation Wave\nframe 100 arm=150\n" + extra;
+    }
+
+    RuntimeError ParseError(const QString& text)
+    {
+        try {
+            ParseMerlinFile(text, "Merlin.acs");
+        } catch (const RuntimeError& e) {
+            return e;
+        }
+        ADD_FAILURE() << "accepted: " << text.toStdString();
+        return RuntimeError(0, "");
+    }
+
+    TEST(MerlinFileTest, ShippedCharacterHasEveryAnimationTheGameAsksFor)
+    {
+        const MerlinCharacter merlin = LoadMerlinFile(kShipped, "Merlin");
+        EXPECT_EQ(merlin.name, "Merlin");
+        EXPECT_GE(merlin.size.height(), 130);
+        const QStringList asked { "Announce", "Greet", "GestureRight", "Gestureright", "pleased",
+            "sad", "blink", "Surprised", "acknowledge", "Process", "Wave", "DOMagic1", "Domagic1" };
+        for (const QString& name : asked) {
+            const MerlinAnimation* a = merlin.Find(name);
+            ASSERT_NE(a, nullptr) << name.toStdString();
+            EXPECT_EQ(a->name.compare(name, Qt::CaseInsensitive), 0);
+            EXPECT_GE(a->Duration(), 200) << name.toStdString() << " is long enough to see";
+            EXPECT_LE(a->Duration(), 3000) << name.toStdString() << " keeps the game moving";
+        }
+        EXPECT_EQ(merlin.Find("GESTURERIGHT"), merlin.Find("gestureright"));
+    }
+
+    TEST(MerlinFileTest, EveryShippedAnimationLooksUnlikeRestAndUnlikeTheOthers)
+    {
+        const MerlinCharacter merlin = LoadMerlinFile(kShipped, "Merlin");
+        const auto key = [&](const MerlinAnimation& a) {
+            const MerlinFrame* best = &a.frames.front();
+            for (const auto& f : a.frames)
+                if (PoseDistance(f.pose, merlin.rest) > PoseDistance(best->pose, merlin.rest))
+                    best = &f;
+            return best->pose;
+        };
+        for (const auto& a : merlin.animations) {
+            EXPECT_GT(PoseDistance(key(a), merlin.rest), 0.3) << a.name.toStdString();
+            for (const auto& b : merlin.animations) {
+                if (&a == &b)
+                    continue;
+                EXPECT_GT(PoseDistance(key(a), key(b)), 0.3)
+                    << a.name.toStdString() << " and " << b.name.toStdString();
+            }
+        }
+    }
+
+    TEST(MerlinFileTest, MissingFileFailsWithTheFileNotFoundNumber)
+    {
+        QTemporaryDir dir;
+        try {
+            LoadMerlinFile(dir.filePath("Merlin.acs"), "Merlin");
+            FAIL() << "loaded a file that does not exist";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), kAgentFileMissing);
+        }
+    }
+
+    TEST(MerlinFileTest, DamagedFileSaysWhichLineAndWhatIsWrong)
+    {
+        const int end = static_cast<int>(Character().count('\n')) + 1; // first extra line
+        const QString base = Character();
+        struct Case {
+            QString text;
+            QString where;
+            QString what;
+        };
+        const QString colours = base.section('\n', 3, 18) + "\n";
+        const Case cases[] = {
+            { base + "frame 100 armz=3", "line " + QString::number(end), "no field 'armz'" },
+            { base + "frame 100 arm=300", "line " + QString::number(end), "arm must lie" },
+            { base + "frame 100 arm=lots", "line " + QString::number(end), "not a number" },
+            { base + "frame soon", "line " + QString::number(end), "frame time" },
+            { base + "frame 100 jump", "line " + QString::number(end), "no pose called" },
+            { base + "dance 1", "line " + QString::number(end), "unknown statement" },
+            { base + "animation wave", "line " + QString::number(end), "defined twice" },
+            { base + "animation Empty\n", "line " + QString::number(end), "has no frames" },
+            { base + "colour robe blue", "line " + QString::number(end), "#rrggbb" },
+            { base + "colour cape #102030", "line " + QString::number(end), "'cape'" },
+            { base + "size 10 5000", "line " + QString::number(end), "width" },
+            { "size 140 150\n", "line 1", "must begin with the character's name" },
+            { "character Merlin\nsize 140 150\n", "Merlin.acs:", "no colour for 'outline'" },
+            { "character Merlin\n" + colours, "Merlin.acs:", "no size" },
+            { "", "Merlin.acs:", "names no character" },
+        };
+        for (const Case& c : cases) {
+            const RuntimeError e = ParseError(c.text);
+            EXPECT_EQ(e.Number(), kAgentFileBad);
+            EXPECT_NE(e.Number(), kAgentFileMissing);
+            const QString message = QString::fromStdString(e.Description());
+            EXPECT_TRUE(message.startsWith("Merlin.acs")) << message.toStdString();
+            EXPECT_TRUE(message.contains(c.where)) << message.toStdString();
+            EXPECT_TRUE(message.contains(c.what)) << message.toStdString();
+        }
+    }
+
+    TEST(MerlinFileTest, FramesBuildOnNamedPosesAndTheRestPose)
+    {
+        const MerlinCharacter c = ParseMerlinFile(
+            Character("pose up arm=170\nanimation Reach settle=50\nframe 20 up elbow=30\n"),
+            "Merlin.acs");
+        const MerlinAnimation* reach = c.Find("reach");
+        ASSERT_NE(reach, nullptr);
+        ASSERT_EQ(reach->frames.size(), 1u);
+        EXPECT_EQ(reach->frames[0].pose.arm, 170);
+        EXPECT_EQ(reach->frames[0].pose.elbow, 30);
+        EXPECT_EQ(reach->frames[0].pose.smile, 0.2) << "everything else as at rest";
+        EXPECT_EQ(reach->Duration(), 70);
+    }
+
+    TEST(MerlinFileTest, WindowsLineEndsAndAByteOrderMarkAreFine)
+    {
+        const QString text = QChar(0xFEFF) + Character().replace("\n", "\r\n");
+        const MerlinCharacter c = ParseMerlinFile(text, "Merlin.acs");
+        EXPECT_EQ(c.name, "Merlin");
+        ASSERT_NE(c.Find("wave"), nullptr);
+    }
+
+    TEST(MerlinFileTest, AFileForAnotherCharacterIsRefused)
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("Merlin.acs"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Character().replace("character Merlin", "character Morgana").toUtf8());
+        file.close();
+        try {
+            LoadMerlinFile(file.fileName(), "Merlin");
+            FAIL() << "loaded the wrong character";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), kAgentFileBad);
+            EXPECT_NE(std::string(e.what()).find("Morgana"), std::string::npos);
+        }
+        EXPECT_NO_THROW(LoadMerlinFile(file.fileName(), "MORGANA"));
+    }
+
+} // namespace
+} // namespace stumpcraft::qt

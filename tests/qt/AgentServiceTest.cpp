@@ -1,0 +1,269 @@
+// The live commentator offscreen: it loads from the program's folder, appears and raises its
+// shown event, moves, speaks in its balloon, plays animations named in any letter case, hides
+// from its own menu and comes back from "Show commentator"; and the game's CommentBall
+// returns once the line has been spoken through it.
+#include "fakes/FakeServices.h"
+#include "modules/modAgent.h"
+#include "modules/modVars.h"
+#include "platform/AppPath.h"
+#include "platform/Errors.h"
+#include "qt/AgentServiceQt.h"
+#include "qt/QtToolkit.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace stumpcraft::qt {
+namespace {
+
+    namespace fs = std::filesystem;
+
+    const fs::path kShipped = fs::path(__FILE__).parent_path() / "../../data/Merlin.acs";
+
+    struct Event {
+        std::string what;
+        int cause;
+    };
+
+    class AgentServiceTest : public ::testing::Test {
+    protected:
+        AgentServiceTest()
+        {
+            fs::copy_file(kShipped, platform.Folder() / "Merlin.acs");
+            service.Shown = [this](const std::string& name, int cause) {
+                events.push_back({ "shown " + name, cause });
+            };
+            service.Hidden = [this](const std::string& name, int cause) {
+                events.push_back({ "hidden " + name, cause });
+            };
+            service.Bookmark = [this](long mark) { marks.push_back(mark); };
+        }
+
+        QtAgentCharacter& Load()
+        {
+            EXPECT_EQ(service.Load("Merlin", "Merlin.acs"), 0);
+            merlin = service.Loaded();
+            merlin->Queue().started = [this](const QString& what) { started << what; };
+            return *merlin;
+        }
+
+        bool Until(const std::function<bool()>& done, int ms = 5000)
+        {
+            return QTest::qWaitFor(done, ms);
+        }
+
+        fakes::FakePlatform platform;
+        QtAgentService service { AgentOptions { 0.02, false, false } };
+        QtAgentCharacter* merlin = nullptr;
+        std::vector<Event> events;
+        std::vector<long> marks;
+        QStringList started;
+    };
+
+    TEST_F(AgentServiceTest, LoadFailuresCarryTheirNumbersAndLeaveNoCharacter)
+    {
+        fs::remove(platform.Folder() / "Merlin.acs");
+        try {
+            service.Load("Merlin", "Merlin.acs");
+            FAIL() << "no error for a missing file";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), kAgentFileMissing);
+        }
+        EXPECT_EQ(service.Character("Merlin"), nullptr);
+
+        std::ofstream(platform.Folder() / "Merlin.acs") << "character Merlin\nsize huge\n";
+        try {
+            service.Load("Merlin", "Merlin.acs");
+            FAIL() << "no error for a damaged file";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), kAgentFileBad);
+            EXPECT_NE(e.Description().find("Merlin.acs, line 2"), std::string::npos);
+        }
+        EXPECT_EQ(service.Character("Merlin"), nullptr);
+    }
+
+    TEST_F(AgentServiceTest, ShowRaisesShownAndMoveToMovesTheWindow)
+    {
+        QtAgentCharacter& c = Load();
+        EXPECT_EQ(service.Character("Merlin"), &c);
+        EXPECT_FALSE(c.Visible());
+        c.Show();
+        c.MoveTo(300, 200);
+        c.Speak("\\Mrk=1\\");
+        ASSERT_TRUE(Until([this] { return !marks.empty(); }));
+        EXPECT_TRUE(c.Visible());
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].what, "shown Merlin");
+        EXPECT_EQ(events[0].cause, kCauseProgram);
+        EXPECT_EQ(c.Window().pos(), QPoint(300, 200));
+        const auto flags = c.Window().windowFlags();
+        EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+        EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+        // Shaped to the figure: the window's corners are not part of it.
+        const QRegion shape = c.Window().Shape();
+        EXPECT_FALSE(shape.isEmpty());
+        EXPECT_FALSE(shape.contains(QPoint(1, 1)));
+        EXPECT_FALSE(shape.contains(QPoint(c.Window().width() - 2, 1)));
+        EXPECT_TRUE(shape.contains(QPoint(c.Window().width() / 2, c.Window().height() * 2 / 3)));
+    }
+
+    TEST_F(AgentServiceTest, SpeechAppearsWordByWordThenBookmarksInOrder)
+    {
+        QtAgentCharacter& c = Load();
+        c.Show();
+        QStringList seen;
+        std::set<std::pair<int, int>> sizes;
+        c.Speak("Edged! But, it's gone for four.\\Mrk=1\\");
+        c.Play("Wave");
+        c.Speak("\\Mrk=2\\");
+        ASSERT_TRUE(Until([&] {
+            const QString now = c.SpeechBalloon().isVisible() ? c.SpeechBalloon().Text() : "";
+            if (!now.isEmpty() && (seen.isEmpty() || seen.back() != now)) {
+                seen << now;
+                sizes.insert({ c.SpeechBalloon().width(), c.SpeechBalloon().height() });
+            }
+            return marks.size() == 2;
+        }));
+        EXPECT_EQ(marks, (std::vector<long> { 1, 2 }));
+        // Word by word: each text seen is the start of the next.
+        ASSERT_GE(seen.size(), 2);
+        for (qsizetype i = 1; i < seen.size(); ++i)
+            EXPECT_TRUE(seen[i].startsWith(seen[i - 1] + " ")) << seen[i].toStdString();
+        EXPECT_EQ(seen.back(), "Edged! But, it's gone for four.");
+        EXPECT_EQ(sizes.size(), 1u) << "the balloon keeps its shape while the words come";
+        EXPECT_EQ(started.mid(1),
+            (QStringList { "Speak Edged! But, it's gone for four.", "Play Wave", "Speak " }));
+        EXPECT_FALSE(c.SpeechBalloon().isVisible());
+    }
+
+    TEST_F(AgentServiceTest, AnimationNamesMatchInAnyLetterCase)
+    {
+        QtAgentCharacter& c = Load();
+        c.Show();
+        ASSERT_TRUE(Until([&] { return c.Queue().Idle(); }));
+        for (const char* asked : { "gestureright", "Gestureright", "DOMAGIC1", "Domagic1" }) {
+            EXPECT_GT(c.Window().Play(asked), 0) << asked;
+            EXPECT_EQ(c.Window().Playing().compare(asked, Qt::CaseInsensitive), 0) << asked;
+        }
+        EXPECT_EQ(c.Window().Play("Juggle"), 0);
+
+        // Through the queue: the bookmark behind an animation waits for it to end, and one
+        // behind an animation the character lacks does not wait at all.
+        const int length = c.Window().Play("Domagic1");
+        c.Window().Rest();
+        QElapsedTimer clock;
+        clock.start();
+        c.Play("domagic1");
+        c.Speak("\\Mrk=5\\");
+        ASSERT_TRUE(Until([this] { return marks.size() == 1; }));
+        EXPECT_GE(clock.elapsed(), length * 9 / 10);
+        c.Play("Juggle");
+        c.Speak("\\Mrk=6\\");
+        ASSERT_TRUE(Until([this] { return marks.size() == 2; }, 1000));
+    }
+
+    TEST_F(AgentServiceTest, HideFromItsMenuSilencesAndShowCommentatorBringsItBack)
+    {
+        QtAgentCharacter& c = Load();
+        c.Show();
+        ASSERT_TRUE(Until([&] { return c.Visible() && !events.empty(); }));
+        EXPECT_FALSE(service.ShowAction()->isEnabled());
+        // A long line at the game's real pace: hiding must not leave the game waiting for it.
+        c.Speak("It is raining cats and dogs here over the last two days or so and I am afraid, "
+                "today seems to be no exception. \\Mrk=1\\");
+        ASSERT_TRUE(Until([&] { return c.SpeechBalloon().isVisible(); }));
+        c.Window().HideAction()->trigger();
+        EXPECT_FALSE(c.Visible());
+        EXPECT_FALSE(c.SpeechBalloon().isVisible());
+        ASSERT_TRUE(Until([this] { return events.size() == 2 && !marks.empty(); }, 1000));
+        EXPECT_EQ(events[1].what, "hidden Merlin");
+        EXPECT_EQ(events[1].cause, kCauseUser);
+        EXPECT_EQ(marks, std::vector<long> { 1 });
+
+        ASSERT_TRUE(service.ShowAction()->isEnabled());
+        service.ShowAction()->trigger();
+        ASSERT_TRUE(Until([this] { return events.size() == 3; }));
+        EXPECT_EQ(events[2].what, "shown Merlin");
+        EXPECT_EQ(events[2].cause, kCauseUser);
+        EXPECT_TRUE(c.Visible());
+    }
+
+    TEST_F(AgentServiceTest, AVoiceNeverHoldsUpTheLine)
+    {
+        // Whatever this machine has (an engine with or without a sound device, or none), the
+        // line ends and its bookmark arrives.
+        QtAgentService voiced(AgentOptions { 0.02, true, false });
+        voiced.Bookmark = [this](long mark) { marks.push_back(mark); };
+        voiced.Load("Merlin", "Merlin.acs");
+        QtAgentCharacter& c = *voiced.Loaded();
+        c.Show();
+        for (int i = 1; i <= 2; ++i)
+            c.Speak("Super Shot! Four!\\Mrk=" + std::to_string(i) + "\\");
+        ASSERT_TRUE(Until([this] { return marks.size() == 2; }, 20000));
+    }
+
+    TEST_F(AgentServiceTest, LoadingAgainReplacesTheCharacterQuietly)
+    {
+        QtAgentCharacter& first = Load();
+        first.Show();
+        first.Speak("A line that will never finish \\Mrk=1\\");
+        ASSERT_TRUE(Until([&] { return first.Visible(); }));
+        QtAgentCharacter& second = Load();
+        EXPECT_NE(&first, &second);
+        EXPECT_FALSE(second.Visible());
+        QTest::qWait(100);
+        EXPECT_TRUE(marks.empty()) << "the old character's speech is gone";
+        EXPECT_EQ(events.size(), 1u) << "no hidden event for the old one";
+    }
+
+    // The game's own procedures through the live service and the live event pump.
+    class CommentatorGameTest : public AgentServiceTest {
+    protected:
+        CommentatorGameTest()
+        {
+            Platform().toolkit = &toolkit;
+            Platform().agent = &service;
+        }
+        QtToolkit toolkit;
+    };
+
+    TEST_F(CommentatorGameTest, CommentBallReturnsOnceItsLineIsSpoken)
+    {
+        LoadAgent(120);
+        ASSERT_TRUE(AgentOn);
+        merlin = service.Loaded();
+        ASSERT_NE(merlin, nullptr);
+        ASSERT_TRUE(Until([this] { return merlin->Visible(); }));
+        merlin->Queue().started = [this](const QString& what) { started << what; };
+        QElapsedTimer clock;
+        clock.start();
+        CommentBall(6, "", "");
+        EXPECT_FALSE(AgentSpeaking);
+        EXPECT_LT(clock.elapsed(), 5000);
+        ASSERT_EQ(started.size(), 3) << "the greeting was dropped, the line then spoken";
+        EXPECT_EQ(started[0], "Play pleased");
+        EXPECT_TRUE(
+            started[1].startsWith("Speak ") && started[1].contains("six", Qt::CaseInsensitive))
+            << started[1].toStdString();
+        EXPECT_EQ(started[2], "Speak ");
+        EXPECT_TRUE(merlin->Visible());
+    }
+
+    TEST_F(CommentatorGameTest, HidingTheCharacterTurnsCommentaryOff)
+    {
+        LoadAgent(120);
+        merlin = service.Loaded();
+        ASSERT_TRUE(Until([] { return AgentOn; }));
+        ASSERT_TRUE(Until([this] { return merlin->Visible(); }));
+        merlin->Window().HideAction()->trigger();
+        ASSERT_TRUE(Until([] { return !AgentOn; }));
+        service.ShowAction()->trigger();
+        ASSERT_TRUE(Until([] { return AgentOn; }));
+    }
+
+} // namespace
+} // namespace stumpcraft::qt

@@ -1,0 +1,239 @@
+// The commentator's speech engine and request queue, driven against a stand-in stage: which
+// alternative is spoken, when each bookmark is reported, what a stop-all drops, and that a
+// hidden character or a silent voice never holds up the game's wait.
+#include "qt/AgentSpeech.h"
+
+#include "qt/AgentQueue.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace stumpcraft::qt {
+namespace {
+
+    // Records what the queue asks of the character; animations take animateMs.
+    class StageLog : public AgentStage {
+    public:
+        bool OnScreen() const override { return shown; }
+        int Appear(int) override
+        {
+            shown = true;
+            return 0;
+        }
+        int Glide(QPoint to) override
+        {
+            at = to;
+            return 0;
+        }
+        int Animate(const QString& name) override { return name == "Wave" ? animateMs : 0; }
+        void Rest() override { ++rests; }
+        void Balloon(const QString& text, const QString&) override { balloon = text; }
+        bool Voice(const QString&, std::function<void()> done) override
+        {
+            if (!hasVoice)
+                return false;
+            voiceDone = std::move(done);
+            return true;
+        }
+        void Silence() override { voiceDone = nullptr; }
+
+        bool shown = true;
+        bool hasVoice = false;
+        int animateMs = 5;
+        int rests = 0;
+        QPoint at;
+        QString balloon;
+        std::function<void()> voiceDone;
+    };
+
+    class AgentQueueTest : public ::testing::Test {
+    protected:
+        AgentQueueTest()
+        {
+            queue.bookmark = [this](long mark) {
+                marks.push_back(mark);
+                balloonAtMark.push_back(stage.balloon);
+                if (onMark)
+                    onMark(mark);
+            };
+            queue.started = [this](const QString& what) { started << what; };
+        }
+
+        // Runs the event loop until the queue is done: every step, zero-time ones included,
+        // runs as soon as it is due.
+        bool Drain(int ms = 5000)
+        {
+            QElapsedTimer clock;
+            clock.start();
+            while (!queue.Idle() && clock.elapsed() < ms)
+                QCoreApplication::processEvents(
+                    QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+            return queue.Idle();
+        }
+
+        StageLog stage;
+        AgentQueue queue { stage, SpeechTiming { 0.01 } };
+        std::vector<long> marks;
+        QStringList balloonAtMark;
+        QStringList started;
+        std::function<void(long)> onMark;
+    };
+
+    using Kind = AgentRequest::Kind;
+
+    TEST(SpeechTextTest, AlternativesWordsAndBookmarkTags)
+    {
+        EXPECT_EQ(SpeechAlternatives("a|b||c"), (QStringList { "a", "b", "", "c" }));
+        EXPECT_EQ(SpeechAlternatives("plain"), QStringList { "plain" });
+
+        const auto tokens = SpeechTokens(" Out!\\Mrk=7\\ What \\Pau=300\\a  ball\\mrk=-2\\");
+        ASSERT_EQ(tokens.size(), 6u);
+        EXPECT_EQ(tokens[0].word, "Out!");
+        EXPECT_TRUE(tokens[1].IsMark());
+        EXPECT_EQ(tokens[1].mark, 7);
+        EXPECT_EQ(tokens[2].word, "What");
+        EXPECT_EQ(tokens[3].word, "a") << "unknown tags vanish without a trace";
+        EXPECT_EQ(tokens[4].word, "ball");
+        EXPECT_EQ(tokens[5].mark, -2);
+        EXPECT_EQ(SpeechWords(tokens), "Out! What a ball");
+
+        // Numbers beyond 32 bits and unpaired backslashes are no bookmarks.
+        const auto odd = SpeechTokens("\\Mrk=99999999999\\ left \\ alone");
+        EXPECT_EQ(SpeechWords(odd), "left \\ alone");
+        for (const auto& t : odd)
+            EXPECT_FALSE(t.IsMark());
+        EXPECT_TRUE(SpeechTokens("\\Mrk=1\\").front().IsMark());
+    }
+
+    TEST(SpeechTextTest, LongerLinesAreShownLongerAndTimingScales)
+    {
+        const SpeechTiming normal, quick { 0.1 };
+        EXPECT_GT(normal.WordMs("extraordinary"), normal.WordMs("a"));
+        EXPECT_GE(normal.HoldMs("A line to read."), 1000) << "time to read it to the end";
+        EXPECT_GT(normal.HoldMs(QString(120, 'x')), normal.HoldMs("short"));
+        EXPECT_NEAR(quick.WordMs("four"), normal.WordMs("four") / 10, 1);
+    }
+
+    TEST_F(AgentQueueTest, RequestsRunInOrderAndBookmarksFollowThem)
+    {
+        queue.Push({ Kind::Speak, "one two\\Mrk=1\\", {} });
+        queue.Push({ Kind::Play, "Wave", {} });
+        queue.Push({ Kind::Move, {}, QPoint(300, 40) });
+        queue.Push({ Kind::Speak, "\\Mrk=2\\three", {} });
+        queue.Push({ Kind::Show, {}, {} });
+        queue.Push({ Kind::Speak, "\\Mrk=3\\", {} });
+        ASSERT_TRUE(Drain());
+        EXPECT_EQ(started,
+            (QStringList {
+                "Speak one two", "Play Wave", "Move 300,40", "Speak three", "Show", "Speak " }));
+        EXPECT_EQ(marks, (std::vector<long> { 1, 2, 3 }));
+        EXPECT_EQ(stage.at, QPoint(300, 40));
+        EXPECT_EQ(stage.balloon, "") << "the balloon goes once the queue is done";
+    }
+
+    TEST_F(AgentQueueTest, BookmarksAreReportedWhereTheSpeechReachesThem)
+    {
+        queue.Push({ Kind::Speak, "\\Mrk=4\\a \\Mrk=5\\ b \\Mrk=6\\ c \\Mrk=7\\", {} });
+        ASSERT_TRUE(Drain());
+        EXPECT_EQ(marks, (std::vector<long> { 4, 5, 6, 7 }));
+        EXPECT_EQ(balloonAtMark, (QStringList { "", "a", "a b", "a b c" }));
+    }
+
+    TEST_F(AgentQueueTest, OneAlternativeIsSpokenEachWithEqualChance)
+    {
+        // Hidden, every speech completes at once: many draws in little time.
+        stage.shown = false;
+        constexpr int kDraws = 3000;
+        for (int i = 0; i < kDraws; ++i)
+            queue.Push({ Kind::Speak, "alpha|beta|gamma", {} });
+        ASSERT_TRUE(Drain(20000));
+        std::map<QString, int> counts;
+        for (const QString& s : started)
+            ++counts[s];
+        ASSERT_EQ(counts.size(), 3u);
+        for (const auto& [line, n] : counts) {
+            // Six standard deviations either side of 1000.
+            EXPECT_GT(n, 845) << line.toStdString();
+            EXPECT_LT(n, 1155) << line.toStdString();
+        }
+    }
+
+    TEST_F(AgentQueueTest, StopAllInTheMiddleOfALineDropsItsBookmarks)
+    {
+        // At the game's own pace, so the test can catch the line after its second word.
+        AgentQueue paced(stage, SpeechTiming {});
+        paced.bookmark = [this](long mark) { marks.push_back(mark); };
+        paced.Push({ Kind::Speak, "one two three four five six seven \\Mrk=1\\", {} });
+        paced.Push({ Kind::Speak, "\\Mrk=2\\", {} });
+        ASSERT_TRUE(QTest::qWaitFor([this] { return stage.balloon == "one two"; }, 5000));
+        paced.StopAll();
+        EXPECT_TRUE(paced.Idle());
+        EXPECT_EQ(stage.balloon, "");
+        EXPECT_GE(stage.rests, 1) << "a running animation is dropped too";
+        paced.Push({ Kind::Speak, "\\Mrk=3\\", {} });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return paced.Idle(); }, 5000));
+        QTest::qWait(50);
+        EXPECT_EQ(marks, std::vector<long> { 3 });
+    }
+
+    TEST_F(AgentQueueTest, StopAllFromABookmarkHandlerEndsTheLineThere)
+    {
+        onMark = [this](long mark) {
+            if (mark == 1) {
+                queue.StopAll();
+                queue.Push({ Kind::Speak, "\\Mrk=9\\", {} });
+            }
+        };
+        queue.Push({ Kind::Speak, "a \\Mrk=1\\ b \\Mrk=2\\", {} });
+        queue.Push({ Kind::Speak, "\\Mrk=3\\", {} });
+        ASSERT_TRUE(Drain());
+        EXPECT_EQ(marks, (std::vector<long> { 1, 9 }));
+    }
+
+    TEST_F(AgentQueueTest, TheLastBookmarkWaitsForTheVoiceToFinish)
+    {
+        stage.hasVoice = true;
+        queue.Push({ Kind::Speak, "said aloud \\Mrk=1\\", {} });
+        ASSERT_TRUE(QTest::qWaitFor([this] { return stage.balloon == "said aloud"; }, 5000));
+        QTest::qWait(100); // well past the reading time at this speed
+        EXPECT_TRUE(marks.empty());
+        ASSERT_TRUE(stage.voiceDone);
+        stage.voiceDone();
+        ASSERT_TRUE(Drain());
+        EXPECT_EQ(marks, std::vector<long> { 1 });
+    }
+
+    TEST_F(AgentQueueTest, AVoiceFinishingAfterAStopAllReportsNothing)
+    {
+        stage.hasVoice = true;
+        queue.Push({ Kind::Speak, "said aloud \\Mrk=1\\", {} });
+        ASSERT_TRUE(QTest::qWaitFor([this] { return bool(stage.voiceDone); }, 5000));
+        auto late = stage.voiceDone;
+        queue.StopAll();
+        late();
+        QTest::qWait(30);
+        EXPECT_TRUE(marks.empty());
+        EXPECT_TRUE(queue.Idle());
+    }
+
+    TEST_F(AgentQueueTest, HidingHurriesTheLineSoItsBookmarksArriveAtOnce)
+    {
+        // At the game's own pace this line would take many seconds.
+        AgentQueue slow(stage, SpeechTiming {});
+        slow.bookmark = [this](long mark) { marks.push_back(mark); };
+        stage.hasVoice = true;
+        slow.Push({ Kind::Speak, "a b \\Mrk=1\\ c d e f g h i j k l m n o p \\Mrk=2\\", {} });
+        slow.Push({ Kind::Play, "Wave", {} });
+        slow.Push({ Kind::Speak, "\\Mrk=3\\", {} });
+        ASSERT_TRUE(QTest::qWaitFor([this] { return stage.balloon == "a"; }, 5000));
+        stage.shown = false;
+        slow.Hurry();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return slow.Idle(); }, 500));
+        EXPECT_EQ(marks, (std::vector<long> { 1, 2, 3 }));
+    }
+
+} // namespace
+} // namespace stumpcraft::qt
