@@ -1,57 +1,72 @@
 // Wires the live platform in and opens the game's first window.
+//
+// Until the main menu and the pre-match screens exist, the program opens the match screen on
+// a fifty-over match between the first two countries: the player's side against the
+// computer's, each with its squad's first eleven, and a coin deciding who bats first.
+#include "forms/frmMain.h"
+#include "modules/QuickMatch.h"
+#include "modules/RecordsStore.h"
+#include "modules/ReturnToMenu.h"
+#include "modules/modAgent.h"
+#include "modules/modProcs.h"
+#include "modules/modVars.h"
+#include "platform/Errors.h"
 #include "platform/Form.h"
 #include "platform/Services.h"
+#include "qt/AgentServiceQt.h"
 #include "qt/QtShell.h"
 #include "qt/QtToolkit.h"
 #include "qt/Renderer.h"
 
 #include <QApplication>
+#include <algorithm>
 
 namespace stumpcraft {
 namespace {
 
-    // Stands in for the game's first window until the match screen is wired in: it shows that
-    // the program starts, and ends it from its button or its close box.
-    class FrmWelcome : public Form {
-    public:
-        FrmWelcome()
-            : Form("frmWelcome")
-        {
-            Caption = kAppTitle;
-            Width = 360;
-            Height = 132;
-            lblTitle.Move(16, 14, 328, 28);
-            lblTitle.Caption = "Stumpcraft";
-            lblTitle.FontSize = 14;
-            lblTitle.FontBold = true;
-            lblTitle.TextAlign = Alignment::Center;
-            lblNote.Move(16, 46, 328, 36);
-            lblNote.Caption = "Limited-overs cricket, ball by ball. The match screen opens here "
-                              "once it is ready.";
-            lblNote.WordWrap = true;
-            lblNote.TextAlign = Alignment::Center;
-            cmdExit.Move(136, 94, 88, 26);
-            cmdExit.Caption = "E&xit";
-            cmdExit.Cancel = true;
-            cmdExit.Default = true;
-            cmdExit.Click = [this] { Unload(); };
+    constexpr const char* kPlayer = "Player";
+
+    // The records of both sides, as the main menu's Continue loads them: the player's row is
+    // added when it is new. A store that fails is reported and the match is played unrecorded.
+    void LoadRecords()
+    {
+        try {
+            cnRecords = std::make_unique<RecordsStore>(RecordsStore::DefaultPath());
+            const auto names = cnRecords->ListNames();
+            if (std::find(names.begin(), names.end(), kPlayer) == names.end())
+                cnRecords->AddPlayer(kPlayer);
+            for (int side : { 1, 0 })
+                PlayerRecords[side] = cnRecords->Load(Teams[side].PlayerName);
+        } catch (const RuntimeError& error) {
+            cnRecords.reset();
+            ShowErrorBox(error);
         }
+    }
 
-    protected:
-        void Form_Unload() override
-        {
-            if (Toolkit* toolkit = Platform().toolkit)
-                toolkit->EndProgram();
+    void ShowFirstWindow()
+    {
+        // The commentator stands where the menu's game-type frame will be.
+        LoadAgent(120);
+        QuickMatchSettings settings;
+        settings.player0 = kPlayer;
+        settings.firstBatSide = RandomDraw(1, 2) - 1;
+        try {
+            SetUpQuickMatch(settings);
+        } catch (const RuntimeError& error) {
+            ShowErrorBox(error);
+            EndGame();
+            return;
         }
-
-    private:
-        Label lblTitle { this, "lblTitle" };
-        Label lblNote { this, "lblNote" };
-        CommandButton cmdExit { this, "cmdExit" };
-    };
-
-    // The game's first window. Wire the main menu in here once it exists.
-    void ShowFirstWindow() { forms::Instance<FrmWelcome>().Show(); }
+        LoadRecords();
+        // The match screen opens in the middle of the screen: Merlin stands at its right.
+        if (AgentOn && AgentChar) {
+            const ScreenSize screen = Platform().toolkit->Screen();
+            const int right = (screen.width + 660) / 2 + 8;
+            if (right + 150 <= screen.width)
+                AgentChar->MoveTo(right, (screen.height - 440) / 2 + 40);
+        }
+        frmMain().Show();
+    }
 
 } // namespace
 } // namespace stumpcraft
@@ -68,9 +83,8 @@ int main(int argc, char** argv)
 
     qt::QtToolkit toolkit;
     qt::QtShell shell;
-    Platform().toolkit = &toolkit;
-    Platform().shell = &shell;
-    // The commentator's agent service joins the platform here once it is wired in.
+    qt::QtAgentService agent;
+    Platform() = Services { &toolkit, &agent, &shell };
 
     qt::RunGameEvent(ShowFirstWindow);
     const int status = toolkit.Ending() ? 0 : app.exec();
@@ -78,6 +92,8 @@ int main(int argc, char** argv)
     // The forms go while Qt is still there to take their windows down.
     forms::ResetAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    cnRecords.reset();
+    State = MatchState {};
     Platform() = Services {};
     return status;
 }

@@ -28,10 +28,15 @@ QtAgentCharacter::QtAgentCharacter(
 
 QtAgentCharacter::~QtAgentCharacter() = default;
 
-void QtAgentCharacter::Show() { queue_.Push({ AgentRequest::Kind::Show, {}, {}, kCauseProgram }); }
+void QtAgentCharacter::Show()
+{
+    showPending_ = true;
+    queue_.Push({ AgentRequest::Kind::Show, {}, {}, kCauseProgram });
+}
 
 void QtAgentCharacter::ShowByUser()
 {
+    showPending_ = true;
     queue_.Push({ AgentRequest::Kind::Show, {}, {}, kCauseUser });
 }
 
@@ -49,6 +54,7 @@ void QtAgentCharacter::HideByUser() { Conceal(kCauseUser); }
 
 void QtAgentCharacter::MoveTo(int x, int y)
 {
+    movePending_ = QPoint(x, y);
     queue_.Push({ AgentRequest::Kind::Move, {}, QPoint(x, y) });
 }
 
@@ -62,12 +68,25 @@ void QtAgentCharacter::Play(const std::string& animation)
     queue_.Push({ AgentRequest::Kind::Play, QString::fromStdString(animation), {} });
 }
 
-void QtAgentCharacter::StopAll() { queue_.StopAll(); }
+// Stop-all silences the character; it does not keep him from appearing. A show still waiting in
+// the queue (the game announces the conditions straight after loading him, say) is carried
+// out at once, at the place he was last sent to.
+void QtAgentCharacter::StopAll()
+{
+    queue_.StopAll();
+    if (showPending_ && !window_->isVisible()) {
+        if (movePending_)
+            window_->move(*movePending_);
+        queue_.Push({ AgentRequest::Kind::Show, {}, {}, kCauseProgram });
+    }
+    movePending_.reset();
+}
 
 // Hiding takes effect at once, ahead of anything queued; what is queued then completes
 // unseen.
 void QtAgentCharacter::Conceal(int cause)
 {
+    showPending_ = false;
     if (!window_->isVisible())
         return;
     voice_.Stop();
@@ -84,6 +103,7 @@ bool QtAgentCharacter::OnScreen() const { return window_->isVisible(); }
 
 int QtAgentCharacter::Appear(int cause)
 {
+    showPending_ = false;
     if (window_->isVisible())
         return 0;
     window_->show();
@@ -92,7 +112,11 @@ int QtAgentCharacter::Appear(int cause)
     return window_->Play("Show");
 }
 
-int QtAgentCharacter::Glide(QPoint to) { return window_->GlideTo(to); }
+int QtAgentCharacter::Glide(QPoint to)
+{
+    movePending_.reset();
+    return window_->GlideTo(to);
+}
 
 int QtAgentCharacter::Animate(const QString& name) { return window_->Play(name); }
 

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace stumpcraft::qt {
 
@@ -74,6 +75,9 @@ private:
     std::unique_ptr<AgentBalloon> balloon_;
     AgentVoice voice_;
     AgentQueue queue_;
+    // A show (and the move that goes with it) asked for and not yet carried out.
+    bool showPending_ = false;
+    std::optional<QPoint> movePending_;
 };
 
 } // namespace stumpcraft::qt

@@ -111,6 +111,23 @@ namespace {
         EXPECT_TRUE(shape.contains(QPoint(c.Window().width() / 2, c.Window().height() * 2 / 3)));
     }
 
+    TEST_F(AgentServiceTest, StopAllRightAfterShowStillBringsHimOnStage)
+    {
+        // The match screen stops everything to announce the conditions, which may be at once
+        // after the character was loaded and asked to appear.
+        QtAgentCharacter& c = Load();
+        c.Show();
+        c.MoveTo(320, 180);
+        c.Speak("Welcome");
+        c.StopAll();
+        c.Speak("\\Mrk=1\\");
+        ASSERT_TRUE(Until([this] { return !marks.empty(); }));
+        EXPECT_TRUE(c.Visible());
+        EXPECT_EQ(c.Window().pos(), QPoint(320, 180));
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].what, "shown Merlin");
+    }
+
     TEST_F(AgentServiceTest, SpeechAppearsWordByWordThenBookmarksInOrder)
     {
         QtAgentCharacter& c = Load();
