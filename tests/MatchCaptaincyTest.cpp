@@ -67,16 +67,36 @@ namespace {
         ComputerChooseBowler();
         EXPECT_EQ(CurrBowler, 10);
 
-        MidInnings(270, { 60, 30, 60, 60 });
-        CurrBowler = 8;
+        MidInnings(270, { 60, 30, 30, 60 });
+        CurrBowler = 8; // half his quota bowled
         OtherBowler = 9;
         ComputerChooseBowler();
         EXPECT_EQ(CurrBowler, 8);
     }
 
+    TEST_F(MatchCaptaincyTest, ABowlerWhoHasBowledOutIsReplacedEvenAtTheEnd)
+    {
+        // The last fifth changes nobody, but a bowler with no overs left cannot go on, and the
+        // player must never be asked to choose the computer's bowler.
+        MidInnings(270, { 60, 30, 60, 60 });
+        CurrBowler = 8;
+        OtherBowler = 9;
+        ComputerChooseBowler();
+        EXPECT_EQ(CurrBowler, 6) << "nobody on the card has overs left: a fresh man";
+
+        MidInnings(270, { 30, 30, 60, 60 });
+        CurrBowler = 8;
+        OtherBowler = 9;
+        ComputerChooseBowler();
+        EXPECT_EQ(CurrBowler, 10) << "the opener still has overs left";
+    }
+
     TEST_F(MatchCaptaincyTest, WhenNobodyQualifiesTheBowlerStays)
     {
         MidInnings(150, { 60, 60, 60, 60 });
+        for (int r = 0; r <= 6; ++r)
+            if (r != Field().Keeper)
+                Field().Plr[r].BallsBowled = 60;
         CurrBowler = 7;
         OtherBowler = 9;
         ComputerChooseBowler();

@@ -8,6 +8,7 @@
 #include "modules/MatchResult.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
+#include "modules/Quota.h"
 #include "modules/Scoreboard.h"
 #include "modules/modRun.h"
 #include "modules/modVars.h"
@@ -21,9 +22,6 @@ namespace {
     MatchTeam& Fielding() { return Teams[1 - CurrBatSide]; }
 
     int StrikeEnd() { return Batting().Plr[Batsman1].OnStrike ? 1 : 2; }
-
-    // A fifth of the innings per bowler, in whole overs.
-    int QuotaBalls() { return static_cast<int>(RoundDiv(Overs, 5)) * 6; }
 } // namespace
 
 // A bowler who has bowled his quota bowls no more: the user is told and must choose another.

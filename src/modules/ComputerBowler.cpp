@@ -3,6 +3,7 @@
 #include "forms/frmMain.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
+#include "modules/Quota.h"
 #include "modules/modVars.h"
 
 #include <initializer_list>
@@ -58,6 +59,13 @@ void ComputerChooseBowler()
         CardSearch(field, { 3, 2, 1, 0 });
     else if (WithinFifths(4))
         CardSearch(field, { 0, 1, 2, 3, 4, 5 });
+
+    // No stage found a change, yet the bowler has bowled out his quota and cannot go on. The
+    // computer brings on whoever has overs left, as a captain would, rather than leaving the
+    // choice of its bowler to the player.
+    if (field.Plr[CurrBowler].BallsBowled >= QuotaBalls()
+        && !CardSearch(field, { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }))
+        FreshSearch(field);
 }
 
 } // namespace stumpcraft
