@@ -43,38 +43,26 @@ namespace {
         f.cmdChange_Click();
 
         EXPECT_FALSE(FirstInnings);
-        EXPECT_EQ(CurrBatSide, 1);
-        EXPECT_EQ(CurrBowler, 10);
-        EXPECT_EQ(OtherBowler, 9);
-        EXPECT_EQ(Batsman1, 0);
-        EXPECT_EQ(Batsman2, 1);
-        EXPECT_EQ(BallOfOver, 0);
+        EXPECT_EQ((std::vector<int> { CurrBatSide, CurrBowler, OtherBowler, Batsman1, Batsman2,
+                      BallOfOver, f.chk50[0].Value() }),
+            (std::vector<int> { 1, 10, 9, 0, 1, 0, 0 }));
         EXPECT_TRUE(Teams[1].Plr[0].OnStrike);
-        EXPECT_EQ(f.lblNxtBlr.Caption(), "Next Bowler: Kit Morrow");
-        EXPECT_EQ(f.lblBatName[0].Caption(), "Quin Harlow");
-        EXPECT_EQ(f.lblBatOut[0].Caption(), "Not Out");
+        const std::vector<std::string> captions { f.lblNxtBlr.Caption(), f.lblBatName[0].Caption(),
+            f.lblBatOut[0].Caption(), f.lblBatRuns[0].Caption(), f.lblBlrName[0].Caption(),
+            f.lblFoW[0].Caption(), f.lblPlrs[0].Caption(), f.lblWickets[9].Caption(),
+            f.lblDesc[0].Caption(), f.lblTotal.Caption(), f.lblRunsInOver.Caption(),
+            f.lblMsg[0].Caption(), f.frameBatter[0].Caption(), f.lblSmallScore[0].Caption(),
+            f.lblSmallScore[1].Caption() };
+        EXPECT_EQ(captions,
+            (std::vector<std::string> { "Next Bowler: Kit Morrow", "Quin Harlow", "Not Out", "",
+                "Kit Morrow", "", "Quin Harlow / Rafe Dunmore", "Wicket 10", "", "00", "00", "",
+                "Quin Harlow", "Southmere: 0/0", "Overs: 0.0" }));
         EXPECT_EQ(f.lblBatOut[0].BackColor(), kAtCrease);
         EXPECT_EQ(f.lblBatOut[2].BackColor(), kNotAtCrease);
-        EXPECT_EQ(f.lblBatRuns[0].Caption(), "");
-        EXPECT_EQ(f.lblBlrName[0].Caption(), "Kit Morrow");
-        EXPECT_TRUE(f.lblBlrName[0].Visible());
-        EXPECT_FALSE(f.lblBlrName[1].Visible());
-        EXPECT_EQ(f.lblFoW[0].Caption(), "");
-        EXPECT_EQ(f.lblPlrs[0].Caption(), "Quin Harlow / Rafe Dunmore");
-        EXPECT_EQ(f.lblWickets[9].Caption(), "Wicket 10");
-        EXPECT_EQ(f.lblDesc[0].Caption(), "");
-        EXPECT_EQ(f.lblTotal.Caption(), "00");
-        EXPECT_EQ(f.lblRunsInOver.Caption(), "00");
-        EXPECT_EQ(f.lblMsg[0].Caption(), "");
-        EXPECT_EQ(f.frameBatter[0].Caption(), "Quin Harlow");
-        EXPECT_EQ(f.lblSmallScore[0].Caption(), "Southmere: 0/0");
-        EXPECT_EQ(f.lblSmallScore[1].Caption(), "Overs: 0.0");
-        EXPECT_TRUE(f.HScroll1[0].Enabled());
-        EXPECT_TRUE(f.CmdNOver.Visible());
-        EXPECT_FALSE(f.cmdChange.Visible());
-        EXPECT_TRUE(f.picInStrike[0].Visible());
-        EXPECT_FALSE(f.picInStrike[1].Visible());
-        EXPECT_EQ(f.chk50[0].Value(), 0);
+        const std::vector<bool> shown { f.lblBlrName[0].Visible(), f.lblBlrName[1].Visible(),
+            f.HScroll1[0].Enabled(), f.CmdNOver.Visible(), f.cmdChange.Visible(),
+            f.picInStrike[0].Visible(), f.picInStrike[1].Visible() };
+        EXPECT_EQ(shown, (std::vector<bool> { true, false, true, true, false, true, false }));
     }
 
     TEST_F(MatchInningsTest, AOneInningsGameOpensStraightIntoTheChase)
@@ -121,11 +109,9 @@ namespace {
 
         EXPECT_FALSE(MatchScreenLoaded());
         EXPECT_EQ(platform.toolkit.endRequests, 1) << "no main menu yet: the game ends";
-        EXPECT_TRUE(FirstInnings);
-        EXPECT_FALSE(MatchOver);
-        EXPECT_EQ(BallOfOver, 0);
-        EXPECT_EQ(Batsman1, 0);
-        EXPECT_EQ(Batsman2, 1);
+        EXPECT_TRUE(FirstInnings && !MatchOver);
+        EXPECT_EQ(
+            (std::vector<int> { BallOfOver, Batsman1, Batsman2 }), (std::vector<int> { 0, 0, 1 }));
         for (int side = 0; side < 2; ++side) {
             EXPECT_EQ(Teams[side].Country, "");
             EXPECT_EQ(Teams[side].Runs, 0);

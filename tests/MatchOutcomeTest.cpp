@@ -32,14 +32,6 @@ namespace {
         }
     }
 
-    TEST_F(MatchOutcomeTest, TheSecondLevelsFourNeedsAFourOnItsFirstDraw)
-    {
-        FrmMain& f = StartMatch();
-        f.HScroll1[0].Value = 2;
-        ScriptRandomDraw({ 1, 1 }); // a 1 on the first test is no four; the second gives a run
-        EXPECT_EQ(DeliveryOutcome(1), 1);
-    }
-
     TEST_F(MatchOutcomeTest, AnOutAtTheTopLevelIsNeverReprieved)
     {
         FrmMain& f = StartMatch();

@@ -127,27 +127,19 @@ namespace {
         cnRecords->WriteRecord(
             "All", all, RecordsStore::HighestTotal | RecordsStore::FastestHundred);
 
-        PlayerRecords[0].HighestRuns = 280;
-        PlayerRecords[0].HighestRunsBy = "Northland";
-        PlayerRecords[0].HighestRunsPlr = 112;
-        PlayerRecords[0].HighestRunsPlrName = "Arlo Penhale";
-        PlayerRecords[0].HighestRunsPlrTeam = "Northland";
-        PlayerRecords[0].FastestCentury = 61;
-        PlayerRecords[0].FastestCenturyBy = "Arlo Penhale";
-        PlayerRecords[0].FastestHalfCentury = 30;
-        PlayerRecords[0].FastestHalfCenturyBy = "Arlo Penhale";
-        PlayerRecords[0].MostWicketsPlr = 9; // Ann's bowling is not written after her innings
+        // Ann's bowling (9 wickets) is not written after her innings.
+        PlayerRecords[0] = PlayerRecord { "", 0, 0, 0, 280, "Northland", 112, "Arlo Penhale",
+            "Northland", 9, "", "", 30, "Arlo Penhale", "", 61, "Arlo Penhale", "" };
         PlayerRecords[1].MostWicketsPlr = 4;
         PlayerRecords[1].MostWicketsPlrName = "Yul Dacre";
         PlayerRecords[1].MostWicketsPlrTeam = "Southmere";
         f.UpdateRecord();
 
         const PlayerRecord ann = Row("Ann");
-        EXPECT_EQ(ann.HighestRuns, 280);
+        EXPECT_EQ((std::vector<int> { ann.HighestRuns, ann.FastestCentury, ann.FastestHalfCentury,
+                      ann.MostWicketsPlr }),
+            (std::vector<int> { 280, 61, 30, 0 }));
         EXPECT_EQ(ann.HighestRunsPlrName, "Arlo Penhale");
-        EXPECT_EQ(ann.FastestCentury, 61);
-        EXPECT_EQ(ann.FastestHalfCentury, 30);
-        EXPECT_EQ(ann.MostWicketsPlr, 0);
         const PlayerRecord computer = Row("Computer");
         EXPECT_EQ(computer.MostWicketsPlr, 4);
         EXPECT_EQ(computer.MostWicketsPlrName, "Yul Dacre");

@@ -23,14 +23,6 @@ namespace {
         }
     };
 
-    TEST_F(MatchScreenTest, StrikeRatesAreRoundedToTwoPlaces)
-    {
-        EXPECT_EQ(StrikeRate(7, 3), "233.33");
-        EXPECT_EQ(StrikeRate(50, 50), "100");
-        EXPECT_EQ(StrikeRate(7, 8), "87.5");
-        EXPECT_EQ(StrikeRate(0, 0), "0");
-    }
-
     TEST_F(MatchScreenTest, OversShowTheBallsOfTheOverInProgress)
     {
         FrmMain& f = StartMatch();
@@ -44,16 +36,6 @@ namespace {
         Bowl(f, BallDraws(1, DotBall));
         EXPECT_EQ(f.lblSmallScore[1].Caption(), "Overs: 13");
         EXPECT_EQ(f.lblOvers[0].Caption(), "7");
-    }
-
-    TEST_F(MatchScreenTest, ASideAllOutShowsNoWicketsFigure)
-    {
-        StartMatch();
-        Teams[0].Runs = 187;
-        Teams[0].Wickets = 10;
-        EXPECT_EQ(ScoreText(0), "Northland: 187");
-        Teams[0].Wickets = 9;
-        EXPECT_EQ(ScoreText(0), "Northland: 187/9");
     }
 
     TEST_F(MatchScreenTest, ABowlerKeepsHisRowForALaterSpell)

@@ -20,37 +20,11 @@ namespace {
     // A record with every field set, none equal to the empty record's value.
     PlayerRecord Sample()
     {
-        PlayerRecord r;
-        r.Played = 7;
-        r.Won = 5;
-        r.Ties = 1;
-        r.HighestRuns = 312;
-        r.HighestRunsBy = "Freedonia";
-        r.HighestRunsPlr = 141;
-        r.HighestRunsPlrName = "T. Quill";
-        r.HighestRunsPlrTeam = "Freedonia";
-        r.MostWicketsPlr = 6;
-        r.MostWicketsPlrName = "R. Ostrander";
-        r.MostWicketsPlrTeam = "Latveria";
-        r.FastestHalfCentury = 22;
-        r.FastestHalfCenturyBy = "K. Okafor";
-        r.FastestHalfCenturyTeam = "Genovia";
-        r.FastestCentury = 58;
-        r.FastestCenturyBy = "M. Vance";
-        r.FastestCenturyTeam = "Genovia";
-        return r;
+        return PlayerRecord { "", 7, 5, 1, 312, "Freedonia", 141, "T. Quill", "Freedonia", 6,
+            "R. Ostrander", "Latveria", 22, "K. Okafor", "Genovia", 58, "M. Vance", "Genovia" };
     }
 
-    template <typename F> RuntimeError ErrorOf(F action)
-    {
-        try {
-            action();
-        } catch (const RuntimeError& e) {
-            return e;
-        }
-        ADD_FAILURE() << "no error was raised";
-        return RuntimeError(0, "");
-    }
+    using fakes::ErrorOf;
 
     class RecordsStoreTest : public ::testing::Test {
     protected:
@@ -97,6 +71,9 @@ namespace {
         store->AddPlayer("Priya");
         EXPECT_EQ(store->Load("Priya"), PlayerRecord::Empty());
         EXPECT_EQ(store->Load("Priya").FastestCentury, 10000);
+        const RuntimeError e = ErrorOf([&] { store->Load("Stranger"); });
+        EXPECT_EQ(e.Number(), errors::DatabaseNoRow);
+        EXPECT_EQ(e.Description(), "No current record.");
     }
 
     TEST_F(RecordsStoreTest, MissingFixedRowIsAddedBackOnOpen)
@@ -259,14 +236,6 @@ namespace {
         store->WriteRecord("Ira", huge, RecordsStore::HighestTotal | RecordsStore::BestInnings);
         EXPECT_EQ(store->Load("Ira").HighestRuns, 32767);
         EXPECT_EQ(store->Load("Ira").HighestRunsPlr, -32768);
-    }
-
-    TEST_F(RecordsStoreTest, LoadingAMissingNameIsNoCurrentRecord)
-    {
-        auto store = Open();
-        const RuntimeError e = ErrorOf([&] { store->Load("Stranger"); });
-        EXPECT_EQ(e.Number(), errors::DatabaseNoRow);
-        EXPECT_EQ(e.Description(), "No current record.");
     }
 
     TEST_F(RecordsStoreTest, DamagedFileIsReportedOnOpenAndLeftAsItWas)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/Errors.h"
 #include "platform/Form.h"
 #include "platform/Services.h"
 
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -106,5 +108,17 @@ public:
 private:
     std::filesystem::path folder_;
 };
+
+// Runs action, which must throw RuntimeError, and returns the error.
+template <typename F> RuntimeError ErrorOf(F action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no RuntimeError was thrown";
+    return RuntimeError(0, "");
+}
 
 } // namespace stumpcraft::fakes
