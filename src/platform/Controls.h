@@ -43,6 +43,15 @@ public:
         }
         return *this;
     }
+    // Captions are built afresh for every ball: take them without a copy.
+    Prop& operator=(T&& v)
+    {
+        if (!(value_ == v)) {
+            value_ = std::move(v);
+            Notify();
+        }
+        return *this;
+    }
 
     operator const T&() const { return value_; }
     const T& operator()() const { return value_; }
