@@ -14,7 +14,7 @@ namespace {
     constexpr Color kBoardText = RGB(255, 224, 64);
 
     constexpr int kRight = 492; // left edge of the right-hand column
-    constexpr int kRightWidth = 160;
+    constexpr int kRightWidth = 180; // a batter frame's caption holds a long name
     constexpr int kRowHeight = 22;
 
     void Place(Control& c, Control& container, int page, int left, int top, int width, int height)
@@ -58,9 +58,9 @@ void FrmMain::LayOutSide()
     cmdChange.Move(kRight, 316, kRightWidth, 24);
     cmdChange.Caption = "&Change Innings";
     cmdChange.Visible = false;
-    CmdNOver.Move(kRight, 344, 78, 24);
+    CmdNOver.Move(kRight, 344, kRightWidth / 2 - 2, 24);
     CmdNOver.Caption = "&Next Over";
-    CmdNBowl.Move(kRight + 82, 344, 78, 24);
+    CmdNBowl.Move(kRight + kRightWidth / 2 + 2, 344, kRightWidth / 2 - 2, 24);
     CmdNBowl.Caption = "Next &Bowl";
     cmdHelp.Move(kRight, 372, kRightWidth, 24);
     cmdHelp.Caption = "Click here for &Help";
@@ -90,22 +90,22 @@ void FrmMain::LayOutBatterFrame(int frame)
         const int n = frame * 5 + i;
         Place(lbls[n], box, 0, 8, 18 + i * 17, 72, 16);
         lbls[n].Caption = kTitles[i];
-        Place(lblDetails[n], box, 0, 82, 18 + i * 17, 52, 16);
+        Place(lblDetails[n], box, 0, 88, 18 + i * 17, 60, 16);
         lblDetails[n].Caption = "00";
         lblDetails[n].TextAlign = Alignment::Right;
         lblDetails[n].Boxed = true;
     }
-    Place(picInStrike[frame], box, 0, 138, 20, 16, 16);
+    Place(picInStrike[frame], box, 0, kRightWidth - 24, 20, 16, 16);
     picInStrike[frame].Picture = "ball";
     picInStrike[frame].Visible = frame == 0;
 
-    Place(HScroll1[frame], box, 0, 8, 104, 90, 16);
+    Place(HScroll1[frame], box, 0, 8, 104, 104, 16);
     HScroll1[frame].Min = 1;
     HScroll1[frame].Max = 5;
     HScroll1[frame].Value = 1;
     HScroll1[frame].SmallChange = 1;
     HScroll1[frame].LargeChange = 1;
-    Place(lbls[10 + frame], box, 0, 102, 104, 54, 16);
+    Place(lbls[10 + frame], box, 0, 118, 104, 56, 16);
     lbls[10 + frame].Caption = "Level 1";
 }
 
@@ -133,16 +133,19 @@ void FrmMain::LayOutCommentary()
 void FrmMain::LayOutBattingCard()
 {
     PictureBox& page = Picture1[1];
-    Heading(labels[7], page, 8, 6, 120, "Batsman");
-    Heading(labels[8], page, 132, 6, 240, "How Out");
+    Heading(labels[7], page, 8, 6, 152, "Batsman");
+    Heading(labels[8], page, 164, 6, 208, "How Out");
     Heading(labels[9], page, 376, 6, 42, "Runs", Alignment::Right);
     Heading(labels[10], page, 422, 6, 42, "Balls", Alignment::Right);
     for (int r = 0; r <= 10; ++r) {
         const int top = 28 + r * 27;
-        CardCell(lblBatName[r], page, 8, top, 120);
+        CardCell(lblBatName[r], page, 8, top, 152);
         lblBatName[r].MousePointer = Cursor::Hand;
-        CardCell(lblBatOut[r], page, 132, top, 240);
-        lblBatOut[r].FontSize = 8; // a catch names two players
+        // A catch names two players: it takes a second line of a smaller hand.
+        CardCell(lblBatOut[r], page, 164, top - 2, 208);
+        lblBatOut[r].Height = 26;
+        lblBatOut[r].FontSize = 8;
+        lblBatOut[r].WordWrap = true;
         lblBatOut[r].Caption = "Not Out";
         lblBatOut[r].ForeColor = RGB(0, 0, 0);
         lblBatOut[r].BackColor = r < 2 ? kAtCrease : kNotAtCrease;
@@ -155,7 +158,7 @@ void FrmMain::LayOutBattingCard()
             mark->Visible = false;
         }
     }
-    Heading(labels[11], page, 132, 332, 240, "Total", Alignment::Right);
+    Heading(labels[11], page, 164, 332, 208, "Total", Alignment::Right);
     CardCell(lblTotal, page, 376, 330, 42, Alignment::Right);
     CardCell(lblTotalBalls, page, 422, 330, 42, Alignment::Right);
     lblTotal.Caption = "00";
@@ -209,7 +212,7 @@ FrmMain::FrmMain()
     : Form("frmMain")
 {
     Caption = "Stumpcraft";
-    Width = 660;
+    Width = 680;
     Height = 440;
 
     SSTab1.Move(6, 6, 480, 400);

@@ -1,0 +1,98 @@
+// The game's own windows, drawn as a player sees them: in every state of a match nothing is
+// cut short, nothing overlaps, nothing sticks out of its container, and the buttons work.
+#include "MatchFixture.h"
+#include "forms/frmBowlChange.h"
+#include "forms/frmMain.h"
+#include "modules/modProcs.h"
+#include "qt/ControlWidgets.h"
+#include "qt/FormWindow.h"
+#include "qt/LayoutChecks.h"
+#include "qt/Snapshot.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <gmock/gmock.h>
+
+namespace stumpcraft::testing {
+namespace {
+
+    using ::testing::IsEmpty;
+
+    class WindowsTest : public MatchFixture {
+    protected:
+        ~WindowsTest() override
+        {
+            forms::ResetAll();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+
+        static void ExpectFinished(Form& form, const std::string& state)
+        {
+            qt::RenderForm(form);
+            EXPECT_THAT(qt::CaptionsThatDoNotFit(form), IsEmpty()) << state;
+            EXPECT_THAT(qt::OverlappingSiblings(form), IsEmpty()) << state;
+            EXPECT_THAT(qt::ControlsOutsideContainer(form), IsEmpty()) << state;
+        }
+
+        void ExpectEveryTabFinished(FrmMain& f, const std::string& state)
+        {
+            for (int tab = 0; tab < 4; ++tab) {
+                f.SSTab1.Tab = tab;
+                ExpectFinished(f, state + ", tab " + std::to_string(tab));
+            }
+            f.SSTab1.Tab = 0;
+        }
+    };
+
+    TEST_F(WindowsTest, EveryWindowLooksFinishedFromFirstBallToResult)
+    {
+        MatchSetup setup;
+        setup.computerSide1 = false; // two players: the fielding side may change its bowler
+        // Long names, as squads have them, in the openers' and a bowler's slots.
+        SetUpSides(setup);
+        Teams[0].Plr[0].Name = "Munyaradzi Chakanyuka";
+        Teams[0].Plr[1].Name = "Yasiru Wanigasekara";
+        Teams[1].Plr[10].Name = "Kudakwashe Chinembiri";
+        FrmMain& f = frmMain();
+        ExpectEveryTabFinished(f, "first ball");
+
+        SeedRandomDraw(11);
+        for (int over = 0; over < 12; ++over)
+            f.CmdNOver.UserClick();
+        ExpectEveryTabFinished(f, "mid-innings");
+
+        // Each window as it opens; a bowler is then chosen as a player would.
+        platform.toolkit.onModal = [](Form& window) {
+            ExpectFinished(window, window.TypeName());
+            for (int row = 10; row >= 0 && window.TypeName() == "frmBowlChange"; --row)
+                if (window.IsLoaded())
+                    static_cast<FrmBowlChange&>(window).lblBlrName[row].UserClick();
+            if (window.IsLoaded())
+                window.Unload();
+        };
+        f.lblNxtBlr.UserClick();
+        f.SSTab1.Tab = 1;
+        f.lblBatName[0].UserClick();
+        EXPECT_THAT(platform.toolkit.shownForms,
+            ::testing::IsSupersetOf({ "frmBowlChange", "frmBatStat" }));
+
+        ASSERT_TRUE(PlayThrough(f));
+        // The longest dismissal the shipped squads can produce.
+        f.lblBatOut[3].Caption = " c: Munyaradzi Chakanyuka b: Kudakwashe Chinembiri";
+        ExpectEveryTabFinished(f, "result");
+    }
+
+    TEST_F(WindowsTest, AClickOnTheBowlButtonPlaysABall)
+    {
+        FrmMain& f = StartMatch();
+        qt::FormWindow& window = qt::WindowFor(f);
+        window.show();
+        auto* binding = dynamic_cast<qt::ControlBinding*>(f.CmdNBowl.Peer());
+        ASSERT_NE(binding, nullptr);
+        QTest::mouseClick(binding->Widget(), Qt::LeftButton);
+        EXPECT_EQ(Bat().Balls, 1);
+        EXPECT_EQ(f.lblSmallScore[1].Caption, std::string("Overs: 0.1"));
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
