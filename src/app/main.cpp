@@ -14,11 +14,14 @@
 #include "platform/Form.h"
 #include "platform/Services.h"
 #include "qt/AgentServiceQt.h"
+#include "qt/FormWindow.h"
 #include "qt/QtShell.h"
 #include "qt/QtToolkit.h"
 #include "qt/Renderer.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <algorithm>
 
 namespace stumpcraft {
@@ -61,7 +64,7 @@ namespace {
         // The match screen opens in the middle of the screen: Merlin stands at its right.
         if (AgentOn && AgentChar) {
             const ScreenSize screen = Platform().toolkit->Screen();
-            const int right = (screen.width + 660) / 2 + 8;
+            const int right = (screen.width + 680) / 2 + 8;
             if (right + 150 <= screen.width)
                 AgentChar->MoveTo(right, (screen.height - 440) / 2 + 40);
         }
@@ -86,7 +89,15 @@ int main(int argc, char** argv)
     qt::QtAgentService agent;
     Platform() = Services { &toolkit, &agent, &shell };
 
-    qt::RunGameEvent(ShowFirstWindow);
+    // A hidden commentator comes back with Ctrl+M on the game's window, where the desktop
+    // offers no tray icon for it.
+    agent.ShowAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    agent.ShowAction()->setShortcutContext(Qt::ApplicationShortcut);
+    qt::RunGameEvent([&agent] {
+        ShowFirstWindow();
+        if (MatchScreenLoaded())
+            qt::WindowFor(frmMain()).addAction(agent.ShowAction());
+    });
     const int status = toolkit.Ending() ? 0 : app.exec();
 
     // The forms go while Qt is still there to take their windows down.
