@@ -23,6 +23,20 @@ namespace {
     constexpr double kForearm = 16;
     constexpr double kSleeve = 9;
 
+    // Cloth lit from the viewer's left: light at x0, its own colour at `at` of the way across,
+    // shade at x1. The outline is drawn separately.
+    void FillLitFromLeft(QPainter& p, const QPainterPath& path, double x0, double x1,
+        const QColor& light, const QColor& base, double at, const QColor& shade)
+    {
+        QLinearGradient gradient(x0, 0, x1, 0);
+        gradient.setColorAt(0, light);
+        gradient.setColorAt(at, base);
+        gradient.setColorAt(1, shade);
+        p.setPen(Qt::NoPen);
+        p.setBrush(gradient);
+        p.drawPath(path);
+    }
+
     double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
     // A unit step at angle degrees from straight down, turning away from the body on the
@@ -160,13 +174,7 @@ void MerlinPainter::DrawRobe(QPainter& p, double breath) const
     robe.quadTo(70, 84 - b, 63, 80 - b);
     robe.closeSubpath();
 
-    QLinearGradient shade(40, 0, 100, 0);
-    shade.setColorAt(0, c_.robe.lighter(112));
-    shade.setColorAt(0.55, c_.robe);
-    shade.setColorAt(1, c_.robeShade);
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade);
-    p.drawPath(robe);
+    FillLitFromLeft(p, robe, 40, 100, c_.robe.lighter(112), c_.robe, 0.55, c_.robeShade);
 
     // Folds, the gold hem band and the embroidered stars and moon stay inside the robe.
     p.save();
@@ -379,13 +387,7 @@ void MerlinPainter::DrawHat(QPainter& p) const
     cone.cubicTo(82, 31, 84, 40, 85.5, 49);
     cone.quadTo(70, 52, 54.5, 49);
     cone.closeSubpath();
-    QLinearGradient shade(55, 0, 86, 0);
-    shade.setColorAt(0, c_.hat.lighter(115));
-    shade.setColorAt(0.6, c_.hat);
-    shade.setColorAt(1, c_.hatShade);
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade);
-    p.drawPath(cone);
+    FillLitFromLeft(p, cone, 55, 86, c_.hat.lighter(115), c_.hat, 0.6, c_.hatShade);
 
     p.save();
     p.setClipPath(cone);
