@@ -19,7 +19,7 @@ namespace {
         // Loads the character as the main menu does and lets its shown event arrive.
         void Load(int frameTop = 120)
         {
-            LoadAgent(frameTop);
+            LoadAgent(700, frameTop);
             platform.toolkit.DoEvents();
             platform.agent.requests.clear();
         }
@@ -37,7 +37,7 @@ namespace {
 
     TEST_F(AgentTest, LoadShowsMovesAndQueuesTheGreetingInOrder)
     {
-        LoadAgent(137);
+        LoadAgent(700, 137);
         EXPECT_TRUE(AgentOn);
         EXPECT_EQ(AgentChar, &platform.agent);
         EXPECT_TRUE(platform.toolkit.messages.empty());
@@ -64,7 +64,7 @@ namespace {
     TEST_F(AgentTest, MissingCharacterFileShowsTheGetMerlinBoxAndStaysSilent)
     {
         platform.agent.loadError = kAgentFileMissing;
-        LoadAgent(120);
+        LoadAgent(700, 120);
         ASSERT_EQ(platform.toolkit.messages.size(), 1u);
         const auto& box = platform.toolkit.messages[0];
         EXPECT_EQ(box.title, "Please Get Merlin !!!");
@@ -83,10 +83,10 @@ namespace {
     {
         // Any other error shows the standard box; a refusal without an error shows nothing.
         platform.agent.loadError = -2147467259;
-        LoadAgent(120);
+        LoadAgent(700, 120);
         platform.agent.loadError = 0;
         platform.agent.loadStatus = 1;
-        LoadAgent(120);
+        LoadAgent(700, 120);
         ASSERT_EQ(platform.toolkit.messages.size(), 1u);
         const auto& box = platform.toolkit.messages[0];
         EXPECT_EQ(box.text, "-2147467259: The character could not be loaded");

@@ -1,6 +1,7 @@
 // The innings button: "&Change Innings" starts the second innings against the first side's
 // total; once the match is decided, "E&xit to Main Menu" clears the sides and leaves.
 #include "forms/frmMain.h"
+#include "forms/frmMenu.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
 #include "modules/ReturnToMenu.h"

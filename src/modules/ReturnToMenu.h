@@ -2,11 +2,8 @@
 
 namespace stumpcraft {
 
-// The way out of a finished match and out of the program, in one place each.
-
-// Leaves a finished match for the main menu, which loads afresh. Until the main menu exists,
-// the game ends here instead.
-void ReturnToMainMenu();
+// The way out of the program, in one place: every close box and "E&xit" comes here. (The way
+// back from a finished match to the main menu is the menu's own, beside its window model.)
 
 // Ends the program once the current event has been handled.
 void EndGame();

@@ -104,11 +104,13 @@ namespace {
 
 } // namespace
 
-void LoadAgent(int frameTop)
+void LoadAgent(int x, int y)
 {
     AgentService* agent = Platform().agent;
     if (!agent)
         return;
+    // The character's events arrive between later events; the main menu, which hosts the
+    // character, puts its own handlers in their place as soon as this returns.
     agent->Shown = Agent1_Show;
     agent->Hidden = Agent1_Hide;
     agent->Bookmark = Agent1_Bookmark;
@@ -123,7 +125,7 @@ void LoadAgent(int frameTop)
         AgentOn = true;
         AgentChar = merlin;
         AgentChar->Show();
-        AgentChar->MoveTo(700, frameTop);
+        AgentChar->MoveTo(x, y);
         AgentChar->Speak("Welcome to Stumpcraft");
         AgentChar->Play("Announce");
         AgentChar->Play("Greet");

@@ -59,9 +59,14 @@ bool Control::EffectivelyEnabled() const
 
 void Control::SetFocus()
 {
+    const bool arriving = form_->ActiveControl() != this;
     form_->SetActive(this);
     if (peer_)
         peer_->Focus();
+    // The focus arriving from code is announced as a user's would be; the live widget's own
+    // focus event that follows finds the control already active and says nothing more.
+    if (arriving)
+        Raise(GotFocus);
 }
 
 void Control::Raise(const std::function<void()>& handler)
@@ -99,6 +104,8 @@ void Control::UserMouseUp(MouseButton button, int x, int y)
 
 void Control::UserFocus()
 {
+    if (form_->ActiveControl() == this)
+        return;
     form_->SetActive(this);
     Raise(GotFocus);
 }

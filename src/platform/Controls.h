@@ -124,6 +124,7 @@ public:
     bool EffectivelyVisible() const;
     bool EffectivelyEnabled() const;
 
+    // Moves the focus here; GotFocus is raised when it was elsewhere, as for the user's move.
     void SetFocus();
 
     // Events the game handles. They are raised by user input (through the peer, or by a test
@@ -174,6 +175,8 @@ public:
     Prop<Alignment> TextAlign { this, Alignment::Left };
     Prop<bool> Boxed { this, false };
     Prop<bool> WordWrap { this, false };
+    // A caption too long for the label ends in "..." and shows whole in the tooltip.
+    Prop<bool> Elide { this, false };
 };
 
 class CommandButton : public Control {

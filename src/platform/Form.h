@@ -122,9 +122,8 @@ namespace forms {
     void RegisterSlot(std::function<void()> reset);
     void Retire(std::unique_ptr<Form> form);
 
-    // The one instance of form type T: created and loaded on first use, and created afresh
-    // after it was unloaded, as the game expects of frmMain().
-    template <typename T> T& Instance()
+    // The slot that holds the one instance of form type T.
+    template <typename T> std::unique_ptr<T>& Slot()
     {
         static std::unique_ptr<T> slot;
         static const bool registered = (RegisterSlot([] {
@@ -133,12 +132,27 @@ namespace forms {
         }),
             true);
         (void)registered;
+        return slot;
+    }
+
+    // The one instance of form type T: created and loaded on first use, and created afresh
+    // after it was unloaded, as the game expects of frmMain().
+    template <typename T> T& Instance()
+    {
+        std::unique_ptr<T>& slot = Slot<T>();
         if (slot && !slot->IsLoaded() && slot->WasUnloaded())
             Retire(std::move(slot));
         if (!slot)
             slot = std::make_unique<T>();
         slot->Load();
         return *slot;
+    }
+
+    // The instance of form type T if it is loaded now, without loading one.
+    template <typename T> T* IfLoaded()
+    {
+        std::unique_ptr<T>& slot = Slot<T>();
+        return slot && slot->IsLoaded() ? slot.get() : nullptr;
     }
 
 } // namespace forms

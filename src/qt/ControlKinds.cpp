@@ -69,8 +69,21 @@ namespace {
             const Label& m = model();
             // Labels show their caption as it is: no access keys, no markup.
             w_->setTextFormat(Qt::PlainText);
-            w_->setText(ToQ(m.Caption));
             w_->setWordWrap(m.WordWrap);
+            w_->setFrameStyle(m.Boxed ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+            // Text keeps off a box or a coloured edge.
+            w_->setIndent(m.Boxed || m.BackColor().set ? 3 : 0);
+            const QString caption = ToQ(m.Caption);
+            if (m.Elide && !m.WordWrap) {
+                const int room
+                    = std::max(0, m.Width - 2 * (w_->frameWidth() + std::max(0, w_->indent())));
+                const QString shown = w_->fontMetrics().elidedText(caption, Qt::ElideRight, room);
+                w_->setText(shown);
+                if (shown != caption && m.ToolTipText().empty())
+                    w_->setToolTip(caption);
+            } else {
+                w_->setText(caption);
+            }
             // Centred in their height, so a caption that wraps onto a second line and one that
             // does not still sit on the same row as their neighbours.
             Qt::Alignment align = Qt::AlignVCenter;
@@ -86,9 +99,6 @@ namespace {
                 break;
             }
             w_->setAlignment(align);
-            w_->setFrameStyle(m.Boxed ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
-            // Text keeps off a box or a coloured edge.
-            w_->setIndent(m.Boxed || m.BackColor().set ? 3 : 0);
         }
     };
 

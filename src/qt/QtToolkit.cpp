@@ -2,6 +2,7 @@
 
 #include "qt/FormWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEventLoop>
 #include <QScreen>
@@ -138,6 +139,9 @@ void QtToolkit::EndProgram()
 void QtToolkit::ShowForm(Form& form, bool modal)
 {
     FormWindow& window = WindowFor(form);
+    for (QAction* action : windowActions_)
+        if (!window.actions().contains(action))
+            window.addAction(action);
     window.SyncFromModel();
     if (!modal || ending_ || !form.Visible())
         return;

@@ -4,6 +4,9 @@
 
 #include <QMessageBox>
 #include <QTimer>
+#include <vector>
+
+class QAction;
 
 namespace stumpcraft::qt {
 
@@ -41,11 +44,16 @@ public:
     // True once the game asked to end: the program's main loop must not start any more.
     bool Ending() const { return ending_; }
 
+    // An action (with its shortcut) that every window of the game offers, such as bringing a
+    // hidden commentator back.
+    void AddWindowAction(QAction* action) { windowActions_.push_back(action); }
+
     static constexpr int kIdleWaitMs = 10;
 
 private:
     QTimer wake_;
     bool ending_ = false;
+    std::vector<QAction*> windowActions_;
 };
 
 } // namespace stumpcraft::qt

@@ -227,7 +227,7 @@ namespace {
 
     TEST_F(CommentatorGameTest, CommentBallReturnsOnceItsLineIsSpoken)
     {
-        LoadAgent(120);
+        LoadAgent(700, 120);
         ASSERT_TRUE(AgentOn);
         merlin = service.Loaded();
         ASSERT_NE(merlin, nullptr);
@@ -249,7 +249,7 @@ namespace {
 
     TEST_F(CommentatorGameTest, HidingTheCharacterTurnsCommentaryOff)
     {
-        LoadAgent(120);
+        LoadAgent(700, 120);
         merlin = service.Loaded();
         ASSERT_TRUE(Until([] { return AgentOn; }));
         ASSERT_TRUE(Until([this] { return merlin->Visible(); }));

@@ -1,0 +1,434 @@
+// The main menu's flow: the frames open one at a time (game type, players, names, countries,
+// overs), each choice fills the match state, and "&Continue" loads both players' records and
+// hands over to the next screen.
+#include "forms/frmMenu.h"
+
+#include "forms/frmMain.h"
+#include "modules/Manual.h"
+#include "modules/MatchText.h"
+#include "modules/QuickMatch.h"
+#include "modules/RecordsStore.h"
+#include "modules/ReturnToMenu.h"
+#include "modules/modAgent.h"
+#include "modules/modProcs.h"
+#include "modules/modVars.h"
+#include "platform/Errors.h"
+#include "platform/Services.h"
+
+#include <algorithm>
+
+namespace stumpcraft {
+
+namespace {
+    constexpr const char* kFirstNameCaption = "Enter your name";
+    constexpr const char* kAllRow = "All";
+    constexpr int kAgentWidth = 160; // Merlin and a little air around him
+
+    // The entry of the list whose text is exactly `text`, or -1.
+    int IndexOf(const ListControl& list, const std::string& text)
+    {
+        const auto& items = list.Items();
+        const auto it = std::find(items.begin(), items.end(), text);
+        return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+    }
+
+    // The screen after the menu. Until the toss and the team sheets are part of the game, both
+    // sides take their squads' first elevens with the specials a sensible captain would pick,
+    // and a coin decides who bats first.
+    void OpenNextScreen()
+    {
+        QuickMatchSettings settings;
+        settings.country0 = Teams[0].Country;
+        settings.country1 = Teams[1].Country;
+        settings.player0 = Teams[0].PlayerName;
+        settings.player1 = Teams[1].PlayerName;
+        settings.overs = Overs;
+        settings.firstBatSide = RandomDraw(1, 2) - 1;
+        const auto records = PlayerRecords;
+        const bool recordBroken = RecordBroken;
+        const bool onePlayer = OnePlayer;
+        try {
+            SetUpQuickMatch(settings);
+        } catch (const RuntimeError& error) {
+            ShowErrorBox(error);
+            frmMenu().Show();
+            return;
+        }
+        PlayerRecords = records;
+        RecordBroken = recordBroken;
+        OnePlayer = onePlayer;
+        frmMain().Show();
+    }
+} // namespace
+
+FrmMenu& frmMenu() { return forms::Instance<FrmMenu>(); }
+
+void FrmMenu::WireEvents()
+{
+    for (int i = 0; i < 3; ++i)
+        optoditest[i].Click = [this, i] { optoditest_Click(i); };
+    for (int i = 0; i < 2; ++i) {
+        opt1p2p[i].Click = [this, i] { opt1p2p_Click(i); };
+        cmbCountry[i].Click = [this, i] { cmbCountry_Click(i); };
+    }
+    txtName.Click = [this] { txtName_Click(); };
+    txtName.GotFocus = [this] { txtName_GotFocus(); };
+    cmdGo.Click = [this] { cmdGo_Click(); };
+    cmdDel.Click = [this] { cmdDel_Click(); };
+    cmbOvers.Click = [this] { cmbOvers_Click(); };
+    cmdNext.Click = [this] { cmdNext_Click(); };
+    cmdReset.Click = [this] { cmdReset_Click(); };
+    cmdExit.Click = [this] { cmdExit_Click(); };
+    cmdHelp.Click = [this] { cmdHelp_Click(); };
+    cmbNames.Click = [this] { cmbNames_Click(); };
+    lblReset.Click = [this] { lblReset_Click(); };
+    lblReset.MouseMove = [this](MouseButton, int, int) { lblReset_MouseMove(); };
+    for (int i = 0; i < 6; ++i)
+        Frame1[i].MouseMove = [this, i](MouseButton, int, int) { Frame1_MouseMove(i); };
+}
+
+// The window opens in the middle of the screen, so the commentator knows where to stand.
+void FrmMenu::PlaceOnScreen()
+{
+    const Toolkit* toolkit = Platform().toolkit;
+    if (!toolkit)
+        return;
+    const ScreenSize screen = Platform().toolkit->Screen();
+    Left = std::max(0, (screen.width - Width) / 2);
+    Top = std::max(0, (screen.height - Height) / 2);
+    SyncPeer();
+}
+
+int FrmMenu::AgentX() const
+{
+    const int right = Left + Width + 16;
+    const Toolkit* toolkit = Platform().toolkit;
+    const int screenWidth = toolkit ? Platform().toolkit->Screen().width : 0;
+    if (screenWidth <= 0 || right + kAgentWidth <= screenWidth)
+        return right;
+    return std::max(0, Left - kAgentWidth);
+}
+
+int FrmMenu::AgentY(int top) const { return Top + top; }
+
+void FrmMenu::Form_Load()
+{
+    PlaceOnScreen();
+    LoadAgent(AgentX(), AgentY(Frame1[0].Top));
+    // The agent control lives on this form, and its events come here.
+    if (AgentService* agent = Platform().agent) {
+        agent->Shown = &FrmMenu::Agent1_Show;
+        agent->Hidden = &FrmMenu::Agent1_Hide;
+        agent->Bookmark = &FrmMenu::Agent1_Bookmark;
+    }
+    Picture1.Top = 0;
+    Picture1.Height = Height;
+
+    try {
+        cnRecords = std::make_unique<RecordsStore>(RecordsStore::DefaultPath());
+        FillNameLists();
+    } catch (const RuntimeError& error) {
+        // The menu works all the same; the games are then played without records.
+        cnRecords.reset();
+        MsgBox(std::to_string(error.Number()) + ": " + error.Description()
+            + "\n\nYou can still play, but the games and records of this session will not be "
+              "kept.");
+    }
+}
+
+void FrmMenu::FillNameLists()
+{
+    for (const std::string& name : cnRecords->ListNames())
+        txtName.AddItem(name);
+    if (txtName.ListCount() > 0)
+        txtName.ListIndex = 0;
+    cmbNames.AddItem(kAllRow);
+    cmbNames.AddItem(kComputer);
+    for (const std::string& name : txtName.Items())
+        cmbNames.AddItem(name);
+    cmbNames.ListIndex = 0;
+}
+
+void FrmMenu::Form_QueryUnload(bool& cancel, UnloadMode mode)
+{
+    (void)cancel;
+    // The program's own unload (on the way back from a match) does not end the game.
+    if (mode != UnloadMode::FormCode)
+        EndGame();
+}
+
+void FrmMenu::Say(const char* animation, std::initializer_list<const char*> lines)
+{
+    if (!AgentOn || !AgentChar)
+        return;
+    AgentChar->StopAll();
+    AgentChar->Play(animation);
+    for (const char* line : lines)
+        AgentChar->Speak(line);
+}
+
+void FrmMenu::optoditest_Click(int Index)
+{
+    if (AgentOn && AgentChar)
+        AgentChar->StopAll();
+    if (Index == 2) {
+        Frame1[5].Visible = true;
+        for (int i = 1; i <= 4; ++i)
+            Frame1[i].Visible = false;
+    } else {
+        Frame1[5].Visible = false;
+        lblDesc[1].Visible = true;
+        Frame1[0].Enabled = false; // the game type is fixed until Reset
+        Frame1[1].Visible = true;
+        if (AgentOn && AgentChar) {
+            AgentChar->MoveTo(AgentX(), AgentY(Frame1[0].Top + 200));
+            AgentChar->Play("GestureRight");
+            AgentChar->Speak(
+                "Here, choose whether you want to play against the computer or against a friend");
+        }
+        if (Index == 1) {
+            // One innings is always one player against the computer.
+            OneInningsGame = true;
+            opt1p2p[0].Value = true;
+        } else {
+            OneInningsGame = false;
+            opt1p2p[0].Value = false;
+        }
+    }
+    Picture2.Visible = true;
+}
+
+void FrmMenu::opt1p2p_Click(int Index)
+{
+    OnePlayer = Index == 0;
+    Frame1[1].Enabled = false;
+    lblDesc[2].Visible = true;
+    Frame1[2].Visible = true;
+    txtName.SetFocus();
+    Say("Gestureright", { "Now, you can enter the names for the players." });
+}
+
+void FrmMenu::txtName_Click()
+{
+    lblPldWon.Caption = "";
+    if (!cnRecords || IndexOf(txtName, txtName.Text) < 0)
+        return;
+    try {
+        if (const auto row = cnRecords->Find(txtName.Text))
+            lblPldWon.Caption = "[Played=" + std::to_string(row->Played)
+                + ", Won=" + std::to_string(row->Won) + "]";
+    } catch (const RuntimeError& error) {
+        ShowErrorBox(error);
+    }
+}
+
+void FrmMenu::txtName_GotFocus() { lblPldWon.Caption = ""; }
+
+// A name the menu cannot take: nothing, blanks only, or one of the store's own rows, which
+// would give a person the computer's side or the all-time bests. The player hears why.
+bool FrmMenu::RefuseName(const std::string& name)
+{
+    const std::string trimmed = Trim(name);
+    if (trimmed.empty()) {
+        if (AgentOn)
+            Say("Surprised", { "Hey, Please enter something for the name?" });
+        else
+            MsgBox("Please enter something for your name!");
+    } else if (trimmed == kComputer || trimmed == kAllRow) {
+        SayOrShow("Sorry, \"" + trimmed
+            + "\" is a name the game keeps for its own records. Please choose another name.");
+    } else {
+        return false;
+    }
+    txtName.SetFocus();
+    return true;
+}
+
+// A name not in the list yet becomes a new player: in the list at once, and a row of the
+// store. The hall of fame's list is filled only when the menu loads.
+void FrmMenu::AddNewPlayer(const std::string& name)
+{
+    if (IndexOf(txtName, name) >= 0)
+        return;
+    txtName.AddItem(name);
+    if (!cnRecords)
+        return;
+    try {
+        cnRecords->AddPlayer(name);
+    } catch (const RuntimeError& error) {
+        ShowErrorBox(error);
+    }
+}
+
+void FrmMenu::cmdGo_Click()
+{
+    const std::string name = txtName.Text;
+    if (RefuseName(name))
+        return;
+    if (Frame1[2].Caption() != kFirstNameCaption) {
+        SecondPlayerChosen(name);
+        return;
+    }
+    AddNewPlayer(name);
+    Teams[0].PlayerName = name;
+    lblPlName[0].Caption = name;
+    if (OnePlayer) {
+        Frame1[2].Enabled = false;
+        Teams[1].PlayerName = kComputer;
+        lblPlName[1].Caption = kComputer;
+        lblDesc[3].Visible = true;
+        Frame1[3].Visible = true;
+        Say("acknowledge", { "Good. Now, choose the countries for the two players." });
+    } else {
+        Frame1[2].Caption = "Enter Second player's name";
+        txtName.SetFocus();
+    }
+}
+
+void FrmMenu::SecondPlayerChosen(const std::string& name)
+{
+    AddNewPlayer(name);
+    Teams[1].PlayerName = name;
+    lblPlName[1].Caption = name;
+    Frame1[2].Enabled = false;
+    lblDesc[3].Visible = true;
+    Frame1[3].Visible = true;
+    Say("acknowledge", { "Now, choose the countries for the two players." });
+}
+
+void FrmMenu::cmdDel_Click()
+{
+    const std::string name = txtName.Text;
+    const int entry = IndexOf(txtName, name);
+    if (entry < 0)
+        return;
+    // A failed delete is not worth a word: the name simply stays in the store.
+    if (cnRecords) {
+        try {
+            cnRecords->DeletePlayer(name);
+        } catch (const RuntimeError&) {
+        }
+    }
+    txtName.RemoveItem(entry);
+    if (const int fame = IndexOf(cmbNames, name); fame >= 0) {
+        const bool shown = cmbNames.ListIndex == fame;
+        cmbNames.RemoveItem(fame);
+        if (shown)
+            cmbNames.ListIndex = 0; // the view goes back to "All", not a row that is gone
+    }
+    txtName.Text = "";
+    lblPldWon.Caption = "";
+}
+
+void FrmMenu::cmbCountry_Click(int Index)
+{
+    (void)Index;
+    // A country counts when it is one of the list's: a typed name that is not would be taken
+    // for a squad file nobody made.
+    const auto picked = [](const ComboBox& list) {
+        return !Trim(list.Text).empty() && IndexOf(list, list.Text) >= 0;
+    };
+    if (!picked(cmbCountry[0]) || !picked(cmbCountry[1]))
+        return;
+    Teams[0].Country = cmbCountry[0].Text;
+    Teams[1].Country = cmbCountry[1].Text;
+    lblDesc[4].Visible = true;
+    Frame1[4].Visible = true;
+    // Fifty overs, chosen as a pick would: the overs are stored and Continue shows, even when
+    // fifty was already the pick.
+    if (cmbOvers.ListIndex == 6)
+        cmbOvers_Click();
+    else
+        cmbOvers.ListIndex = 6;
+    Say("blink", { "Please also choose the number of overs, you want to play for." });
+}
+
+void FrmMenu::cmbOvers_Click()
+{
+    Overs = CaptionNumber(cmbOvers.Text);
+    cmdNext.Visible = true;
+    Say("pleased",
+        { "Very Good. Now, when you are ready for the toss, please click on the Next button",
+            "or, if you want to make any changes, you can click on the Reset button." });
+}
+
+void FrmMenu::cmdNext_Click()
+{
+    // A player whose records cannot be read keeps the menu as it was, to pick another name
+    // or try again.
+    ShowNext();
+}
+
+bool FrmMenu::ShowNext()
+{
+    for (int side : { 1, 0 }) {
+        if (!cnRecords) {
+            PlayerRecords[side] = PlayerRecord::Empty();
+            continue;
+        }
+        try {
+            PlayerRecords[side] = cnRecords->Load(Teams[side].PlayerName);
+        } catch (const RuntimeError& error) {
+            ShowErrorBox(error);
+            return false;
+        }
+    }
+    Hide();
+    OpenNextScreen();
+    return true;
+}
+
+void FrmMenu::cmdReset_Click()
+{
+    for (int i = 1; i <= 4; ++i) {
+        Frame1[i].Enabled = true;
+        Frame1[i].Visible = false;
+        lblDesc[i].Visible = false;
+    }
+    Frame1[0].Enabled = true;
+    for (auto& option : optoditest)
+        option.Value = false;
+    for (auto& option : opt1p2p)
+        option.Value = false;
+    txtName.Text = "";
+    cmbCountry[0].Text = "";
+    cmbCountry[1].Text = "";
+    Frame1[2].Caption = kFirstNameCaption;
+    Picture2.Visible = false;
+    cmdNext.Visible = false;
+}
+
+void FrmMenu::cmdExit_Click()
+{
+    Unload();
+    EndGame();
+}
+
+void FrmMenu::cmdHelp_Click() { ShowManual(*this); }
+
+void FrmMenu::lblReset_MouseMove() { lblReset.ForeColor = RGB(143, 255, 0); }
+
+void FrmMenu::Frame1_MouseMove(int Index)
+{
+    (void)Index;
+    lblReset.ForeColor = RGB(255, 255, 0);
+}
+
+void FrmMenu::Agent1_Show(const std::string&, int) { AgentOn = true; }
+
+void FrmMenu::Agent1_Hide(const std::string&, int) { AgentOn = false; }
+
+void FrmMenu::Agent1_Bookmark(long bookmark)
+{
+    if (bookmark == 1)
+        AgentSpeaking = false;
+}
+
+void ReturnToMainMenu()
+{
+    if (FrmMenu* menu = forms::IfLoaded<FrmMenu>())
+        menu->Unload();
+    frmMenu().Show();
+}
+
+} // namespace stumpcraft

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "modules/modVars.h"
+#include "platform/Form.h"
+
+#include <string>
+
+namespace stumpcraft {
+
+// The main menu: the first window of the program and the start of every game. It walks the
+// player through the game type, the number of players, the names, the countries and the
+// overs, one frame at a time, and hosts the hall of fame and the commentator. While a game
+// runs the menu is only hidden, because Merlin lives on it; a finished match unloads it and
+// shows it afresh.
+class FrmMenu : public Form {
+public:
+    FrmMenu();
+
+    // The left panel: help and the hint beside each frame of the flow.
+    PictureBox Picture1 { this, "Picture1" };
+    CommandButton cmdHelp { this, "cmdHelp" };
+    ControlArray<Label, 5> lblDesc { this, "lblDesc" };
+
+    // 0 game type, 1 players, 2 names, 3 countries, 4 overs, 5 hall of fame.
+    ControlArray<Frame, 6> Frame1 { this, "Frame1" };
+    ControlArray<OptionButton, 3> optoditest { this, "optoditest" };
+    ControlArray<OptionButton, 2> opt1p2p { this, "opt1p2p" };
+    ComboBox txtName { this, "txtName" };
+    CommandButton cmdGo { this, "cmdGo" };
+    CommandButton cmdDel { this, "cmdDel" };
+    Label lblPldWon { this, "lblPldWon" };
+    ControlArray<Label, 2> lblPlName { this, "lblPlName" };
+    ControlArray<ComboBox, 2> cmbCountry { this, "cmbCountry" };
+    Label lblVS { this, "lblVS" };
+    Label Label1 { this, "Label1" };
+    ComboBox cmbOvers { this, "cmbOvers" };
+
+    // The hall of fame, inside Frame1(5).
+    Label lbltoss { this, "lbltoss" };
+    ComboBox cmbNames { this, "cmbNames" };
+    Label lblReset { this, "lblReset" };
+    ControlArray<Label, 14> lbls { this, "lbls" };
+    ControlArray<Label, 18> lblRVal { this, "lblRVal" };
+
+    PictureBox Picture2 { this, "Picture2" };
+    CommandButton cmdReset { this, "cmdReset" };
+    CommandButton cmdExit { this, "cmdExit" };
+    CommandButton cmdNext { this, "cmdNext" };
+
+    // Event procedures.
+    void optoditest_Click(int Index);
+    void opt1p2p_Click(int Index);
+    void txtName_Click();
+    void txtName_GotFocus();
+    void cmdGo_Click();
+    void cmdDel_Click();
+    void cmbCountry_Click(int Index);
+    void cmbOvers_Click();
+    void cmdNext_Click();
+    void cmdReset_Click();
+    void cmdExit_Click();
+    void cmdHelp_Click();
+    void cmbNames_Click();
+    void lblReset_Click();
+    void lblReset_MouseMove();
+    void Frame1_MouseMove(int Index);
+
+    // Loads both players' records, hides the menu and opens the next screen. False when the
+    // records could not be loaded: the menu then stays as it is.
+    bool ShowNext();
+
+    // The agent control's events: the commentator was shown or hidden, or reached a bookmark.
+    static void Agent1_Show(const std::string& character, int cause);
+    static void Agent1_Hide(const std::string& character, int cause);
+    static void Agent1_Bookmark(long bookmark);
+
+    // Where the commentator stands: just right of the menu window (left of it on a screen with
+    // no room there), at `top` below the window's top edge.
+    int AgentX() const;
+    int AgentY(int top) const;
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
+
+private:
+    void LayOutPanel();
+    void LayOutFlowFrames();
+    void LayOutHallOfFame();
+    void WireEvents();
+    void PlaceOnScreen();
+
+    void FillNameLists();
+    bool RefuseName(const std::string& name);
+    void AddNewPlayer(const std::string& name);
+    void SecondPlayerChosen(const std::string& name);
+    void ShowRecord(const PlayerRecord& record);
+    void ShowHallOfFameRows(bool shown);
+
+    // Says a line through the commentator: stop all, the animation, then the lines.
+    static void Say(const char* animation, std::initializer_list<const char*> lines);
+};
+
+FrmMenu& frmMenu();
+
+// Leaves a finished match for the main menu: the match screen and the old menu go, and the
+// menu loads afresh (commentator, store and lists).
+void ReturnToMainMenu();
+
+} // namespace stumpcraft

@@ -1,0 +1,80 @@
+// The hall of fame inside the main menu: one row of the records store at a time (the all-time
+// bests of "All", the computer's or a player's), and the link that wipes it.
+#include "forms/frmMenu.h"
+#include "modules/NumberFormat.h"
+#include "modules/RecordsStore.h"
+#include "platform/Errors.h"
+
+namespace stumpcraft {
+
+namespace {
+    // A tie is half a win; a player with no games has "0" without a percent sign.
+    std::string WinPercentage(int played, int won, int tied)
+    {
+        if (played == 0)
+            return "0";
+        return FormatRatio((2LL * won + tied) * 100, 2LL * played) + " %";
+    }
+} // namespace
+
+// Rows 1 to 4 (the counts) mean nothing for the all-time bests.
+void FrmMenu::ShowHallOfFameRows(bool shown)
+{
+    for (int i = 0; i <= 3; ++i) {
+        lbls[i].Visible = shown;
+        lblRVal[i].Visible = shown;
+    }
+}
+
+void FrmMenu::ShowRecord(const PlayerRecord& r)
+{
+    const auto number = [](int n) { return std::to_string(n); };
+    lblRVal[0].Caption = number(r.Played);
+    lblRVal[1].Caption = number(r.Won);
+    lblRVal[2].Caption = number(r.Ties);
+    lblRVal[3].Caption = WinPercentage(r.Played, r.Won, r.Ties);
+    lblRVal[4].Caption = number(r.HighestRuns);
+    lblRVal[5].Caption = r.HighestRunsBy;
+    lblRVal[6].Caption = number(r.HighestRunsPlr);
+    lblRVal[7].Caption = r.HighestRunsPlrName;
+    lblRVal[8].Caption = r.HighestRunsPlrTeam;
+    lblRVal[9].Caption = number(r.MostWicketsPlr);
+    lblRVal[10].Caption = r.MostWicketsPlrName;
+    lblRVal[11].Caption = r.MostWicketsPlrTeam;
+    lblRVal[12].Caption = number(r.FastestCentury);
+    lblRVal[13].Caption = r.FastestCenturyBy;
+    lblRVal[14].Caption = r.FastestCenturyTeam;
+    lblRVal[15].Caption = number(r.FastestHalfCentury);
+    lblRVal[16].Caption = r.FastestHalfCenturyBy;
+    lblRVal[17].Caption = r.FastestHalfCenturyTeam;
+}
+
+void FrmMenu::cmbNames_Click()
+{
+    const std::string name = cmbNames.Text;
+    ShowHallOfFameRows(name != "All");
+    if (!cnRecords)
+        return;
+    try {
+        if (const auto row = cnRecords->Find(name))
+            ShowRecord(*row);
+    } catch (const RuntimeError& error) {
+        ShowErrorBox(error);
+    }
+}
+
+// No question asked: the row goes back to the empty record and the view shows it at once.
+void FrmMenu::lblReset_Click()
+{
+    const std::string name = cmbNames.Text;
+    if (!cnRecords || name.empty())
+        return;
+    try {
+        cnRecords->ResetPlayer(name);
+    } catch (const RuntimeError& error) {
+        ShowErrorBox(error);
+    }
+    cmbNames_Click();
+}
+
+} // namespace stumpcraft

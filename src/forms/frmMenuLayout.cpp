@@ -1,0 +1,201 @@
+// Where everything sits on the main menu: the hint panel down the left edge, the frames of the
+// game's setup stacked on the right in the order they open, the hall of fame over the frames it
+// replaces, and the buttons along the bottom.
+#include "forms/frmMenu.h"
+
+namespace stumpcraft {
+
+namespace {
+    constexpr Color kPanel = RGB(24, 88, 48);
+    constexpr Color kPanelText = RGB(255, 236, 160);
+    constexpr Color kBoard = RGB(16, 40, 24);
+    constexpr Color kChalk = RGB(240, 240, 224);
+    constexpr Color kValue = RGB(255, 224, 64);
+
+    constexpr int kPanelWidth = 200;
+    constexpr int kFramesLeft = 212;
+    constexpr int kFramesWidth = 576;
+
+    // Top edge and height of each frame, in the order they open; the hall of fame stands where
+    // the players', names', countries' and overs' frames would be.
+    constexpr int kFrameTop[6] = { 8, 120, 176, 268, 340, 120 };
+    constexpr int kFrameHeight[6] = { 104, 48, 84, 64, 48, 278 };
+
+    void Place(Control& c, Control& container, int left, int top, int width, int height)
+    {
+        c.SetContainer(container);
+        c.Move(left, top, width, height);
+    }
+
+    // Hall of fame columns: caption, figure, "By"/"Playing As", name, country.
+    constexpr int kColCaption = 14, kColCaptionWidth = 214;
+    constexpr int kColValue = 232, kColValueWidth = 60;
+    constexpr int kColBy = 296, kColByWidth = 92;
+    constexpr int kColName = 392, kColNameWidth = 100;
+    constexpr int kColTeam = 496, kColTeamWidth = 72;
+    constexpr int kFirstRow = 56, kRowStep = 21, kRowHeight = 20;
+} // namespace
+
+FrmMenu::FrmMenu()
+    : Form("frmMenu")
+{
+    Caption = "Welcome to Stumpcraft";
+    Width = 800;
+    Height = 452;
+    LayOutPanel();
+    LayOutFlowFrames();
+    LayOutHallOfFame();
+    WireEvents();
+}
+
+void FrmMenu::LayOutPanel()
+{
+    Picture1.Move(0, 0, kPanelWidth, Height);
+    Picture1.BackColor = kPanel;
+    static const char* const hints[5] = { "Choose the game-type", "How many players?",
+        "By what name do you want the game to call you?", "Choose the team countries",
+        "You can enter the number of overs you want to play for" };
+    for (int i = 0; i < 5; ++i) {
+        Label& hint = lblDesc[i];
+        // Beside the frame of the same index; a long hint wraps onto a second line.
+        Place(hint, Picture1, 12, kFrameTop[i] + 10, kPanelWidth - 24, 40);
+        hint.Caption = hints[i];
+        hint.WordWrap = true;
+        hint.ForeColor = kPanelText;
+        hint.FontBold = true;
+        hint.TextAlign = Alignment::Right;
+        hint.Visible = i == 0;
+    }
+    Place(cmdHelp, Picture1, 12, Height - 40, kPanelWidth - 24, 28);
+    cmdHelp.Caption = "Click here for &Help";
+}
+
+void FrmMenu::LayOutFlowFrames()
+{
+    for (int i = 0; i < 6; ++i) {
+        Frame1[i].Move(kFramesLeft, kFrameTop[i], kFramesWidth, kFrameHeight[i]);
+        Frame1[i].Visible = i == 0;
+    }
+    Frame1[0].Caption = "What do you want to play?";
+    Frame1[2].Caption = "Enter your name";
+    Frame1[3].Caption = "Choose Countries";
+    Frame1[5].Caption = "Hall of Fame";
+
+    static const char* const types[3]
+        = { "Limited Overs International", "OneInnings (Chase or Defend)", "View Hall of Fame" };
+    for (int i = 0; i < 3; ++i) {
+        Place(optoditest[i], Frame1[0], 20, 24 + i * 25, 320, 22);
+        optoditest[i].Caption = types[i];
+    }
+    Place(opt1p2p[0], Frame1[1], 20, 14, 200, 22);
+    opt1p2p[0].Caption = "Single Player";
+    Place(opt1p2p[1], Frame1[1], 240, 14, 200, 22);
+    opt1p2p[1].Caption = "Two Players";
+
+    Place(txtName, Frame1[2], 16, 22, 300, 26);
+    txtName.Text = "Enter your name";
+    Place(lblPldWon, Frame1[2], 16, 54, 300, 22);
+    Place(cmdGo, Frame1[2], 336, 21, 180, 28);
+    cmdGo.Caption = "&Select this Player";
+    Place(cmdDel, Frame1[2], 336, 51, 180, 28);
+    cmdDel.Caption = "&Delete this Player";
+
+    // Names, countries and "Vs." in one line; a long name is cut short with its full text in
+    // the tooltip.
+    Place(lblPlName[0], Frame1[3], 12, 28, 128, 24);
+    lblPlName[0].TextAlign = Alignment::Right;
+    Place(cmbCountry[0], Frame1[3], 146, 27, 130, 26);
+    Place(lblVS, Frame1[3], 282, 28, 36, 24);
+    lblVS.Caption = "Vs.";
+    lblVS.TextAlign = Alignment::Center;
+    lblVS.FontBold = true;
+    Place(cmbCountry[1], Frame1[3], 324, 27, 130, 26);
+    Place(lblPlName[1], Frame1[3], 460, 28, 108, 24);
+    static const char* const countries[12]
+        = { "Australia", "Bangladesh", "Holland", "India", "Kenya", "New Zealand", "Pakistan",
+              "South Africa", "Sri Lanka", "U.A.E", "West Indies", "Zimbabwe" };
+    for (auto& list : cmbCountry)
+        for (const char* country : countries)
+            list.AddItem(country);
+    for (auto& name : lblPlName) {
+        name.Elide = true;
+        name.FontBold = true;
+    }
+
+    Place(Label1, Frame1[4], 16, 14, 280, 24);
+    Label1.Caption = "How many Overs do you want to play for?";
+    Place(cmbOvers, Frame1[4], 300, 13, 80, 26);
+    for (const char* overs : { "10", "20", "25", "30", "35", "40", "50" })
+        cmbOvers.AddItem(overs);
+
+    Picture2.Move(kFramesLeft, Height - 44, 300, 36);
+    Picture2.Visible = false;
+    Place(cmdReset, Picture2, 0, 4, 130, 28);
+    cmdReset.Caption = "&Reset";
+    Place(cmdExit, Picture2, 140, 4, 130, 28);
+    cmdExit.Caption = "E&xit";
+    cmdNext.Move(kFramesLeft + kFramesWidth - 150, Height - 40, 150, 28);
+    cmdNext.Caption = "&Continue";
+    cmdNext.Visible = false;
+}
+
+void FrmMenu::LayOutHallOfFame()
+{
+    Frame& frame = Frame1[5];
+    frame.BackColor = kBoard;
+    frame.ForeColor = kChalk;
+    Place(lbltoss, frame, kColCaption, 24, 150, 24);
+    lbltoss.Caption = " View the Records of ";
+    lbltoss.ForeColor = kChalk;
+    Place(cmbNames, frame, 170, 23, 240, 26);
+    cmbNames.Editable = false;
+
+    struct Row {
+        int caption; // lbls index
+        int value; // lblRVal index of the figure
+        int by = -1; // lbls index of the second caption, if any
+        int name = -1; // lblRVal index beside it
+        int team = -1;
+    };
+    static const Row rows[9] = { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 3, 3 }, { 4, 4, 5, 5 },
+        { 6, 6, 7, 7, 8 }, { 8, 9, 9, 10, 11 }, { 10, 12, 11, 13, 14 }, { 12, 15, 13, 16, 17 } };
+    static const char* const captions[14] = { "Played", "Won", "Tied", "Win Percentage",
+        "Highest Runs Scored", "Playing As", "Most Runs Scored In An Innings", "By",
+        "Most Wickets Taken In An Innings", "By", "Fastest Century In", "Balls,          By",
+        "Fastest Half Century In", "Balls,          By" };
+    for (int i = 0; i < 14; ++i) {
+        lbls[i].Caption = captions[i];
+        lbls[i].ForeColor = kChalk;
+    }
+    for (auto& value : lblRVal) {
+        value.ForeColor = kValue;
+        value.FontBold = true;
+        value.Elide = true;
+    }
+    for (int r = 0; r < 9; ++r) {
+        const Row& row = rows[r];
+        const int top = kFirstRow + r * kRowStep;
+        Place(lbls[row.caption], frame, kColCaption, top, kColCaptionWidth, kRowHeight);
+        Place(lblRVal[row.value], frame, kColValue, top, kColValueWidth, kRowHeight);
+        lblRVal[row.value].TextAlign = Alignment::Right;
+        if (row.by >= 0) {
+            Place(lbls[row.by], frame, kColBy, top, kColByWidth, kRowHeight);
+            lbls[row.by].TextAlign = Alignment::Right;
+        }
+        if (row.name >= 0)
+            Place(lblRVal[row.name], frame, kColName, top, kColNameWidth, kRowHeight);
+        if (row.team >= 0)
+            Place(lblRVal[row.team], frame, kColTeam, top, kColTeamWidth, kRowHeight);
+    }
+    // The figures show "00" until they are first filled, the names nothing.
+    for (int i : { 0, 1, 2, 3, 4, 6, 9, 12, 15 })
+        lblRVal[i].Caption = "00";
+
+    Place(lblReset, frame, kColCaption, kFirstRow + 9 * kRowStep + 6, 360, 22);
+    lblReset.Caption = "Click here to RESET the records of this player";
+    lblReset.ForeColor = RGB(255, 255, 0);
+    lblReset.MousePointer = Cursor::Hand;
+    lblReset.FontBold = true;
+}
+
+} // namespace stumpcraft
