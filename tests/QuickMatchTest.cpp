@@ -2,9 +2,10 @@
 // who does not open the bowling and two different opening bowlers.
 #include "modules/QuickMatch.h"
 
+#include "TestSquads.h"
 #include "fakes/FakeServices.h"
-#include "modules/SquadText.h"
 #include "modules/TeamFile.h"
+#include "modules/modVars.h"
 #include "platform/Errors.h"
 
 #include <fstream>
@@ -16,17 +17,9 @@ namespace {
 
     struct QuickMatchTest : ::testing::Test {
         fakes::FakePlatform platform;
-
-        void Ship(const std::string& country, const std::string& text)
-        {
-            std::istringstream in(text);
-            const Squad squad = ParseSquadText(in, country);
-            for (int i = 0; i < kSquadSize; ++i)
-                TeamList[i] = squad[static_cast<std::size_t>(i)];
-            TeamFileName = country;
-            WriteSquad();
-        }
     };
+
+    using testing::ShipSquad;
 
     std::string SquadWithKeeperAt(int keeperSlot)
     {
@@ -43,8 +36,8 @@ namespace {
 
     TEST_F(QuickMatchTest, SidesComeFromTheSquadsWithSensibleSpecials)
     {
-        Ship("Kenya", SquadWithKeeperAt(10));
-        Ship("Holland", SquadWithKeeperAt(4));
+        ShipSquad("Kenya", SquadWithKeeperAt(10));
+        ShipSquad("Holland", SquadWithKeeperAt(4));
         SetUpQuickMatch({ "Kenya", "Holland", "Asha", "Computer", 20, 1 });
 
         EXPECT_EQ(Overs, 20);
@@ -75,7 +68,7 @@ namespace {
 
     TEST_F(QuickMatchTest, AMissingSquadIsReported)
     {
-        Ship("Kenya", SquadWithKeeperAt(5));
+        ShipSquad("Kenya", SquadWithKeeperAt(5));
         EXPECT_THROW(
             SetUpQuickMatch({ "Kenya", "Atlantis", "Asha", "Computer", 20, 0 }), RuntimeError);
     }
