@@ -1,7 +1,7 @@
 // Renders each window of the game offscreen into PNG files, in a few states a player meets:
-// the match screen on every tab mid-innings, at the innings break and after the result, the
-// bowler change and the batting statistics. For reviewing the look of the windows, and for the
-// manual.
+// the main menu at each stage of a game's setup and its hall of fame, the match screen on
+// every tab mid-innings, at the innings break and after the result, the bowler change and the
+// batting statistics. For reviewing the look of the windows, and for the manual.
 //
 //   snapshot [output folder]     (default: ./snapshots; squads come from the program's folder)
 #include "qt/Snapshot.h"
@@ -9,9 +9,12 @@
 #include "forms/frmBatStat.h"
 #include "forms/frmBowlChange.h"
 #include "forms/frmMain.h"
+#include "forms/frmMenu.h"
 #include "modules/QuickMatch.h"
+#include "modules/RecordsStore.h"
 #include "modules/modProcs.h"
 #include "modules/modVars.h"
+#include "platform/AppPath.h"
 #include "platform/Errors.h"
 #include "platform/Services.h"
 #include "qt/Renderer.h"
@@ -94,8 +97,80 @@ namespace {
             screen.CmdNOver.UserClick();
     }
 
+    void Pick(ComboBox& list, const std::string& entry)
+    {
+        for (int i = 0; i < list.ListCount(); ++i)
+            if (list.List(i) == entry)
+                list.ListIndex = i;
+    }
+
+    // A records file with a few seasons behind it, in a folder of its own so the program's
+    // folder keeps its own records.
+    void FillRecords()
+    {
+        RecordsStore store(RecordsStore::DefaultPath());
+        using O = RecordsStore::Outcome;
+        for (const char* name : { "Priya", "Sam Okonkwo-Bellweather" })
+            store.AddPlayer(name);
+        for (O o : { O::Won, O::Won, O::Lost, O::Tied })
+            store.CountGame("Priya", o);
+        PlayerRecord best = PlayerRecord::Empty();
+        best.HighestRuns = 347;
+        best.HighestRunsBy = "New Zealand";
+        best.HighestRunsPlr = 162;
+        best.HighestRunsPlrName = "Tavita Fonoti-Ralston";
+        best.HighestRunsPlrTeam = "New Zealand";
+        best.MostWicketsPlr = 6;
+        best.MostWicketsPlrName = "Imran Quereshi";
+        best.MostWicketsPlrTeam = "Pakistan";
+        best.FastestHalfCentury = 24;
+        best.FastestHalfCenturyBy = "Dale Brinkworth";
+        best.FastestHalfCenturyTeam = "South Africa";
+        const unsigned all = RecordsStore::HighestTotal | RecordsStore::BestInnings
+            | RecordsStore::BestBowling | RecordsStore::FastestFifty;
+        store.WriteRecord("All", best, all);
+        store.WriteRecord("Priya", best, all);
+    }
+
+    void MenuStages()
+    {
+        const std::string programFolder = AppPath();
+        const auto records = std::filesystem::temp_directory_path() / "stumpcraft-snapshot";
+        std::filesystem::remove_all(records);
+        std::filesystem::create_directories(records);
+        SetAppPath(records.string());
+        FillRecords();
+
+        FrmMenu& menu = frmMenu();
+        menu.Show();
+        Save(menu, "menu-1-game-type");
+        menu.optoditest[2].UserClick();
+        Save(menu, "menu-hall-of-fame-all");
+        Pick(menu.cmbNames, "Priya");
+        Save(menu, "menu-hall-of-fame-player");
+        menu.cmdReset.UserClick();
+        menu.optoditest[0].UserClick();
+        Save(menu, "menu-2-players");
+        menu.opt1p2p[1].UserClick();
+        Save(menu, "menu-3-names");
+        menu.txtName.Text = "Sam Okonkwo-Bellweather";
+        menu.cmdGo.UserClick();
+        menu.txtName.Text = "Priya";
+        menu.cmdGo.UserClick();
+        Pick(menu.cmbCountry[1], "South Africa");
+        Save(menu, "menu-4-countries");
+        Pick(menu.cmbCountry[0], "New Zealand");
+        Save(menu, "menu-5-ready");
+
+        menu.Unload();
+        cnRecords.reset();
+        SetAppPath(programFolder);
+        std::filesystem::remove_all(records);
+    }
+
     void Run()
     {
+        MenuStages();
         SeedRandomDraw(2024);
         // The computer bats first, so the player's side fields and chooses its bowlers.
         SetUpQuickMatch({ "Australia", "Bangladesh", "Player", kComputer, 50, 1 });

@@ -87,6 +87,7 @@ private:
     void LayOutPanel();
     void LayOutFlowFrames();
     void LayOutHallOfFame();
+    void PlaceHallOfFameRows(bool withCounts);
     void WireEvents();
     void PlaceOnScreen();
 

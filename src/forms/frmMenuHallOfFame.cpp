@@ -20,6 +20,7 @@ namespace {
 // Rows 1 to 4 (the counts) mean nothing for the all-time bests.
 void FrmMenu::ShowHallOfFameRows(bool shown)
 {
+    PlaceHallOfFameRows(shown);
     for (int i = 0; i <= 3; ++i) {
         lbls[i].Visible = shown;
         lblRVal[i].Visible = shown;

@@ -12,9 +12,9 @@ namespace {
     constexpr Color kChalk = RGB(240, 240, 224);
     constexpr Color kValue = RGB(255, 224, 64);
 
-    constexpr int kPanelWidth = 200;
-    constexpr int kFramesLeft = 212;
-    constexpr int kFramesWidth = 576;
+    constexpr int kPanelWidth = 184;
+    constexpr int kFramesLeft = 194;
+    constexpr int kFramesWidth = 598;
 
     // Top edge and height of each frame, in the order they open; the hall of fame stands where
     // the players', names', countries' and overs' frames would be.
@@ -28,11 +28,11 @@ namespace {
     }
 
     // Hall of fame columns: caption, figure, "By"/"Playing As", name, country.
-    constexpr int kColCaption = 14, kColCaptionWidth = 214;
-    constexpr int kColValue = 232, kColValueWidth = 60;
-    constexpr int kColBy = 296, kColByWidth = 92;
-    constexpr int kColName = 392, kColNameWidth = 100;
-    constexpr int kColTeam = 496, kColTeamWidth = 72;
+    constexpr int kColCaption = 14, kColCaptionWidth = 204;
+    constexpr int kColValue = 218, kColValueWidth = 44;
+    constexpr int kColBy = 266, kColByWidth = 86;
+    constexpr int kColName = 356, kColNameWidth = 140;
+    constexpr int kColTeam = 500, kColTeamWidth = 92;
     constexpr int kFirstRow = 56, kRowStep = 21, kRowHeight = 20;
 } // namespace
 
@@ -58,7 +58,7 @@ void FrmMenu::LayOutPanel()
     for (int i = 0; i < 5; ++i) {
         Label& hint = lblDesc[i];
         // Beside the frame of the same index; a long hint wraps onto a second line.
-        Place(hint, Picture1, 12, kFrameTop[i] + 10, kPanelWidth - 24, 40);
+        Place(hint, Picture1, 12, kFrameTop[i] + 4, kPanelWidth - 24, 52);
         hint.Caption = hints[i];
         hint.WordWrap = true;
         hint.ForeColor = kPanelText;
@@ -150,15 +150,6 @@ void FrmMenu::LayOutHallOfFame()
     Place(cmbNames, frame, 170, 23, 240, 26);
     cmbNames.Editable = false;
 
-    struct Row {
-        int caption; // lbls index
-        int value; // lblRVal index of the figure
-        int by = -1; // lbls index of the second caption, if any
-        int name = -1; // lblRVal index beside it
-        int team = -1;
-    };
-    static const Row rows[9] = { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 3, 3 }, { 4, 4, 5, 5 },
-        { 6, 6, 7, 7, 8 }, { 8, 9, 9, 10, 11 }, { 10, 12, 11, 13, 14 }, { 12, 15, 13, 16, 17 } };
     static const char* const captions[14] = { "Played", "Won", "Tied", "Win Percentage",
         "Highest Runs Scored", "Playing As", "Most Runs Scored In An Innings", "By",
         "Most Wickets Taken In An Innings", "By", "Fastest Century In", "Balls,          By",
@@ -169,33 +160,58 @@ void FrmMenu::LayOutHallOfFame()
     }
     for (auto& value : lblRVal) {
         value.ForeColor = kValue;
-        value.FontBold = true;
         value.Elide = true;
     }
+    PlaceHallOfFameRows(true);
+    // The figures show "00" until they are first filled, the names nothing.
+    for (int i : { 0, 1, 2, 3, 4, 6, 9, 12, 15 })
+        lblRVal[i].Caption = "00";
+
+    Place(lblReset, frame, kColCaption, kFirstRow + 9 * kRowStep + 6, 400, 22);
+    lblReset.Caption = "Click here to RESET the records of this player";
+    lblReset.ForeColor = RGB(255, 255, 0);
+    lblReset.MousePointer = Cursor::Hand;
+    lblReset.FontBold = true;
+}
+
+namespace {
+    // One line of the hall of fame: its caption, its figure, and for the records who set them.
+    struct FameRow {
+        int caption; // lbls index
+        int value; // lblRVal index of the figure
+        int by = -1; // lbls index of the second caption, if any
+        int name = -1; // lblRVal index beside it
+        int team = -1;
+    };
+    constexpr FameRow kFameRows[9] = { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 3, 3 }, { 4, 4, 5, 5 },
+        { 6, 6, 7, 7, 8 }, { 8, 9, 9, 10, 11 }, { 10, 12, 11, 13, 14 }, { 12, 15, 13, 16, 17 } };
+} // namespace
+
+// The rows stand one under the other; without the counts (the all-time bests) the records
+// move up into their place rather than leave a hole.
+void FrmMenu::PlaceHallOfFameRows(bool withCounts)
+{
+    Frame& frame = Frame1[5];
+    int line = 0;
     for (int r = 0; r < 9; ++r) {
-        const Row& row = rows[r];
-        const int top = kFirstRow + r * kRowStep;
+        const FameRow& row = kFameRows[r];
+        if (r < 4 && !withCounts)
+            continue;
+        const int top = kFirstRow + line++ * kRowStep;
         Place(lbls[row.caption], frame, kColCaption, top, kColCaptionWidth, kRowHeight);
         Place(lblRVal[row.value], frame, kColValue, top, kColValueWidth, kRowHeight);
         lblRVal[row.value].TextAlign = Alignment::Right;
+        lblRVal[row.value].FontBold = true;
         if (row.by >= 0) {
             Place(lbls[row.by], frame, kColBy, top, kColByWidth, kRowHeight);
-            lbls[row.by].TextAlign = Alignment::Right;
+            // "Balls, By" follows its number; "By" and "Playing As" lead to the name.
+            lbls[row.by].TextAlign = r >= 7 ? Alignment::Left : Alignment::Right;
         }
         if (row.name >= 0)
             Place(lblRVal[row.name], frame, kColName, top, kColNameWidth, kRowHeight);
         if (row.team >= 0)
             Place(lblRVal[row.team], frame, kColTeam, top, kColTeamWidth, kRowHeight);
     }
-    // The figures show "00" until they are first filled, the names nothing.
-    for (int i : { 0, 1, 2, 3, 4, 6, 9, 12, 15 })
-        lblRVal[i].Caption = "00";
-
-    Place(lblReset, frame, kColCaption, kFirstRow + 9 * kRowStep + 6, 360, 22);
-    lblReset.Caption = "Click here to RESET the records of this player";
-    lblReset.ForeColor = RGB(255, 255, 0);
-    lblReset.MousePointer = Cursor::Hand;
-    lblReset.FontBold = true;
 }
 
 } // namespace stumpcraft

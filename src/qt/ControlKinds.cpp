@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <algorithm>
 
@@ -120,6 +121,21 @@ namespace {
         {
             w_->setText(ToQ(model().Caption));
             w_->setDefault(model().Default);
+        }
+    };
+
+    // A group box whose title takes the frame's text colour, as its border's caption should;
+    // the style would paint it in the colour of typed text instead.
+    class FrameWidget : public QGroupBox {
+    public:
+        using QGroupBox::QGroupBox;
+
+    protected:
+        void initStyleOption(QStyleOptionGroupBox* option) const override
+        {
+            QGroupBox::initStyleOption(option);
+            option->textColor = palette().color(
+                isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
         }
     };
 
@@ -426,7 +442,7 @@ ControlBinding* CreateBinding(Control& control, QWidget* host, FormWindow& windo
         binding = Make<ButtonBinding, QPushButton, CommandButton>(control, host, window);
         break;
     case Control::Kind::Frame:
-        binding = Make<FrameBinding, QGroupBox, Frame>(control, host, window);
+        binding = Make<FrameBinding, FrameWidget, Frame>(control, host, window);
         break;
     case Control::Kind::PictureBox:
         binding = Make<PictureBinding, PictureWidget, PictureBox>(control, host, window);

@@ -1,13 +1,12 @@
 // The game's own windows, drawn as a player sees them: in every state of a match nothing is
 // cut short, nothing overlaps, nothing sticks out of its container, and the buttons work.
 #include "MatchFixture.h"
+#include "WindowChecks.h"
 #include "forms/frmBowlChange.h"
 #include "forms/frmMain.h"
 #include "modules/modProcs.h"
 #include "qt/ControlWidgets.h"
 #include "qt/FormWindow.h"
-#include "qt/LayoutChecks.h"
-#include "qt/Snapshot.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -16,22 +15,12 @@
 namespace stumpcraft::testing {
 namespace {
 
-    using ::testing::IsEmpty;
-
     class WindowsTest : public MatchFixture {
     protected:
         ~WindowsTest() override
         {
             forms::ResetAll();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-
-        static void ExpectFinished(Form& form, const std::string& state)
-        {
-            qt::RenderForm(form);
-            EXPECT_THAT(qt::CaptionsThatDoNotFit(form), IsEmpty()) << state;
-            EXPECT_THAT(qt::OverlappingSiblings(form), IsEmpty()) << state;
-            EXPECT_THAT(qt::ControlsOutsideContainer(form), IsEmpty()) << state;
         }
 
         void ExpectEveryTabFinished(FrmMain& f, const std::string& state)

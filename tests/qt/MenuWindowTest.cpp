@@ -1,0 +1,122 @@
+// The main menu drawn as a player sees it at every stage of a game's setup and in the hall of
+// fame, with the longest names a player may type, and the mouse and focus reaching the menu.
+#include "WindowChecks.h"
+#include "fakes/FakeServices.h"
+#include "forms/frmMenu.h"
+#include "modules/RecordsStore.h"
+#include "qt/ControlWidgets.h"
+#include "qt/FormWindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace stumpcraft::testing {
+namespace {
+
+    class MenuWindowTest : public ::testing::Test {
+    protected:
+        ~MenuWindowTest() override
+        {
+            forms::ResetAll();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        static QWidget& WidgetOf(const Control& control)
+        {
+            auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
+            QWidget* widget = binding ? binding->Widget() : nullptr;
+            if (!widget)
+                throw std::logic_error(control.Name() + " has no widget");
+            return *widget;
+        }
+        static void Pick(ComboBox& list, int entry) { list.ListIndex = entry; }
+
+        fakes::FakePlatform platform;
+    };
+
+    TEST_F(MenuWindowTest, EveryStageAndTheHallOfFameLookFinished)
+    {
+        const std::string longName = "Wolfgang Amadeus Featherstonehaugh-Smythe";
+        {
+            RecordsStore store(RecordsStore::DefaultPath());
+            store.AddPlayer(longName);
+            PlayerRecord best = PlayerRecord::Empty();
+            best.HighestRuns = 32767;
+            best.HighestRunsBy = "South Africa";
+            best.HighestRunsPlr = 32767;
+            best.HighestRunsPlrName = longName;
+            best.HighestRunsPlrTeam = "New Zealand";
+            store.WriteRecord(
+                longName, best, RecordsStore::HighestTotal | RecordsStore::BestInnings);
+            for (int i = 0; i < 3; ++i)
+                store.CountGame(longName, RecordsStore::Outcome::Won);
+            store.CountGame(longName, RecordsStore::Outcome::Tied);
+        }
+        FrmMenu& m = frmMenu();
+        ExpectFinished(m, "game type");
+        m.optoditest[2].UserClick();
+        ExpectFinished(m, "hall of fame, All");
+        Pick(m.cmbNames, 2);
+        ExpectFinished(m, "hall of fame, a player");
+        EXPECT_EQ(m.lblRVal[3].Caption(), "87.5 %");
+        // A name too long for its column ends in "..." and shows whole in its tooltip.
+        auto* name = qobject_cast<QLabel*>(&WidgetOf(m.lblRVal[7]));
+        ASSERT_NE(name, nullptr);
+        EXPECT_TRUE(name->text().endsWith(QStringLiteral("…"))) << name->text().toStdString();
+        EXPECT_EQ(name->toolTip().toStdString(), longName);
+
+        m.cmdReset.UserClick();
+        m.optoditest[0].UserClick();
+        m.opt1p2p[1].UserClick();
+        ExpectFinished(m, "names");
+        for (int player = 0; player < 2; ++player) {
+            m.txtName.Text = longName;
+            m.cmdGo.UserClick();
+        }
+        Pick(m.cmbCountry[0], 7);
+        Pick(m.cmbCountry[1], 10);
+        ExpectFinished(m, "ready");
+        EXPECT_TRUE(m.cmdNext.Visible);
+    }
+
+    TEST_F(MenuWindowTest, TheMouseAndTheFocusReachTheMenu)
+    {
+        RecordsStore(RecordsStore::DefaultPath()).AddPlayer("Ann");
+        FrmMenu& m = frmMenu();
+        m.Show();
+        qt::FormWindow& window = qt::WindowFor(m);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(m.lblPldWon.Caption(), "[Played=0, Won=0]");
+
+        QTest::mouseClick(&WidgetOf(m.optoditest[0]), Qt::LeftButton);
+        EXPECT_TRUE(m.optoditest[0].Value);
+        EXPECT_TRUE(m.Frame1[1].Visible);
+        EXPECT_FALSE(WidgetOf(m.optoditest[1]).isEnabled()) << "the game type is fixed";
+
+        QTest::mouseClick(&WidgetOf(m.opt1p2p[0]), Qt::LeftButton);
+        ASSERT_TRUE(m.Frame1[2].Visible);
+        EXPECT_EQ(m.lblPldWon.Caption(), "") << "the name box took the focus";
+
+        // A pick from the live list raises the click; typing into it does not.
+        auto* names = qobject_cast<QComboBox*>(&WidgetOf(m.txtName));
+        ASSERT_NE(names, nullptr);
+        QTest::keyClicks(names->lineEdit(), "Bo");
+        EXPECT_EQ(m.txtName.Text(), "AnnBo");
+        EXPECT_EQ(m.lblPldWon.Caption(), "");
+        names->setCurrentIndex(0);
+        emit names->activated(0);
+        EXPECT_EQ(m.txtName.Text(), "Ann");
+        EXPECT_EQ(m.lblPldWon.Caption(), "[Played=0, Won=0]");
+
+        m.optoditest[2].Value = false;
+        m.cmdReset.UserClick();
+        m.optoditest[2].UserClick();
+        QTest::mouseMove(&WidgetOf(m.lblReset));
+        EXPECT_EQ(m.lblReset.ForeColor(), RGB(143, 255, 0));
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
