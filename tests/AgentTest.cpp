@@ -208,6 +208,18 @@ namespace {
         EXPECT_FALSE(AgentSpeaking);
     }
 
+    TEST_F(AgentTest, ACharacterThatNeverReportsItsBookmarkHoldsTheGameAMinuteAtMost)
+    {
+        Load();
+        platform.agent.mute = true; // its voice engine has died
+        const long long start = platform.toolkit.clock;
+        CommentBall(4, "", "");
+        EXPECT_FALSE(AgentSpeaking);
+        EXPECT_GE(platform.toolkit.clock - start, kSpokenWaitLimitMs);
+        EXPECT_LT(platform.toolkit.clock - start, kSpokenWaitLimitMs + 1000);
+        EXPECT_EQ(Ops().back(), "StopAll") << "the stuck line is dropped";
+    }
+
     TEST_F(AgentTest, NestedCommentStopsTheOuterLineAndBothWaitsEnd)
     {
         Load();

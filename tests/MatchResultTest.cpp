@@ -16,7 +16,7 @@ namespace {
             FrmMain& f = StartMatch(setup);
             Teams[FirstBatSide].Runs = target;
             Teams[FirstBatSide].Wickets = wickets;
-            f.cmdChange_Click(); // as when the first innings has ended and the user presses it
+            f.cmdChange.Click(); // as when the first innings has ended and the user presses it
             return f;
         }
 
@@ -49,6 +49,37 @@ namespace {
         EXPECT_EQ(RunsRequired, 98);
         EXPECT_EQ(BallsRemaining, 299);
         EXPECT_FALSE(MatchOver);
+    }
+
+    // The winning four brings up the striker's fifty too: the four's line, the fifty and the
+    // result, each heard once and to the end, in that order.
+    TEST_F(MatchResultTest, AWinningBoundaryIsFollowedByItsMilestoneAndTheResult)
+    {
+        FrmMain& f = StartChase(150);
+        EnableCommentator();
+        LastOver(2, 147, 0);
+        Bat().Plr[0].Runs = 46;
+        Bowl(f, BallDraws(1, 4));
+        ASSERT_TRUE(MatchOver);
+        const auto& heard = platform.agent.heard;
+        ASSERT_EQ(heard.size(), 3u);
+        EXPECT_EQ(heard[0].rfind("That's smashed back over the bowler for Four!", 0), 0u);
+        EXPECT_EQ(heard[1].rfind("That's his 50. Well played, Quin Harlow.|", 0), 0u);
+        EXPECT_EQ(heard[2],
+            "Congratulations Computer,\r\nSouthmere has defeated Northland by 10 wickets!");
+        EXPECT_TRUE(MessageTexts().empty());
+    }
+
+    TEST_F(MatchResultTest, WithoutTheCommentatorTheWinningBoundaryShowsTheResultOnce)
+    {
+        FrmMain& f = StartChase(150);
+        LastOver(2, 147, 0);
+        Bat().Plr[0].Runs = 46;
+        Bowl(f, BallDraws(1, 4));
+        EXPECT_EQ(MessageTexts(),
+            std::vector<std::string> {
+                "Congratulations Computer,\r\nSouthmere has defeated Northland by 10 wickets!" });
+        EXPECT_TRUE(platform.agent.requests.empty());
     }
 
     TEST_F(MatchResultTest, AWinWithNineDownIsByOneWickets)

@@ -5,6 +5,7 @@
 #include "forms/frmBowlChange.h"
 #include "modules/Scoreboard.h"
 #include "modules/modProcs.h"
+#include "modules/modRecords.h"
 
 #include <fstream>
 
@@ -115,6 +116,42 @@ namespace {
         EXPECT_EQ(CurrBowler, 6);
         EXPECT_EQ(f.lblNxtBlr.Caption(), "Next Bowler: Wes Calder");
         EXPECT_EQ(MessageTexts().size(), 4u);
+    }
+
+    // A name with "|" or a bookmark tag in it can neither add an alternative nor end a wait,
+    // in any line the commentator says; a box shows it as typed.
+    TEST_F(MatchScreenTest, NoNameCanChangeWhatTheCommentatorSays)
+    {
+        const std::string odd = "Al|fie \\Mrk=1\\";
+        MatchSetup setup;
+        setup.computerSide1 = false;
+        FrmMain& f = StartMatch(setup);
+        Teams[0].PlayerName = odd;
+        Bat().Plr[0].Name = odd; // the striker
+        Field().Plr[9].Name = odd; // at the other end
+        Field().Plr[10].Name = odd; // bowling now
+        EnableCommentator();
+        Bat().Plr[0].Runs = 48;
+        Bowl(f, BallDraws(1, 2)); // his fifty
+        ChooseBowler(f, 9); // the other end
+        Field().Plr[10].BallsBowled = 60;
+        platform.toolkit.onModal = [](Form& form) { form.Unload(); };
+        f.CmdNBowl.UserClick(); // his quota
+        ShowResult(1, 3);
+
+        int lines = 0;
+        for (const std::string& text : platform.agent.Of("Speak")) {
+            if (text == "\\Mrk=1\\")
+                continue;
+            ++lines;
+            EXPECT_EQ(text.find('\\'), std::string::npos) << text;
+            EXPECT_EQ(text.find("Al|fie"), std::string::npos) << text;
+        }
+        EXPECT_EQ(lines, 4) << "the fifty, the refusal, the quota and the result";
+        AgentOn = false;
+        ChooseBowler(f, 9);
+        EXPECT_EQ(MessageTexts().back(),
+            "Sorry! You can not choose " + odd + ", as he is bowling at the other end!");
     }
 
     TEST_F(MatchScreenTest, DuringAnOverTheChoiceBowlsTheNextOver)

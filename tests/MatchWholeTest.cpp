@@ -152,31 +152,47 @@ Northland win by 18 runs
         EXPECT_EQ(Scorecard() + f.lblMsg[1].Caption() + "\n", expected);
     }
 
-    TEST_F(MatchWholeTest, APressWhileTheCommentatorSpeaksDoesNotStartAnotherDelivery)
+    // While the four is being described, the play buttons, the innings button and a bowler
+    // change are all refused: the card and the state stay in step.
+    TEST_F(MatchWholeTest, NothingThatChangesTheMatchRunsWhileTheCommentatorSpeaks)
     {
-        FrmMain& f = StartMatch();
+        MatchSetup setup;
+        setup.computerSide1 = false; // the fielding side chooses its own bowlers
+        FrmMain& f = StartMatch(setup);
         EnableCommentator();
         // The commentator takes a while: its bookmark comes back two pumps late.
         platform.agent.Bookmark = [this](long mark) {
             platform.toolkit.Post(
                 [this, mark] { platform.toolkit.Post([mark] { Agent1_Bookmark(mark); }); });
         };
+        platform.toolkit.onModal
+            = [](Form& form) { static_cast<FrmBowlChange&>(form).lblBlrName[3].UserClick(); };
         bool pressed = false;
         platform.toolkit.Post([&] {
             pressed = true;
             f.CmdNBowl.UserClick();
             f.CmdNOver.UserClick();
-            f.cmdChange_Click();
+            f.cmdChange.Click();
+            f.lblNxtBlr.UserClick();
         });
         f.HScroll1[0].Value = 1;
         Bowl(f, BallDraws(1, 4));
-        EXPECT_TRUE(pressed) << "the press came while the four was being described";
+        EXPECT_TRUE(pressed) << "the presses came while the four was being described";
         EXPECT_EQ(Bat().Balls, 1);
         EXPECT_TRUE(FirstInnings);
         EXPECT_FALSE(AgentSpeaking);
+        EXPECT_TRUE(platform.toolkit.shownForms.empty()) << "no bowler change was opened";
+        EXPECT_EQ(CurrBowler, 10);
+        EXPECT_EQ(OtherBowler, 9);
+        EXPECT_EQ(f.lblBlrName[0].Caption(), Field().Plr[10].Name);
+        EXPECT_EQ(f.lblOvers[0].Caption(), "0.1");
+        EXPECT_EQ(f.lblRunsGiven[0].Caption(), "4");
+        EXPECT_FALSE(f.lblBlrName[1].Visible());
 
         Bowl(f, BallDraws(1, DotBall));
         EXPECT_EQ(Bat().Balls, 2) << "once the delivery is over, presses work again";
+        f.lblNxtBlr.UserClick();
+        EXPECT_EQ(OtherBowler, 3) << "and so does the bowler change";
     }
 
     TEST_F(MatchWholeTest, EscapeWhileTheCommentatorSpeaksEndsTheGameCleanly)

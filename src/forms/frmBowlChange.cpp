@@ -109,14 +109,16 @@ bool FrmBowlChange::Refused(int Index, const std::string& name)
         return true;
     }
     if (WholeOvers(lblOvers[Index].Caption) * 5 == Overs) {
-        SayOrShow(
-            "Sorry! " + name + " has bowled out his quota of " + FormatRatio(Overs, 5) + " overs");
+        SayOrShow(Line("Sorry! ").Name(name).Words(
+            " has bowled out his quota of " + FormatRatio(Overs, 5) + " overs"));
         return true;
     }
     // Between overs the other end is the next over's bowler; during one, the bowler on now.
     const bool betweenOvers = BallOfOver == 0 || BallOfOver == 6;
     if (name == Trim(field.Plr[betweenOvers ? OtherBowler : CurrBowler].Name)) {
-        SayOrShow("Sorry! You can not choose " + name + ", as he is bowling at the other end!");
+        SayOrShow(Line("Sorry! You can not choose ")
+                      .Name(name)
+                      .Words(", as he is bowling at the other end!"));
         return true;
     }
     return false;

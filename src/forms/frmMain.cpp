@@ -7,6 +7,7 @@
 #include "modules/ReturnToMenu.h"
 #include "modules/Scoreboard.h"
 #include "modules/modAgent.h"
+#include "modules/modRun.h"
 #include "modules/modVars.h"
 
 namespace stumpcraft {
@@ -29,14 +30,25 @@ FrmMain::~FrmMain()
         --loadedScreens;
 }
 
+// The events that change the match wait for the delivery in hand: while it waits for the
+// commentator other events get through, and these are refused until it is over. Reading the
+// cards, moving a slider for the next ball, the help and ending the game stay open.
 void FrmMain::WireEvents()
 {
-    CmdNBowl.Click = [this] { CmdNBowl_Click(); };
-    CmdNOver.Click = [this] { CmdNOver_Click(); };
-    cmdChange.Click = [this] { cmdChange_Click(); };
+    auto matchEvent = [this](void (FrmMain::*event)()) {
+        return [this, event] {
+            if (!DeliveryGuard::Free())
+                return;
+            DeliveryGuard guard;
+            (this->*event)();
+        };
+    };
+    CmdNBowl.Click = matchEvent(&FrmMain::CmdNBowl_Click);
+    CmdNOver.Click = matchEvent(&FrmMain::CmdNOver_Click);
+    cmdChange.Click = matchEvent(&FrmMain::cmdChange_Click);
+    lblNxtBlr.Click = matchEvent(&FrmMain::lblNxtBlr_Click);
     cmdHelp.Click = [this] { cmdHelp_Click(); };
     Command1.Click = [this] { Command1_Click(); };
-    lblNxtBlr.Click = [this] { lblNxtBlr_Click(); };
     lblNxtBlr.MouseMove = [this](MouseButton, int, int) { lblNxtBlr_MouseMove(); };
     for (int i = 0; i < 4; ++i)
         Picture1[i].MouseMove = [this, i](MouseButton, int, int) { Picture1_MouseMove(i); };

@@ -17,9 +17,6 @@ namespace {
 
 void FrmMain::cmdChange_Click()
 {
-    // Not in the middle of a delivery that is waiting for the commentator.
-    if (!DeliveryGuard::Free())
-        return;
     Batsman2 = 1;
     BallOfOver = 0;
     Batsman1 = 0;

@@ -30,8 +30,10 @@ bool FrmMain::QuotaAllows()
     const MatchPlayer& bowler = Fielding().Plr[CurrBowler];
     if (bowler.BallsBowled < QuotaBalls())
         return true;
-    SayOrShow("Sorry! " + Trim(bowler.Name)
-        + " has used up his quota of overs. Please change him and choose a new bowler.");
+    SayOrShow(
+        Line("Sorry! ")
+            .Name(Trim(bowler.Name))
+            .Words(" has used up his quota of overs. Please change him and choose a new bowler."));
     ShowBowlerChange();
     return false;
 }
@@ -91,22 +93,12 @@ void FrmMain::CreditMaiden()
 
 void FrmMain::EndInningsByOvers()
 {
-    if (Batting().Balls != Overs * 6)
-        return;
-    CmdNBowl.Visible = false;
-    CmdNOver.Visible = false;
-    if (FirstInnings)
-        cmdChange.Visible = true;
-    else if (!MatchOver)
-        DecideOnTotals();
-    CloseInningsRecords();
+    if (Batting().Balls == Overs * 6)
+        EndInnings();
 }
 
 void FrmMain::CmdNBowl_Click()
 {
-    if (!DeliveryGuard::Free())
-        return;
-    DeliveryGuard guard;
     if (!QuotaAllows() || MatchOver)
         return;
     if (BallOfOver == 0 || BallOfOver == 6) {
@@ -128,9 +120,6 @@ void FrmMain::CmdNBowl_Click()
 
 void FrmMain::CmdNOver_Click()
 {
-    if (!DeliveryGuard::Free())
-        return;
-    DeliveryGuard guard;
     if (!QuotaAllows())
         return;
     CmdNOver.Enabled = false;

@@ -39,4 +39,16 @@ void CloseInningsRecords()
         frmMain().UpdateRecord();
 }
 
+void EndInnings()
+{
+    FrmMain& f = frmMain();
+    f.CmdNBowl.Visible = false;
+    f.CmdNOver.Visible = false;
+    if (FirstInnings)
+        f.cmdChange.Visible = true;
+    else if (!MatchOver)
+        DecideOnTotals();
+    CloseInningsRecords();
+}
+
 } // namespace stumpcraft

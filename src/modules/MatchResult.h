@@ -13,4 +13,10 @@ void DecideOnTotals();
 // The records of the innings just ended: compared, and written back when one was broken.
 void CloseInningsRecords();
 
+// The innings is over, all out or its overs bowled: the play buttons go. After the first
+// innings the innings button offers the second; after the second the match is decided on
+// the totals, unless this delivery's chase has already decided it. The innings' records
+// follow either way.
+void EndInnings();
+
 } // namespace stumpcraft

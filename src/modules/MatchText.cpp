@@ -18,26 +18,45 @@ std::string Trim(const std::string& text)
 
 int CaptionNumber(const std::string& caption)
 {
+    const auto first = caption.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return 0;
     int value = 0;
-    const std::string trimmed = Trim(caption);
-    std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+    std::from_chars(caption.data() + first, caption.data() + caption.size(), value);
     return value;
 }
 
-void SayOrShow(const std::string& text)
+std::string SpokenName(std::string_view name)
+{
+    std::string spoken(name);
+    for (char& c : spoken)
+        if (c == '|' || c == '\\')
+            c = ' ';
+    return spoken;
+}
+
+Line& Line::Words(std::string_view words)
+{
+    shown_ += words;
+    spoken_ += words;
+    return *this;
+}
+
+Line& Line::Name(std::string_view name)
+{
+    shown_ += name;
+    spoken_ += SpokenName(name);
+    return *this;
+}
+
+void SayOrShow(const Line& line)
 {
     if (AgentOn && AgentChar) {
         AgentChar->StopAll();
-        AgentChar->Speak(text);
+        AgentChar->Speak(line.Spoken());
     } else {
-        MsgBox(text);
+        MsgBox(line.Shown());
     }
-}
-
-void SayIfOn(const std::string& text)
-{
-    if (AgentOn && AgentChar)
-        AgentChar->Speak(text);
 }
 
 } // namespace stumpcraft

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace stumpcraft {
 
 // Small text helpers of the match: names as the screens compare them, numbers read back from
-// captions, and messages that the commentator says or a message box shows.
+// captions, and the lines the player is told, which the commentator says or a box shows.
 
 // The text without its surrounding blanks (spaces and tabs).
 std::string Trim(const std::string& text);
@@ -13,11 +14,34 @@ std::string Trim(const std::string& text);
 // The whole number at the start of a caption ("00" is 0, "" is 0, "12" is 12).
 int CaptionNumber(const std::string& caption);
 
+// A name as the commentator may say it. "|" would split a line into alternatives of its own
+// and a backslash could smuggle in a bookmark that ends a wait too early, so both become
+// spaces. Every name that goes into a spoken line goes through here.
+std::string SpokenName(std::string_view name);
+
+// A line for the player, built from the program's own words and from names that players
+// typed or files hold. A box shows the names as they are; the commentator says them cleaned
+// (SpokenName), so that no name can change what is said.
+class Line {
+public:
+    Line() = default;
+    Line(std::string_view words) { Words(words); }
+    Line(const char* words) { Words(words); }
+
+    Line& Words(std::string_view words);
+    Line& Name(std::string_view name);
+
+    const std::string& Shown() const { return shown_; }
+    const std::string& Spoken() const { return spoken_; }
+    bool Empty() const { return shown_.empty(); }
+
+private:
+    std::string shown_;
+    std::string spoken_;
+};
+
 // A message for the user: the commentator stops what it is doing and says it when it is on
 // the screen; otherwise a message box with the default title shows it.
-void SayOrShow(const std::string& text);
-
-// The commentator says the text after whatever it is saying now, when it is on the screen.
-void SayIfOn(const std::string& text);
+void SayOrShow(const Line& line);
 
 } // namespace stumpcraft

@@ -1,10 +1,12 @@
 #include "modules/modAgent.h"
 
+#include "modules/CommentLines.h"
 #include "modules/modVars.h"
 #include "platform/Errors.h"
 #include "platform/Services.h"
 
-#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace stumpcraft {
 
@@ -13,80 +15,30 @@ namespace {
     // Where the missing-character box sends the player for the character file.
     constexpr const char* kMerlinDownload = "https://stumpcraft.example/merlin";
 
-    // The line for one delivery's outcome: the animation played first, then the text.
-    struct CommentLine {
-        const char* animation;
-        std::string text;
+    struct News {
+        Line line;
+        bool boxWhenSilent;
     };
+    // One delivery at a time holds its news; there is never more than one list.
+    std::vector<News> held;
+    std::vector<News>* heldNews = nullptr;
 
-    // A name goes into a speech text as plain words. "|" would split it into alternatives of
-    // its own and a backslash could smuggle in a bookmark that ends the wait too early, so
-    // both become spaces.
-    std::string SpokenName(std::string name)
+    // Queues bookmark 1 behind what the character is saying and lets events run until it
+    // arrives, or until the character has had far longer than any line takes.
+    void WaitUntilSpoken()
     {
-        std::replace(name.begin(), name.end(), '|', ' ');
-        std::replace(name.begin(), name.end(), '\\', ' ');
-        return name;
-    }
-
-    bool LineFor(int code, const std::string& first, const std::string& second, CommentLine& out)
-    {
-        switch (code) {
-        case 4:
-            out = { "pleased",
-                std::string("That's smashed back over the bowler for Four!|What a shot! Four "
-                            "Runs!|Edged! But, it's gone for four.")
-                    + "|A copybook cover drive for four.|He has pulled it for four right from "
-                      "his nose."
-                    + "|Super Shot! Four!|Oh, he has missed the catch and it has gone for four!" };
-            return true;
-        case 6:
-            out = { "pleased",
-                std::string("Its gone! Get a new ball! Six!|What a shot! Six Runs!|Thats gone "
-                            "high in the air. A huge six!")
-                    + "|He has smashed it over the offside for six!|He has pulled it for six! "
-                      "What a powerful shot!"
-                    + "|Thats six, right from the moment he struck it!|Has he caught it? No! It "
-                      "has gone for six!" };
-            return true;
-        case 11:
-            out = { "sad",
-                std::string("Bowled him! Out!| Oh, he is Bowled. What a ball.| That's a fast "
-                            "inswinging yorker. Bowled him.")
-                    + "|Yes, he's out. The middle stump has gone for a walk!|Oh no! The ball's "
-                      "just kissed the off stump and its bowled him."
-                    + "|What a fast ball by " + first };
-            return true;
-        case 13:
-            out = { "sad",
-                std::string("Good catch by the bowler! Out| Has he caught it? Oh, yes. Out")
-                    + "|Great catch by " + first };
-            return true;
-        case 14:
-            out = { "sad",
-                std::string("They are appealing for lbw! The umpire has given it!|He's put the "
-                            "pad right in line and the umpire had an easy decision.")
-                    + "|" + first + " is bowling a good stump to stump line and has got his man." };
-            return true;
-        case 15:
-            out = { "sad",
-                std::string("Good catch by the keeper! Out| Has he caught it? Oh, yes. Out")
-                    + "|Great catch by " + second };
-            return true;
-        case 16:
-            out = { "sad",
-                std::string("Oh! That's a great catch! Out|Has he caught it? Oh, yes. Out")
-                    + "|Great catch by " + second + ".|The batsman thought it was a six but "
-                    + second + " plucked it out of thin air." };
-            return true;
-        case 18:
-            out = { "sad",
-                std::string("Thats a great piece of fielding! He is out, run out!|Good fielding "
-                            "by ")
-                    + first + ". He's out." };
-            return true;
-        default:
-            return false;
+        AgentChar->Speak("\\Mrk=1\\");
+        // A nested call (a click handled while we wait) stops this line and waits for its own;
+        // both waits end with the newest bookmark 1, since they watch the same flag.
+        const long long start = Milliseconds();
+        while (AgentSpeaking) {
+            if (Milliseconds() - start > kSpokenWaitLimitMs) {
+                AgentSpeaking = false;
+                if (AgentChar)
+                    AgentChar->StopAll();
+                return;
+            }
+            DoEvents();
         }
     }
 
@@ -169,16 +121,45 @@ void CommentBall(int code, const std::string& firstName, const std::string& seco
         return;
     AgentSpeaking = true;
     AgentChar->StopAll();
-    CommentLine line;
-    if (LineFor(code, SpokenName(firstName), SpokenName(secondName), line)) {
-        AgentChar->Play(line.animation);
-        AgentChar->Speak(line.text);
+    if (const CommentLine* line = CommentLineFor(code)) {
+        AgentChar->Play(line->animation);
+        AgentChar->Speak(line->Text(SpokenName(firstName), SpokenName(secondName)));
     }
-    AgentChar->Speak("\\Mrk=1\\");
-    // A nested call (a click handled while we wait) stops this line and waits for its own;
-    // both waits end with the newest bookmark 1, since they watch the same flag.
-    while (AgentSpeaking)
-        DoEvents();
+    WaitUntilSpoken();
+}
+
+void Announce(const Line& line, bool boxWhenSilent)
+{
+    if (heldNews) {
+        heldNews->push_back({ line, boxWhenSilent });
+        return;
+    }
+    if (AgentOn && AgentChar)
+        AgentChar->Speak(line.Spoken());
+    else if (boxWhenSilent)
+        MsgBox(line.Shown());
+}
+
+DeliveryNews::DeliveryNews() { heldNews = &held; }
+
+DeliveryNews::~DeliveryNews()
+{
+    held.clear();
+    heldNews = nullptr;
+}
+
+void DeliveryNews::Deliver()
+{
+    heldNews = nullptr;
+    for (const auto& [line, boxWhenSilent] : std::exchange(held, {})) {
+        if (AgentOn && AgentChar) {
+            AgentSpeaking = true;
+            AgentChar->Speak(line.Spoken());
+            WaitUntilSpoken();
+        } else if (boxWhenSilent) {
+            MsgBox(line.Shown());
+        }
+    }
 }
 
 void Agent1_Show(const std::string&, int) { AgentOn = true; }

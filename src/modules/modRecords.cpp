@@ -3,6 +3,7 @@
 #include "forms/frmMain.h"
 #include "modules/MatchText.h"
 #include "modules/RecordsStore.h"
+#include "modules/modAgent.h"
 #include "modules/modVars.h"
 #include "platform/Errors.h"
 #include "platform/Services.h"
@@ -14,23 +15,30 @@ namespace stumpcraft {
 namespace {
     const char* const kLineBreak = "\r\n";
 
-    std::string ResultMessage(int Result, int Margin)
+    Line ResultMessage(int Result, int Margin)
     {
         const MatchTeam& bat = Teams[CurrBatSide];
         const MatchTeam& field = Teams[1 - CurrBatSide];
+        const MatchTeam& winner = Result == 1 ? bat : field;
+        const MatchTeam& loser = Result == 1 ? field : bat;
+        Line line;
         switch (Result) {
         case 1:
-            return "Congratulations " + bat.PlayerName + "," + kLineBreak + bat.Country
-                + " has defeated " + field.Country + " by " + std::to_string(Margin) + " wickets!";
         case 0:
-            return "Congratulations " + field.PlayerName + "," + kLineBreak + field.Country
-                + " has defeated " + bat.Country + " by " + std::to_string(Margin) + " runs!";
+            line.Words("Congratulations ").Name(winner.PlayerName).Words(",").Words(kLineBreak);
+            line.Name(winner.Country).Words(" has defeated ").Name(loser.Country).Words(" by ");
+            line.Words(std::to_string(Margin)).Words(Result == 1 ? " wickets!" : " runs!");
+            break;
         case -1:
-            return std::string("Fantastic Game of Cricket!") + kLineBreak + "It is a tie between "
-                + field.Country + " and " + bat.Country;
+            line.Words("Fantastic Game of Cricket!")
+                .Words(kLineBreak)
+                .Words("It is a tie between ");
+            line.Name(field.Country).Words(" and ").Name(bat.Country);
+            break;
         default:
-            return {};
+            break;
         }
+        return line;
     }
 
     // Played, won and tied, winner first. The store is open whenever a match is played from
@@ -71,12 +79,9 @@ namespace {
 
 void ShowResult(int Result, int Margin)
 {
-    const std::string message = ResultMessage(Result, Margin);
-    if (!message.empty()) {
-        if (AgentOn)
-            SayIfOn(message);
-        else
-            MsgBox(message);
+    const Line message = ResultMessage(Result, Margin);
+    if (!message.Empty()) {
+        Announce(message, true);
         if (!OneInningsGame) {
             try {
                 CountGame(Result);

@@ -60,22 +60,26 @@ namespace {
         return RandomDraw(1, static_cast<int>(n)) != 1;
     }
 
+    // "That's his 50. ..." or "That's his 100. ...", each with the batsman's name.
+    Line MilestoneLine(const std::string& name, bool hundred)
+    {
+        const char* figure = hundred ? "100" : "50";
+        const char* word = hundred ? "century" : "50";
+        Line line;
+        line.Words("That's his ").Words(figure).Words(". Well played, ").Name(name);
+        line.Words(".|That 's an outstanding ").Words(word).Words(" by ").Name(name);
+        line.Words(".|What a great ").Words(word).Words(" by ").Name(name).Words(".");
+        return line;
+    }
+
     // A fifty or a hundred: celebrated once, and checked against the side's fastest.
     void Milestone(int striker, bool hundred)
     {
         FrmMain& f = frmMain();
         MatchPlayer& p = Teams[CurrBatSide].Plr[striker];
         const std::string name = Trim(p.Name);
-        if (AgentOn) {
-            SayIfOn(hundred
-                    ? "That's his 100. Well played, " + name
-                        + ".|That 's an outstanding century by " + name
-                        + ".|What a great century by " + name + "."
-                    : "That's his 50. Well played, " + name + ".|That 's an outstanding 50 by "
-                        + name + ".|What a great 50 by " + name + ".");
-            Pause(1500);
-            CheckMatchScreenStillOpen();
-        }
+        if (AgentOn)
+            Announce(MilestoneLine(name, hundred), false);
         PlayerRecord& rec = PlayerRecords[CurrBatSide];
         int& fastest = hundred ? rec.FastestCentury : rec.FastestHalfCentury;
         if (p.BallsFaced < fastest) {
@@ -187,13 +191,7 @@ namespace {
         ShowScoreAndBowling();
         f.lblBatOut[striker].BackColor = kPaleRed;
         f.lblBatOut[striker].Caption = howOut;
-        f.CmdNBowl.Visible = false;
-        f.CmdNOver.Visible = false;
-        if (FirstInnings)
-            f.cmdChange.Visible = true;
-        else if (!MatchOver)
-            DecideOnTotals();
-        CloseInningsRecords();
+        EndInnings();
     }
 
     // Returns false when the wicket ended the innings.
@@ -219,7 +217,7 @@ namespace {
         return false;
     }
 
-    void Comment(int code)
+    void Comment(outcome::Code code)
     {
         if (AgentOn) {
             CommentBall(code, "", "");
@@ -264,7 +262,7 @@ namespace {
         case 6:
             (result == 4 ? p.Fours : p.Sixes) += 1;
             ShowBatterFigures(striker, StrikeEnd);
-            Comment(result);
+            Comment(result == 4 ? outcome::Four : outcome::Six);
             break;
         case DotBall:
             p.Dots += 1;
@@ -302,7 +300,11 @@ int DeliveryOutcome(int StrikeEnd)
 void PlayBall(int StrikeEnd)
 {
     try {
+        // The ball's own line comes first; a milestone or the result it brings follows.
+        DeliveryNews news;
         PlayBallSteps(StrikeEnd);
+        news.Deliver();
+        CheckMatchScreenStillOpen();
     } catch (const ControlArrayIndexError&) {
         // An addressed control that does not exist: the delivery simply stops there.
     } catch (const MatchScreenClosed&) {

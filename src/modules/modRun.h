@@ -29,8 +29,9 @@ public:
 // Stops the delivery with MatchScreenClosed when the match screen was unloaded meanwhile.
 void CheckMatchScreenStillOpen();
 
-// One press of a play button at a time: while a delivery is being played (it may wait for
-// the commentator and let other events through), further presses do nothing.
+// One match event at a time: while a delivery is being played (it may wait for the
+// commentator and let other events through), the events that would change the match do
+// nothing. The match screen wires every such event through it.
 class DeliveryGuard {
 public:
     DeliveryGuard();

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <chrono>
 #include <string>
 
 namespace stumpcraft {
@@ -30,6 +31,22 @@ void Pause(int milliseconds)
 {
     if (Toolkit* toolkit = Platform().toolkit)
         toolkit->Pause(milliseconds);
+}
+
+namespace {
+    long long SteadyMilliseconds()
+    {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+} // namespace
+
+long long Toolkit::Milliseconds() { return SteadyMilliseconds(); }
+
+long long Milliseconds()
+{
+    Toolkit* toolkit = Platform().toolkit;
+    return toolkit ? toolkit->Milliseconds() : SteadyMilliseconds();
 }
 
 void ShowErrorBox(const RuntimeError& error)

@@ -35,6 +35,8 @@ public:
         DoEvents();
     }
     virtual ScreenSize Screen() = 0;
+    // A clock for the game's waits, in milliseconds from any fixed moment.
+    virtual long long Milliseconds();
     // Ends the program once the current event has been handled.
     virtual void EndProgram() = 0;
     // Gives the form a window (on first show) and shows it; a modal show returns once the form
@@ -101,5 +103,7 @@ MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
     MsgIcon icon = MsgIcon::None, const std::string& title = kAppTitle);
 void DoEvents();
 void Pause(int milliseconds);
+// The toolkit's clock (the system's steady clock without a toolkit).
+long long Milliseconds();
 
 } // namespace stumpcraft

@@ -32,6 +32,7 @@ MsgResult FakeToolkit::MessageBox(
 void FakeToolkit::DoEvents()
 {
     ++pumps;
+    clock += msPerPump;
     // Only what was waiting when the pump began; work posted meanwhile waits for the next.
     auto batch = std::move(posted);
     posted.clear();
@@ -87,8 +88,16 @@ void FakeAgent::MoveTo(int x, int y)
 void FakeAgent::Speak(const std::string& text)
 {
     requests.push_back({ "Speak", text });
-    // Report each bookmark tag, in order, unless a stop-all comes first.
+    if (mute)
+        return;
+    const int said = generation_;
     const std::string tag = "\\Mrk=";
+    if (text.rfind(tag, 0) != 0)
+        toolkit_.Post([this, text, said] {
+            if (said == generation_)
+                heard.push_back(text);
+        });
+    // Report each bookmark tag, in order, unless a stop-all comes first.
     for (auto at = text.find(tag); at != std::string::npos; at = text.find(tag, at + 1)) {
         const auto end = text.find('\\', at + tag.size());
         if (end == std::string::npos)

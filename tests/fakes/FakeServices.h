@@ -30,6 +30,8 @@ public:
         const std::string& title) override;
     void DoEvents() override;
     ScreenSize Screen() override { return screen; }
+    // Time passes only as the game pumps: msPerPump for every pump.
+    long long Milliseconds() override { return clock; }
     void EndProgram() override { ++endRequests; }
     void ShowForm(Form& form, bool modal) override;
 
@@ -44,6 +46,8 @@ public:
     std::vector<std::string> shownForms; // type names, in order of showing
     int pumps = 0;
     int endRequests = 0;
+    long long clock = 0;
+    int msPerPump = 10;
     ScreenSize screen { 1280, 800 };
 };
 
@@ -74,6 +78,11 @@ public:
     std::vector<std::string> Of(const std::string& op) const;
 
     std::vector<AgentRequest> requests;
+    // The lines the player heard to the end: a line is heard at the pump after it was
+    // queued, unless a stop-all came first. A mute character hears nothing and reports no
+    // bookmarks (its voice engine has died).
+    std::vector<std::string> heard;
+    bool mute = false;
     long loadError = 0; // thrown by Load when not 0
     int loadStatus = 0;
     bool loaded = false;
