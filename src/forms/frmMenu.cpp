@@ -235,8 +235,10 @@ bool FrmMenu::RefuseName(const std::string& name)
         else
             MsgBox("Please enter something for your name!");
     } else if (trimmed == kComputer || trimmed == kAllRow) {
-        SayOrShow("Sorry, \"" + trimmed
-            + "\" is a name the game keeps for its own records. Please choose another name.");
+        SayOrShow(Line("Sorry, \"")
+                      .Name(trimmed)
+                      .Words("\" is a name the game keeps for its own records. Please choose "
+                             "another name."));
     } else {
         return false;
     }
