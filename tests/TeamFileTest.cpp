@@ -13,6 +13,7 @@
 #include <iterator>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace stumpcraft {
 namespace {
@@ -173,6 +174,26 @@ namespace {
         TeamFileName = "../India";
         EXPECT_EQ(ErrorOf([] { ReadSquad(); }).Number(), errors::PathFileAccess);
 
+        EXPECT_EQ(TeamList, before);
+    }
+
+    // A named pipe would wait for ever for a writer, and a link to an endless device would be
+    // read until memory runs out: neither is a squad, for reading or for writing.
+    TEST_F(TeamFileTest, OnlyAPlainFileIsASquad)
+    {
+        FillSquad();
+        const auto before = TeamList;
+        ASSERT_EQ(::mkfifo(FileOf("Kenya").c_str(), 0600), 0);
+        fs::create_symlink("/dev/zero", FileOf("Holland"));
+        for (const char* country : { "Kenya", "Holland" }) {
+            EXPECT_FALSE(TeamExists(country));
+            TeamFileName = country;
+            const RuntimeError read = ErrorOf([] { ReadSquad(); });
+            EXPECT_EQ(read.Number(), errors::PathFileAccess) << country;
+            EXPECT_NE(read.Description().find("it is not a plain file"), std::string::npos)
+                << read.Description();
+            EXPECT_EQ(ErrorOf([] { WriteSquad(); }).Number(), errors::PathFileAccess) << country;
+        }
         EXPECT_EQ(TeamList, before);
     }
 

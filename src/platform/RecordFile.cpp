@@ -20,18 +20,6 @@ namespace {
         return std::generic_category().message(code);
     }
 
-    // Opens the file in binary mode; the error number of a failure is left in errno.
-    std::FILE* OpenFile(const std::string& path, RecordFile::Access access)
-    {
-        if (access == RecordFile::Access::Read)
-            return std::fopen(path.c_str(), "rb");
-        // "r+b" keeps what is there; only a missing file may be created, since "w+b" empties.
-        std::FILE* f = std::fopen(path.c_str(), "r+b");
-        if (!f && errno == ENOENT)
-            f = std::fopen(path.c_str(), "w+b");
-        return f;
-    }
-
 } // namespace
 
 RecordFile::RecordFile(const std::string& path, int recordLength, Access access)
@@ -39,18 +27,8 @@ RecordFile::RecordFile(const std::string& path, int recordLength, Access access)
 {
     if (recordLength <= 0)
         throw RuntimeError(errors::InvalidProcedureCall, "the record length must be positive");
-    // A folder opens for reading on some systems; it is never a record file.
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        throw RuntimeError(errors::PathFileAccess, "a folder has that name");
-    errno = 0;
-    file_.reset(OpenFile(path, access));
-    if (!file_) {
-        const int code = errno;
-        const bool notFound = access == Access::Read && code == ENOENT;
-        throw RuntimeError(
-            notFound ? errors::FileNotFound : errors::PathFileAccess, SystemReason(code));
-    }
+    file_
+        = OpenPlainFile(path, access == Access::Read ? PlainAccess::Read : PlainAccess::ReadWrite);
 }
 
 RecordFile::~RecordFile() = default;

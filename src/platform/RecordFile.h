@@ -1,17 +1,18 @@
 #pragma once
 
+#include "platform/PlainFile.h"
+
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <span>
 #include <string>
 
 namespace stumpcraft {
 
-// A file of fixed-length records addressed by number from 1, as the squads are kept. Reads and
-// writes go to the record's place in the file; nothing else in the file is touched, and a
-// write never shortens it. Every failure throws RuntimeError whose description says what went
-// wrong but not which file: the caller knows what the file means to the player and says so.
+// A file of fixed-length records addressed by number from 1, as the squads are kept. Only a
+// plain file is opened (see OpenPlainFile), and nothing beyond the records asked for is read. Reads
+// and writes go to the record's place in the file; nothing else in the file is touched, and a write
+// never shortens it. Every failure throws RuntimeError whose description says what went wrong but
+// not which file: the caller knows what the file means to the player and says so.
 class RecordFile {
 public:
     enum class Access {
@@ -41,10 +42,7 @@ public:
 private:
     long Offset(int first, std::size_t bytes) const;
 
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file_;
+    FileHandle file_;
     int recordLength_;
 };
 

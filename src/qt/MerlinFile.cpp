@@ -18,6 +18,7 @@
 #include "qt/MerlinFile.h"
 
 #include "platform/Errors.h"
+#include "platform/PlainFile.h"
 #include "platform/Services.h"
 
 #include <QFile>
@@ -287,16 +288,17 @@ MerlinCharacter ParseMerlinFile(const QString& text, const QString& fileName)
 MerlinCharacter LoadMerlinFile(const QString& path, const QString& character)
 {
     const QString fileName = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         throw RuntimeError(
             kAgentFileMissing, "The character file " + path.toStdString() + " does not exist");
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(
-            kAgentFileBad, fileName.toStdString() + ": " + file.errorString().toStdString());
-    if (file.size() > kMaxFileBytes)
-        throw RuntimeError(kAgentFileBad, fileName.toStdString() + ": the file is too large");
-    MerlinCharacter out = ParseMerlinFile(QString::fromUtf8(file.readAll()), fileName);
+    std::string bytes;
+    try {
+        // Only a plain file, and never more of it than a character file can hold.
+        bytes = ReadPlainFile(QFile::encodeName(path).toStdString(), kMaxFileBytes);
+    } catch (const RuntimeError& error) {
+        throw RuntimeError(kAgentFileBad, fileName.toStdString() + ": " + error.Description());
+    }
+    MerlinCharacter out = ParseMerlinFile(QString::fromStdString(bytes), fileName);
     if (out.name.compare(character, Qt::CaseInsensitive) != 0)
         throw RuntimeError(kAgentFileBad,
             fileName.toStdString() + ": the file holds the character '" + out.name.toStdString()

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace stumpcraft::qt {
 namespace {
@@ -84,6 +85,28 @@ namespace {
             FAIL() << "loaded a file that does not exist";
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.Number(), kAgentFileMissing);
+        }
+    }
+
+    TEST(MerlinFileTest, OnlyAPlainFileOfASaneSizeIsRead)
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath("pipe.acs");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString endless = dir.filePath("endless.acs");
+        ASSERT_TRUE(QFile::link("/dev/zero", endless));
+        const QString huge = dir.filePath("huge.acs");
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Character().toUtf8() + QByteArray(300 * 1024, '#'));
+        file.close();
+        for (const QString& path : { pipe, endless, huge }) {
+            try {
+                LoadMerlinFile(path, "Merlin");
+                ADD_FAILURE() << "loaded " << path.toStdString();
+            } catch (const RuntimeError& e) {
+                EXPECT_EQ(e.Number(), kAgentFileBad) << e.Description();
+            }
         }
     }
 
