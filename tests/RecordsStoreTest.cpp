@@ -277,24 +277,67 @@ namespace {
             store->AddPlayer(name);
         store->WriteRecord("Kim", Sample(), ~0u);
         const PlayerRecord kim = store->Load("Kim");
-        // The second "Dup" refuses every change; the first must not keep its half of a write.
-        Sql("CREATE TRIGGER Guard BEFORE UPDATE ON Players "
-            "WHEN OLD.Name = 'Dup' AND OLD.rowid = (SELECT MAX(rowid) FROM Players) "
-            "BEGIN SELECT RAISE(ABORT, 'row is locked'); END");
+        store.reset();
+        // The file refuses any change to the rows of "Dup", as one made by another tool may.
+        {
+            sqlite::Database db(path, SQLITE_OPEN_READWRITE);
+            std::string create;
+            {
+                sqlite::Statement table(db, "SELECT sql FROM sqlite_master WHERE name = 'Players'");
+                ASSERT_TRUE(table.Step());
+                create = table.ColumnText(0);
+            }
+            create.insert(create.rfind(')'), ", CHECK (Name <> 'Dup' OR Played + HighestRuns = 0)");
+            db.Execute("ALTER TABLE Players RENAME TO Old");
+            db.Execute(create.c_str());
+            db.Execute("INSERT INTO Players SELECT * FROM Old; DROP TABLE Old; VACUUM");
+        }
         const std::string before = Bytes();
+        store = Open();
 
         RuntimeError e = ErrorOf([&] { store->WriteRecord("Dup", Sample(), ~0u); });
         EXPECT_EQ(e.Number(), errors::Database);
-        EXPECT_EQ(e.Description(), "row is locked");
+        EXPECT_EQ(e.Description().rfind("CHECK constraint failed", 0), 0u) << e.Description();
         e = ErrorOf([&] { store->CountGame("Dup", Outcome::Won); });
-        EXPECT_EQ(e.Description(), "row is locked");
+        EXPECT_EQ(e.Number(), errors::Database);
         EXPECT_EQ(Bytes(), before);
-        EXPECT_EQ(store->Load("Dup"), PlayerRecord::Empty());
         EXPECT_EQ(store->Load("Kim"), kim);
 
         // Nothing is left half-done: the next write goes through.
         store->CountGame("Kim", Outcome::Lost);
-        EXPECT_EQ(store->Load("Kim").Played, 1);
+        EXPECT_EQ(store->Load("Kim").Played, kim.Played + 1);
+    }
+
+    // A file made by another tool may carry triggers, one of which zeroed every other
+    // player's games; none of them runs on the game's own writes.
+    TEST_F(RecordsStoreTest, TriggersInTheFileNeverRunOnTheGamesWrites)
+    {
+        Open()->AddPlayer("Ann");
+        Open()->CountGame("Computer", Outcome::Won);
+        Sql("CREATE TRIGGER Zero AFTER UPDATE ON Players BEGIN "
+            "UPDATE Players SET Played = 0 WHERE Name <> NEW.Name; END;"
+            "CREATE TRIGGER Gone AFTER INSERT ON Players BEGIN DELETE FROM Players; END");
+        auto store = Open();
+        store->CountGame("Ann", Outcome::Won);
+        store->AddPlayer("Bea");
+        EXPECT_EQ(store->Load("Computer").Played, 1);
+        EXPECT_EQ(store->Load("Ann").Played, 1);
+        EXPECT_EQ(store->ListNames(), (std::vector<std::string> { "Ann", "Bea" }));
+    }
+
+    // An index whose entries no longer match its table passes SQLite's quick check; only the
+    // full check finds it, before a write through the index goes wrong.
+    TEST_F(RecordsStoreTest, AFileWhoseIndexDisagreesWithItsTableIsRefused)
+    {
+        Open()->AddPlayer("Ann");
+        Sql("CREATE INDEX ByName ON Players(Name);"
+            "PRAGMA writable_schema = ON;"
+            "UPDATE sqlite_master SET sql = 'CREATE INDEX ByName ON Players(Played)' "
+            "WHERE name = 'ByName'");
+        const std::string before = Bytes();
+        const RuntimeError e = ErrorOf([&] { Open(); });
+        EXPECT_EQ(e.Number(), errors::DatabaseCorrupt);
+        EXPECT_EQ(Bytes(), before);
     }
 
     TEST_F(RecordsStoreTest, ReadOnlyFileOpensForReadingAndRefusesWrites)

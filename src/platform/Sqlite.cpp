@@ -40,6 +40,20 @@ Database::Database(const std::string& path, int flags)
 
 Database::~Database() { sqlite3_close_v2(db_); }
 
+void Database::Defend()
+{
+    for (const int option : { SQLITE_DBCONFIG_DEFENSIVE, SQLITE_DBCONFIG_TRUSTED_SCHEMA,
+             SQLITE_DBCONFIG_ENABLE_TRIGGER, SQLITE_DBCONFIG_ENABLE_VIEW }) {
+        const int on = option == SQLITE_DBCONFIG_DEFENSIVE ? 1 : 0;
+        int now = -1;
+        const int code = sqlite3_db_config(db_, option, on, &now);
+        if (code != SQLITE_OK)
+            Fail(code);
+        if (now != on)
+            throw RuntimeError(errors::Database, "the database cannot be opened safely");
+    }
+}
+
 void Database::Execute(const char* sql)
 {
     const int code = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);

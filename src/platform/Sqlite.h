@@ -18,6 +18,11 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
+    // For a file that another tool may have made: nothing stored in the file runs on our
+    // statements (its triggers and views are switched off, its functions are not trusted) and
+    // the file's own schema cannot be written through SQL.
+    void Defend();
+
     // Runs SQL that takes no values and returns no rows (schema, transaction control).
     void Execute(const char* sql);
     // Throws the error SQLite reports for the last call on this database, as code `code`.
