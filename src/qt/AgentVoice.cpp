@@ -3,10 +3,31 @@
 #include <utility>
 
 #ifdef STUMPCRAFT_HAVE_SPEECH
+#include <QCoreApplication>
+#include <QPointer>
 #include <QTextToSpeech>
 #endif
 
 namespace stumpcraft::qt {
+
+#ifdef STUMPCRAFT_HAVE_SPEECH
+namespace {
+    // One engine for the whole run. The character is loaded afresh after every match, and
+    // some engines (flite among them) keep global state that a second engine running beside
+    // one being torn down corrupts, so every voice borrows this one.
+    QTextToSpeech* SharedEngine()
+    {
+        static QPointer<QTextToSpeech> engine;
+        if (!engine) {
+            engine = new QTextToSpeech(QCoreApplication::instance());
+            // A wizard speaks a little lower and slower than the engine's default.
+            engine->setPitch(-0.25);
+            engine->setRate(-0.1);
+        }
+        return engine;
+    }
+} // namespace
+#endif
 
 AgentVoice::AgentVoice(bool wanted, QObject* parent)
     : QObject(parent)
@@ -20,14 +41,11 @@ AgentVoice::AgentVoice(bool wanted, QObject* parent)
 #ifdef STUMPCRAFT_HAVE_SPEECH
     if (!wanted || QTextToSpeech::availableEngines().isEmpty())
         return;
-    engine_ = new QTextToSpeech(this);
+    engine_ = SharedEngine();
     if (engine_->state() == QTextToSpeech::Error) {
         broken_ = true;
         return;
     }
-    // A wizard speaks a little lower and slower than the engine's default.
-    engine_->setPitch(-0.25);
-    engine_->setRate(-0.1);
     connect(engine_, &QTextToSpeech::stateChanged, this,
         [this](QTextToSpeech::State state) { Changed(state); });
     enabled_ = true;
@@ -36,7 +54,11 @@ AgentVoice::AgentVoice(bool wanted, QObject* parent)
 #endif
 }
 
-AgentVoice::~AgentVoice() = default;
+AgentVoice::~AgentVoice()
+{
+    // The engine outlives this voice: a line it is saying for us stops with us.
+    Stop();
+}
 
 bool AgentVoice::Available() const
 {

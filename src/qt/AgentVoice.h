@@ -39,7 +39,7 @@ private:
     QTimer limit_; // a voice that never reports back is given up on
 #ifdef STUMPCRAFT_HAVE_SPEECH
     void Changed(int state);
-    QTextToSpeech* engine_ = nullptr;
+    QTextToSpeech* engine_ = nullptr; // shared by every voice of the run
     bool speaking_ = false;
 #endif
 };
