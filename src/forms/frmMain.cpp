@@ -63,6 +63,7 @@ void FrmMain::WireEvents()
 void FrmMain::Form_Load()
 {
     ++loadedScreens;
+    History.Clear(); // a new match
     if (AgentOn)
         AnnounceConditions();
     lblMsg[0].Left = 0;

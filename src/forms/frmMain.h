@@ -100,6 +100,8 @@ private:
 
     // Pieces of the play buttons.
     bool QuotaAllows();
+    // One delivery through the engine, kept in the match's history.
+    void PlayRecordedBall(int StrikeEnd);
     void ClearOverLines();
     void ShowBowlerCaptions();
     void SetComputerLevelsAtOverStart();

@@ -110,7 +110,7 @@ void FrmMain::CmdNBowl_Click()
         ShowBowlerCaptions();
     }
     BallOfOver += 1;
-    PlayBall(StrikeEnd());
+    PlayRecordedBall(StrikeEnd());
     if (!MatchScreenLoaded())
         return;
     ShowScoreLine();
@@ -134,7 +134,7 @@ void FrmMain::CmdNOver_Click()
         // After the first innings is all out the over is only counted out, not bowled.
         const bool bowled = Batting().Wickets < 10;
         if (bowled)
-            PlayBall(StrikeEnd());
+            PlayRecordedBall(StrikeEnd());
         if (!MatchScreenLoaded())
             return;
         ShowScoreLine();

@@ -5,6 +5,7 @@
 #include "modules/MatchResult.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
+#include "modules/OutcomeTable.h"
 #include "modules/Scoreboard.h"
 #include "modules/modAgent.h"
 #include "modules/modProcs.h"
@@ -12,42 +13,11 @@
 #include "platform/Errors.h"
 #include "platform/Services.h"
 
-#include <array>
 #include <string>
 
 namespace stumpcraft {
 
 namespace {
-    // One test of the outcome table: it succeeds when RandomDraw(1, K) comes out `hit`.
-    struct OutcomeTest {
-        int K;
-        int result;
-        int hit = 1;
-    };
-    struct LevelTable {
-        std::array<OutcomeTest, 7> tests;
-        int otherwise;
-    };
-
-    // How each level plays: cautious levels rarely score and rarely get out, aggressive ones
-    // score quickly and lose wickets quickly. Fives are a freak (the last test only).
-    constexpr std::array<LevelTable, 5> kLevels { {
-        { { { { 5, 1 }, { 10, 2 }, { 50, 3 }, { 100, 4 }, { 25, Out }, { 10000, 6 },
-              { 32767, 5 } } },
-            DotBall },
-        { { { { 20, 4, 4 }, { 10, 1 }, { 20, 2 }, { 50, 3 }, { 15, Out }, { 100, 6 },
-              { 32767, 5 } } },
-            DotBall },
-        { { { { 2, 1 }, { 5, 2 }, { 5, Out }, { 25, 3 }, { 10, 4 }, { 5000, 6 }, { 32767, 5 } } },
-            DotBall },
-        { { { { 5, 4 }, { 3, Out }, { 10, 6 }, { 10, 2 }, { 50, 3 }, { 20, DotBall },
-              { 32767, 5 } } },
-            1 },
-        { { { { 5, Out }, { 3, 4 }, { 5, 6 }, { 10, 2 }, { 50, 3 }, { 10, DotBall },
-              { 32767, 5 } } },
-            1 },
-    } };
-
     constexpr Color kPaleRed = kNotAtCrease;
 
     int Level(int StrikeEnd) { return frmMain().HScroll1[StrikeEnd - 1].Value; }
@@ -56,8 +26,7 @@ namespace {
     // rating, the likelier the out is taken back and the ball drawn again.
     bool Reprieved(const MatchPlayer& striker)
     {
-        const long long n = 1 + RoundDiv(5LL * striker.BatRate - striker.BallRate, striker.BatRate);
-        return RandomDraw(1, static_cast<int>(n)) != 1;
+        return RandomDraw(1, OutStandsOneIn(striker.BatRate, striker.BallRate)) != 1;
     }
 
     // "That's his 50. ..." or "That's his 100. ...", each with the batsman's name.
@@ -233,9 +202,7 @@ namespace {
         MatchPlayer& p = bat.Plr[striker];
         MatchPlayer& bowler = Teams[1 - CurrBatSide].Plr[CurrBowler];
 
-        int result = DeliveryOutcome(StrikeEnd);
-        if (result == Out && Level(StrikeEnd) < 5 && Reprieved(p))
-            result = DeliveryOutcome(StrikeEnd);
+        const int result = DrawBallResult(StrikeEnd, p);
 
         p.BallsFaced += 1;
         bat.Balls += 1;
@@ -290,11 +257,19 @@ namespace {
 
 int DeliveryOutcome(int StrikeEnd)
 {
-    const LevelTable& table = kLevels.at(static_cast<std::size_t>(Level(StrikeEnd) - 1));
+    const LevelTable& table = LevelTableOf(Level(StrikeEnd));
     for (const OutcomeTest& test : table.tests)
         if (RandomDraw(1, test.K) == test.hit)
             return test.result;
     return table.otherwise;
+}
+
+int DrawBallResult(int StrikeEnd, const MatchPlayer& striker)
+{
+    const int result = DeliveryOutcome(StrikeEnd);
+    if (result == Out && Level(StrikeEnd) < kNoReprieveLevel && Reprieved(striker))
+        return DeliveryOutcome(StrikeEnd);
+    return result;
 }
 
 void PlayBall(int StrikeEnd)

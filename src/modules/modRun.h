@@ -11,6 +11,12 @@ namespace stumpcraft {
 // 2), drawn from the level on that frame's slider.
 int DeliveryOutcome(int StrikeEnd);
 
+struct MatchPlayer;
+
+// The result that stands for this striker in batter frame StrikeEnd: drawn at his level, and
+// below the top level drawn once more when his out is reprieved (the second draw stands).
+int DrawBallResult(int StrikeEnd, const MatchPlayer& striker);
+
 // Plays one delivery to the striker in batter frame StrikeEnd. The caller has advanced
 // BallOfOver. A failure ends the delivery where it happened (what was booked stays booked)
 // and is reported in a message box, except an addressed control that does not exist.

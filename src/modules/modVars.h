@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modules/MatchHistory.h"
 #include "platform/CheckedArray.h"
 
 #include <string>
@@ -128,6 +129,8 @@ struct MatchState {
     bool RecordBroken = false;
     // A delivery is being played; a further press of a play button waits its turn.
     bool DeliveryInProgress = false;
+    // Every delivery of both innings, for the charts and the scorecards.
+    MatchHistory History;
 };
 
 inline MatchState State;
@@ -157,6 +160,7 @@ inline bool& AgentSpeaking = State.AgentSpeaking;
 inline AgentCharacter*& AgentChar = State.AgentChar;
 inline CheckedArray<PlayerRecord, 3>& PlayerRecords = State.PlayerRecords;
 inline bool& RecordBroken = State.RecordBroken;
+inline MatchHistory& History = State.History;
 
 inline const char* const kComputer = "Computer";
 

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace stumpcraft {
+
+// One delivery as over and ball control saw it played.
+struct BallRecord {
+    int runs = 0;
+    bool wicket = false;
+    int level = 0; // the striker's level, 1 to 5
+    int striker = 0; // his slot in the batting side
+    int bowler = 0; // the bowler's slot in the fielding side
+
+    friend bool operator==(const BallRecord&, const BallRecord&) = default;
+};
+
+// Runs and wickets of one over; balls counts the deliveries bowled in it so far.
+struct OverRecord {
+    int runs = 0;
+    int wickets = 0;
+    int balls = 0;
+
+    friend bool operator==(const OverRecord&, const OverRecord&) = default;
+};
+
+// A wicket: on which delivery of the innings it fell (from 0), whose, and how, in the words
+// of the batting card.
+struct WicketRecord {
+    int ball = 0;
+    int batsman = 0;
+    std::string howOut;
+
+    friend bool operator==(const WicketRecord&, const WicketRecord&) = default;
+};
+
+// The story of one innings, ball by ball and over by over. Side is the batting side, or -1
+// while the innings has not begun.
+struct InningsHistory {
+    int side = -1;
+    std::vector<BallRecord> balls;
+    std::vector<OverRecord> overs;
+    std::vector<WicketRecord> wickets;
+
+    int Runs() const;
+    int Balls() const { return static_cast<int>(balls.size()); }
+    int Wickets() const { return static_cast<int>(wickets.size()); }
+    // The runs scored up to and including delivery `ball` (from 0).
+    int RunsAfter(int ball) const;
+
+    friend bool operator==(const InningsHistory&, const InningsHistory&) = default;
+};
+
+// Both innings of the match in progress, kept as the balls are played, for the charts, the
+// scorecards and the season simulator. Innings 0 is the first innings; in a one-innings game
+// it stays empty, the entered total having no story.
+struct MatchHistory {
+    std::array<InningsHistory, 2> innings;
+
+    // Adds a delivery of innings `inning` (0 or 1) batted by `side`. Every delivery counts
+    // towards its over, so delivery n of the innings is ball n mod 6 of over n / 6. howOut is
+    // used only for a wicket.
+    void RecordBall(int inning, int side, const BallRecord& ball, const std::string& howOut);
+    void Clear() { *this = MatchHistory {}; }
+
+    friend bool operator==(const MatchHistory&, const MatchHistory&) = default;
+};
+
+} // namespace stumpcraft

@@ -1,0 +1,225 @@
+#include "sim/Season.h"
+
+#include "forms/frmMain.h"
+#include "modules/LevelOdds.h"
+#include "modules/QuickMatch.h"
+#include "modules/modProcs.h"
+#include "modules/modVars.h"
+#include "platform/AppPath.h"
+#include "platform/Form.h"
+#include "platform/Services.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+namespace stumpcraft::sim {
+
+namespace {
+    // Far more presses than any match needs: a match that takes more is stuck.
+    constexpr int kMaxPresses = 1000;
+
+    // The toolkit of a season: nobody is there to read a message or answer a window. The
+    // result of each match is announced in a message box and goes unread; anything else the
+    // game had to say is kept, since it means the season cannot be trusted.
+    class SeasonToolkit : public Toolkit {
+    public:
+        MsgResult MessageBox(
+            const std::string& text, MsgButtons, MsgIcon, const std::string&) override
+        {
+            if (text.rfind("Congratulations", 0) != 0 && text.rfind("Fantastic", 0) != 0
+                && problem.empty())
+                problem = text;
+            return MsgResult::OK;
+        }
+        void DoEvents() override { }
+        void Pause(int) override { }
+        ScreenSize Screen() override { return { 1280, 800 }; }
+        void EndProgram() override { }
+        void ShowForm(Form& form, bool modal) override
+        {
+            if (modal && problem.empty())
+                problem = "The match asked a player to choose in " + form.TypeName();
+            if (modal)
+                form.Unload();
+        }
+
+        std::string problem;
+    };
+
+    // Puts the season's toolkit in place for as long as the season lasts.
+    class SeasonPlatform {
+    public:
+        SeasonPlatform()
+            : saved_(Platform())
+        {
+            Platform() = Services { &toolkit, nullptr, nullptr };
+        }
+        ~SeasonPlatform() { Platform() = saved_; }
+        SeasonPlatform(const SeasonPlatform&) = delete;
+        SeasonPlatform& operator=(const SeasonPlatform&) = delete;
+
+        SeasonToolkit toolkit;
+
+    private:
+        Services saved_;
+    };
+
+    // The chances of every level for every pair of ratings, worked out once.
+    class OddsTable {
+    public:
+        OddsTable()
+        {
+            for (int level = 1; level <= 5; ++level)
+                for (int bat = 1; bat <= 5; ++bat)
+                    for (int ball = 1; ball <= 5; ++ball)
+                        odds_[Index(level, bat, ball)] = OddsOf(level, bat, ball);
+        }
+        LevelOdds Of(int level, int bat, int ball) const
+        {
+            if (bat < 1 || bat > 5 || ball < 1 || ball > 5)
+                return OddsOf(level, bat, ball);
+            return odds_[Index(level, bat, ball)];
+        }
+
+    private:
+        static std::size_t Index(int level, int bat, int ball)
+        {
+            return static_cast<std::size_t>(((level - 1) * 5 + bat - 1) * 5 + ball - 1);
+        }
+        std::array<LevelOdds, 125> odds_ {};
+    };
+
+    SideTally& TallyOf(SeasonTally& season, const std::string& country)
+    {
+        for (SideTally& side : season.sides)
+            if (side.country == country)
+                return side;
+        season.sides.push_back({});
+        season.sides.back().country = country;
+        return season.sides.back();
+    }
+
+    void TallySides(SeasonTally& season)
+    {
+        const int first = FirstBatSide;
+        const int runsFirst = Teams[first].Runs;
+        const int runsSecond = Teams[1 - first].Runs;
+        for (int s = 0; s < 2; ++s) {
+            const MatchTeam& team = Teams[s];
+            SideTally& side = TallyOf(season, team.Country);
+            side.played += 1;
+            const int mine = s == first ? runsFirst : runsSecond;
+            const int theirs = s == first ? runsSecond : runsFirst;
+            side.won += mine > theirs;
+            side.lost += mine < theirs;
+            side.tied += mine == theirs;
+            side.runs += team.Runs;
+            side.highest = std::max(side.highest, team.Runs);
+            for (int slot = 0; slot <= 10; ++slot) {
+                side.centuries += team.Plr[slot].Runs >= 100;
+                side.fiveWickets += team.Plr[slot].WicketsTaken >= 5;
+            }
+        }
+    }
+
+    void TallyLevels(SeasonTally& season, const OddsTable& table)
+    {
+        for (const InningsHistory& innings : History.innings) {
+            if (innings.side < 0)
+                continue;
+            const MatchTeam& bat = Teams[innings.side];
+            for (const BallRecord& ball : innings.balls) {
+                LevelTally& t = season.levels.at(static_cast<std::size_t>(ball.level - 1));
+                const MatchPlayer& striker = bat.Plr[ball.striker];
+                const LevelOdds odds = table.Of(ball.level, striker.BatRate, striker.BallRate);
+                t.balls += 1;
+                t.runs += ball.runs;
+                t.dots += !ball.wicket && ball.runs == 0;
+                t.boundaries += ball.runs == 4 || ball.runs == 6;
+                t.outs += ball.wicket;
+                t.tableRuns += odds.RunsPerBall();
+                t.tableDots += odds.chance[DotBall];
+                t.tableBoundaries += odds.Boundary();
+                t.tableOuts += odds.chance[Out];
+            }
+        }
+    }
+
+    // One match from the screen's load to its result, through the buttons a player presses.
+    void PlayMatch(const SeasonToolkit& toolkit, int number)
+    {
+        FrmMain& f = frmMain();
+        int presses = 0;
+        while (!MatchOver && toolkit.problem.empty() && ++presses <= kMaxPresses) {
+            if (f.cmdChange.Visible)
+                f.cmdChange.UserClick();
+            else
+                f.CmdNOver.UserClick();
+        }
+        const std::string where = "Match " + std::to_string(number) + ": ";
+        if (!toolkit.problem.empty())
+            throw std::runtime_error(where + toolkit.problem);
+        if (!MatchOver)
+            throw std::runtime_error(where + "the match did not finish");
+        // Left without the innings button, whose exit would go on to the main menu.
+        f.Unload();
+    }
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> AllPairings(
+    const std::vector<std::string>& countries)
+{
+    std::vector<std::pair<std::string, std::string>> pairings;
+    for (std::size_t a = 0; a < countries.size(); ++a)
+        for (std::size_t b = a + 1; b < countries.size(); ++b)
+            pairings.emplace_back(countries[a], countries[b]);
+    return pairings;
+}
+
+std::vector<std::string> ShippedCountries()
+{
+    std::vector<std::string> countries;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(AppPath(), ec)) {
+        const std::filesystem::path& path = entry.path();
+        if (entry.is_regular_file(ec) && path.extension() == ".lst")
+            countries.push_back(path.stem().string());
+    }
+    std::sort(countries.begin(), countries.end());
+    return countries;
+}
+
+SeasonTally PlaySeason(const SeasonSettings& settings)
+{
+    SeasonPlatform platform;
+    const OddsTable odds;
+    SeasonTally season;
+    season.overs = settings.overs;
+    season.seed = settings.seed;
+    const int total = static_cast<int>(settings.pairings.size()) * settings.matchesEach;
+    SeedRandomDraw(settings.seed);
+    for (const auto& [country0, country1] : settings.pairings) {
+        TallyOf(season, country0);
+        TallyOf(season, country1);
+        // The squads are read once per pairing; each match starts from a copy of the sides.
+        SetUpQuickMatch({ country0, country1, kComputer, kComputer, settings.overs, 0 });
+        const MatchState sides = State;
+        for (int m = 0; m < settings.matchesEach; ++m) {
+            State = sides;
+            FirstBatSide = m % 2;
+            Teams[0].WonToss = FirstBatSide == 0;
+            Teams[1].WonToss = FirstBatSide == 1;
+            PlayMatch(platform.toolkit, season.matches + 1);
+            TallySides(season);
+            TallyLevels(season, odds);
+            season.matches += 1;
+            if (settings.progress)
+                settings.progress(season.matches, total);
+        }
+    }
+    State = MatchState {};
+    return season;
+}
+
+} // namespace stumpcraft::sim

@@ -1,0 +1,71 @@
+// The odds of each batting level, as the player is told them, against what the engine
+// actually draws: the same table and the same reprieve, so the same frequencies.
+#include "modules/LevelOdds.h"
+
+#include "MatchFixture.h"
+#include "modules/modProcs.h"
+#include "modules/modRun.h"
+
+#include <array>
+#include <cmath>
+
+namespace stumpcraft::testing {
+namespace {
+
+    struct LevelOddsTest : MatchFixture { };
+
+    TEST_F(LevelOddsTest, TheOddsAreTheEnginesFrequenciesOverManyDraws)
+    {
+        FrmMain& f = StartMatch();
+        SeedRandomDraw(424242);
+        constexpr int kDraws = 100000;
+        // A batsman reprieved five times in six, one never reprieved, and one in between.
+        const std::array<std::array<int, 2>, 3> ratings { { { 5, 1 }, { 1, 5 }, { 3, 3 } } };
+        for (int level = 1; level <= 5; ++level) {
+            f.HScroll1[0].Value = level;
+            for (const auto& [bat, ball] : ratings) {
+                MatchPlayer striker;
+                striker.BatRate = bat;
+                striker.BallRate = ball;
+                std::array<int, 9> seen {};
+                for (int i = 0; i < kDraws; ++i)
+                    seen.at(static_cast<std::size_t>(DrawBallResult(1, striker))) += 1;
+                const LevelOdds odds = OddsOf(level, bat, ball);
+                double total = 0;
+                for (int r = 1; r <= 8; ++r) {
+                    const double p = odds.chance[static_cast<std::size_t>(r)];
+                    total += p;
+                    // Within five standard errors, and a little for the rarest results.
+                    const double tolerance = 5 * std::sqrt(p * (1 - p) / kDraws) + 1e-4;
+                    EXPECT_NEAR(seen[static_cast<std::size_t>(r)] / double(kDraws), p, tolerance)
+                        << "level " << level << ", ratings " << bat << "/" << ball << ", result "
+                        << r;
+                }
+                EXPECT_NEAR(total, 1.0, 1e-12);
+            }
+        }
+    }
+
+    // Before any reprieve the levels play as the game's rules describe them: out about 2.8,
+    // 5.3, 8.0, 26.7 and 20.0 per cent of balls, and about 2.6, 2.8, 5.2, 9.9 and 12.9 runs an
+    // over. A batsman rated 1 for batting and 5 for bowling is never reprieved.
+    TEST_F(LevelOddsTest, WithoutAReprieveTheLevelsPlayAsTheRulesSay)
+    {
+        const double out[] = { 0.028, 0.053, 0.080, 0.267, 0.200 };
+        const double perOver[] = { 2.6, 2.8, 5.2, 9.9, 12.9 };
+        for (int level = 1; level <= 5; ++level) {
+            const LevelOdds odds = OddsOf(level, 1, 5);
+            EXPECT_EQ(odds.outStandsOneIn, 1);
+            EXPECT_NEAR(odds.chance[Out], out[level - 1], 0.0005) << level;
+            EXPECT_NEAR(odds.RunsPerOver(), perOver[level - 1], 0.05) << level;
+            EXPECT_LT(odds.chance[5], 1.0 / 32767);
+        }
+        // The best batsman keeps one out in six below the top level, none reprieved at it.
+        EXPECT_EQ(OddsOf(3, 5, 1).outStandsOneIn, 6);
+        EXPECT_NEAR(OddsOf(3, 5, 1).chance[Out], 0.08 / 6 + 0.08 * 5 / 6 * 0.08, 1e-12);
+        EXPECT_EQ(OddsOf(5, 5, 1).outStandsOneIn, 1);
+        EXPECT_DOUBLE_EQ(OddsOf(5, 5, 1).chance[Out], 0.2);
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
