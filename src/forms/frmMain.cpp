@@ -134,6 +134,7 @@ void FrmMain::Picture1_MouseMove(int Index)
 void FrmMain::HScroll1_Change(int Index)
 {
     lbls[Index + 10].Caption = "Level " + std::to_string(HScroll1[Index].Value);
+    ShowLevelOdds();
 }
 
 // The card lists the side batting now; the clicked name is looked up among its squad.

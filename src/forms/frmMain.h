@@ -83,6 +83,10 @@ public:
     // Writes the records of the innings just ended back to the records store.
     void UpdateRecord();
 
+    // The tooltips of both batter frames' level: what the level means for the batsman in the
+    // frame now. Worked out again only when the batsman or his level has changed.
+    void ShowLevelOdds();
+
 protected:
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
@@ -112,6 +116,9 @@ private:
 
     void StartChase();
     void ClearSidesForExit();
+
+    // Who and at what level each frame's tooltip was last worked out for.
+    int oddsShownFor_[2] = { -1, -1 };
 };
 
 FrmMain& frmMain();

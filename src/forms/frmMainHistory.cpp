@@ -28,6 +28,8 @@ void FrmMain::PlayRecordedBall(int StrikeEnd)
     ball.wicket = bat.Wickets > wicketsBefore;
     History.RecordBall(
         inning, side, ball, ball.wicket ? lblBatOut[ball.striker].Caption() : std::string {});
+    // A new batsman may have come in.
+    ShowLevelOdds();
 }
 
 } // namespace stumpcraft

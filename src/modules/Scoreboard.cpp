@@ -103,6 +103,7 @@ void ResetInningsDisplay()
     f.lblBatOut[1].BackColor = kAtCrease;
     f.lblSmallScore[0].Caption = bat.Country + ": 0/0";
     f.lblSmallScore[1].Caption = "Overs: 0.0";
+    f.ShowLevelOdds();
 }
 
 void MoveStrikeMarker(int frame)
