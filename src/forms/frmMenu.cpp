@@ -3,14 +3,13 @@
 // hands over to the next screen.
 #include "forms/frmMenu.h"
 
-#include "forms/frmMain.h"
+#include "forms/frmStart.h"
+#include "forms/frmToss.h"
 #include "modules/Manual.h"
 #include "modules/MatchText.h"
-#include "modules/QuickMatch.h"
 #include "modules/RecordsStore.h"
 #include "modules/ReturnToMenu.h"
 #include "modules/modAgent.h"
-#include "modules/modProcs.h"
 #include "modules/modVars.h"
 #include "platform/Errors.h"
 #include "platform/Services.h"
@@ -32,33 +31,6 @@ namespace {
         return it == items.end() ? -1 : static_cast<int>(it - items.begin());
     }
 
-    // The screen after the menu. Until the toss and the team sheets are part of the game, both
-    // sides take their squads' first elevens with the specials a sensible captain would pick,
-    // and a coin decides who bats first.
-    void OpenNextScreen()
-    {
-        QuickMatchSettings settings;
-        settings.country0 = Teams[0].Country;
-        settings.country1 = Teams[1].Country;
-        settings.player0 = Teams[0].PlayerName;
-        settings.player1 = Teams[1].PlayerName;
-        settings.overs = Overs;
-        settings.firstBatSide = RandomDraw(1, 2) - 1;
-        const auto records = PlayerRecords;
-        const bool recordBroken = RecordBroken;
-        const bool onePlayer = OnePlayer;
-        try {
-            SetUpQuickMatch(settings);
-        } catch (const RuntimeError& error) {
-            ShowErrorBox(error);
-            frmMenu().Show();
-            return;
-        }
-        PlayerRecords = records;
-        RecordBroken = recordBroken;
-        OnePlayer = onePlayer;
-        frmMain().Show();
-    }
 } // namespace
 
 FrmMenu& frmMenu() { return forms::Instance<FrmMenu>(); }
@@ -376,7 +348,10 @@ bool FrmMenu::ShowNext()
         }
     }
     Hide();
-    OpenNextScreen();
+    if (OneInningsGame)
+        frmStart().Show();
+    else
+        frmToss().Show();
     return true;
 }
 
@@ -424,6 +399,14 @@ void FrmMenu::Agent1_Bookmark(long bookmark)
 {
     if (bookmark == 1)
         AgentSpeaking = false;
+}
+
+void LeaveGame(Form& screen)
+{
+    screen.Unload();
+    if (FrmMenu* menu = forms::IfLoaded<FrmMenu>())
+        menu->Unload();
+    EndGame();
 }
 
 void ReturnToMainMenu()

@@ -104,6 +104,10 @@ private:
 
 FrmMenu& frmMenu();
 
+// What "E&xit" and the close box of a screen before the match do: the screen and the main
+// menu close, and the game ends.
+void LeaveGame(Form& screen);
+
 // Leaves a finished match for the main menu: the match screen and the old menu go, and the
 // menu loads afresh (commentator, store and lists).
 void ReturnToMainMenu();

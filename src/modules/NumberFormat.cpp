@@ -1,5 +1,10 @@
 #include "modules/NumberFormat.h"
 
+#include "platform/Errors.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <regex>
 #include <stdexcept>
 
 namespace stumpcraft {
@@ -37,6 +42,26 @@ std::string FormatRatio(long long num, long long den)
             text += static_cast<char>('0' + cents % 10);
     }
     return text;
+}
+
+} // namespace stumpcraft
+
+namespace stumpcraft {
+
+int ParseWholeNumber(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    const std::string number
+        = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    // Digits with an optional sign, point and exponent; nothing else is a number.
+    static const std::regex shape(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
+    if (!std::regex_match(number, shape))
+        throw RuntimeError(errors::TypeMismatch, "Type mismatch");
+    const double value = std::nearbyint(std::strtod(number.c_str(), nullptr));
+    if (!(value >= -32768.0 && value <= 32767.0))
+        throw RuntimeError(errors::Overflow, "Overflow");
+    return static_cast<int>(value);
 }
 
 } // namespace stumpcraft

@@ -15,6 +15,11 @@ long long RoundDiv(long long num, long long den);
 // "233.33", "-0.5". den must not be 0.
 std::string FormatRatio(long long num, long long den);
 
+// A typed number read as a 16-bit whole number: blanks around it are allowed, a fraction is
+// rounded halves to even ("2.5" is 2). Text that is no number throws RuntimeError 13 ("Type
+// mismatch"); a number beyond -32768..32767 throws RuntimeError 6 ("Overflow").
+int ParseWholeNumber(const std::string& text);
+
 // The caption of a counter that has nothing in it yet.
 inline constexpr const char* kEmptyCounter = "00";
 

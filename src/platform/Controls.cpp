@@ -169,6 +169,21 @@ void ListControl::Clear()
     SyncPeer();
 }
 
+void ListControl::SetList(int index, const std::string& text)
+{
+    if (index < 0 || index >= ListCount())
+        throw std::out_of_range("Invalid list index " + std::to_string(index));
+    items_[static_cast<std::size_t>(index)] = text;
+    SyncPeer();
+}
+
+int ListControl::UserKeyPress(int KeyAscii)
+{
+    if (KeyPress && EffectivelyEnabled())
+        Raise([&] { KeyPress(KeyAscii); });
+    return KeyAscii;
+}
+
 const std::string& ListControl::List(int index) const
 {
     if (index < 0 || index >= ListCount())

@@ -271,7 +271,15 @@ public:
     void Clear();
     int ListCount() const { return static_cast<int>(items_.size()); }
     const std::string& List(int index) const;
+    // Replaces the text of one entry; the selection stays where it is.
+    void SetList(int index, const std::string& text);
     const std::vector<std::string>& Items() const { return items_; }
+
+    // A character typed while the list has the focus. The handler may set it to 0 to say
+    // that it used the key, and the list then does nothing more with it.
+    std::function<void(int& KeyAscii)> KeyPress;
+    // Returns the key as the handler left it (0: used).
+    int UserKeyPress(int KeyAscii);
 
 protected:
     void Changed(const void* which) override;
@@ -286,6 +294,10 @@ class ListBox : public ListControl {
 public:
     using ListControl::ListControl;
     Kind kind() const override { return Kind::ListBox; }
+
+    // Every row this tall, in pixels (0: as the toolkit likes), so that lists standing side by
+    // side as the columns of one table keep their rows level.
+    Prop<int> ItemHeight { this, 0 };
 };
 
 // A drop-down list. Editable ones take typed text (raising Change); picking an entry puts its

@@ -31,6 +31,7 @@ namespace errors {
     constexpr long DeviceIO = 57;
     constexpr long SubscriptOutOfRange = 9;
     constexpr long Overflow = 6;
+    constexpr long TypeMismatch = 13;
     constexpr long InvalidProcedureCall = 5;
     constexpr long Database = 3146; // an SQL statement failed
     constexpr long DatabaseCorrupt = 3049; // the database file is damaged or not a database

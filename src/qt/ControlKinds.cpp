@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -145,7 +146,21 @@ namespace {
 
     protected:
         bool IsSurface() const override { return true; }
-        void SyncKind() override { w_->setTitle(ToQ(model().Caption)); }
+        // A title longer than the frame (a long player name in it) ends in "...", whole in
+        // the tooltip.
+        void SyncKind() override
+        {
+            const Frame& m = model();
+            const QString caption = ToQ(m.Caption);
+            const QString shown = w_->fontMetrics().elidedText(
+                caption, Qt::ElideRight, std::max(0, m.Width - kTitleMargin));
+            w_->setTitle(shown);
+            if (shown != caption && m.ToolTipText().empty())
+                w_->setToolTip(caption);
+        }
+
+    private:
+        static constexpr int kTitleMargin = 24; // the style's indent and air around a title
     };
 
     // A plain panel, or one of the pictures the program draws itself.
@@ -290,6 +305,7 @@ namespace {
         ListBinding(ListBox& model, QListWidget* widget, FormWindow& window)
             : Bound(model, widget, window)
         {
+            w_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             connect(w_, &QListWidget::currentRowChanged, this, [this](int row) {
                 if (row >= 0)
                     FeedModel([row](ListBox& m) { m.ListIndex = row; });
@@ -301,12 +317,46 @@ namespace {
         QPalette::ColorRole ForeRole() const override { return QPalette::Text; }
         void SyncKind() override
         {
-            SyncItems(*w_, shown_, model().Items());
-            w_->setCurrentRow(model().ListIndex);
+            const ListBox& m = model();
+            const bool rebuilt = shown_ != m.Items();
+            if (shown_.size() == m.Items().size() && rebuilt) {
+                // Same rows, new texts (a move or a swap): keep the list where it is.
+                for (int i = 0; i < w_->count(); ++i)
+                    w_->item(i)->setText(ToQ(m.Items()[static_cast<std::size_t>(i)]));
+                shown_ = m.Items();
+            } else {
+                SyncItems(*w_, shown_, m.Items());
+            }
+            if (m.ItemHeight > 0 && (rebuilt || itemHeight_ != m.ItemHeight)) {
+                itemHeight_ = m.ItemHeight;
+                w_->setUniformItemSizes(true);
+                for (int i = 0; i < w_->count(); ++i)
+                    w_->item(i)->setSizeHint(QSize(0, itemHeight_));
+            }
+            if (m.ListIndex < 0) {
+                w_->setCurrentRow(-1);
+                w_->clearSelection();
+            } else {
+                w_->setCurrentRow(m.ListIndex);
+            }
+        }
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (watched == w_ && event->type() == QEvent::KeyPress && Model()) {
+                const QString text = static_cast<QKeyEvent*>(event)->text();
+                if (text.size() == 1 && text[0].unicode() >= 32 && text[0].unicode() < 127) {
+                    int key = text[0].unicode();
+                    FeedModel([&key](ListBox& m) { key = m.UserKeyPress(key); });
+                    if (key == 0)
+                        return true; // the game used it
+                }
+            }
+            return Bound::eventFilter(watched, event);
         }
 
     private:
         std::vector<std::string> shown_;
+        int itemHeight_ = 0;
     };
 
     class ComboBinding : public Bound<ComboBox, QComboBox> {
