@@ -59,7 +59,9 @@ std::uint64_t ScorecardChecksum()
     return sum;
 }
 
-// One whole match from the screen's load to the press of "E&xit to Main Menu".
+// One whole match from the screen's load to its result. The screen is then unloaded as the
+// exit button does, without the main menu behind it: opening the menu (and its records file)
+// is no part of a match.
 std::uint64_t PlayMatch(std::uint32_t seed)
 {
     SetUpSides();
@@ -73,7 +75,7 @@ std::uint64_t PlayMatch(std::uint32_t seed)
             f.CmdNOver.UserClick();
     }
     const std::uint64_t checksum = ScorecardChecksum() ^ static_cast<std::uint64_t>(presses);
-    f.cmdChange.UserClick(); // leaves the match: the screen is unloaded and thrown away
+    f.Unload(); // leaves the match: the screen is thrown away
     return checksum;
 }
 
