@@ -147,7 +147,7 @@ namespace {
     {
         FrmMain& f = StartMatch();
         EnableCommentator();
-        PlayerRecords[0].FastestHalfCentury = 9; // beaten only by fewer balls
+        PlayerRecords[0].FastestHalfCentury.Value = 9; // beaten only by fewer balls
         for (int i = 0; i < 7; ++i)
             Face(f, 0, 6); // 42
         Face(f, 0, 2); // 44
@@ -166,15 +166,15 @@ namespace {
                       "Arlo Penhale.|What a great 50 by Arlo Penhale."),
             speeches.end());
         EXPECT_EQ(f.chk50[0].Value(), 1);
-        EXPECT_EQ(PlayerRecords[0].FastestHalfCentury, 9);
+        EXPECT_EQ(PlayerRecords[0].FastestHalfCentury.Value, 9);
         EXPECT_FALSE(RecordBroken);
 
         for (int i = 0; i < 8; ++i)
             Face(f, 0, 6); // 100 from 18 balls
         EXPECT_EQ(f.chk100[0].Value(), 1);
-        EXPECT_EQ(PlayerRecords[0].FastestCentury, 18);
-        EXPECT_EQ(PlayerRecords[0].FastestCenturyBy, "Arlo Penhale");
-        EXPECT_EQ(PlayerRecords[0].FastestCenturyTeam, "Northland");
+        EXPECT_EQ(PlayerRecords[0].FastestCentury.Value, 18);
+        EXPECT_EQ(PlayerRecords[0].FastestCentury.Who, "Arlo Penhale");
+        EXPECT_EQ(PlayerRecords[0].FastestCentury.Team, "Northland");
         EXPECT_TRUE(RecordBroken);
         speeches = platform.agent.Of("Speak");
         EXPECT_EQ(std::count_if(speeches.begin(), speeches.end(),
@@ -187,8 +187,8 @@ namespace {
         FrmMain& f = StartMatch();
         for (int i = 0; i < 9; ++i)
             Face(f, 0, 6); // 54 from 9
-        EXPECT_EQ(PlayerRecords[0].FastestHalfCentury, 9);
-        EXPECT_EQ(PlayerRecords[0].FastestHalfCenturyBy, "Arlo Penhale");
+        EXPECT_EQ(PlayerRecords[0].FastestHalfCentury.Value, 9);
+        EXPECT_EQ(PlayerRecords[0].FastestHalfCentury.Who, "Arlo Penhale");
         EXPECT_TRUE(platform.toolkit.messages.empty()) << "nothing is said without the agent";
     }
 

@@ -140,8 +140,8 @@ namespace {
         EXPECT_FALSE(f.CmdNBowl.Visible());
         EXPECT_FALSE(f.CmdNOver.Visible());
         EXPECT_TRUE(f.cmdChange.Visible());
-        EXPECT_EQ(PlayerRecords[0].HighestRuns, 54) << "the innings' records are checked";
-        EXPECT_EQ(PlayerRecords[0].HighestRunsPlr, 54);
+        EXPECT_EQ(PlayerRecords[0].HighestRuns.Value, 54) << "the innings' records are checked";
+        EXPECT_EQ(PlayerRecords[0].HighestRunsPlr.Value, 54);
         EXPECT_TRUE(RecordBroken);
     }
 

@@ -37,9 +37,9 @@ namespace {
     TEST_F(MatchRecordsTest, OnlyABetterFigureBreaksARecord)
     {
         StartMatch();
-        PlayerRecords[0].HighestRuns = 150;
-        PlayerRecords[0].HighestRunsPlr = 60;
-        PlayerRecords[1].MostWicketsPlr = 3;
+        PlayerRecords[0].HighestRuns.Value = 150;
+        PlayerRecords[0].HighestRunsPlr.Value = 60;
+        PlayerRecords[1].MostWicketsPlr.Value = 3;
         Bat().Runs = 150;
         Bat().Plr[4].Runs = 60;
         Bat().Plr[4].Name = "  Eli Strand ";
@@ -52,14 +52,14 @@ namespace {
         Field().Plr[8].WicketsTaken = 4;
         CheckRecords();
         EXPECT_TRUE(RecordBroken);
-        EXPECT_EQ(PlayerRecords[0].HighestRuns, 151);
-        EXPECT_EQ(PlayerRecords[0].HighestRunsBy, "Northland");
-        EXPECT_EQ(PlayerRecords[0].HighestRunsPlr, 61);
-        EXPECT_EQ(PlayerRecords[0].HighestRunsPlrName, "Eli Strand");
-        EXPECT_EQ(PlayerRecords[0].HighestRunsPlrTeam, "Northland");
-        EXPECT_EQ(PlayerRecords[1].MostWicketsPlr, 4);
-        EXPECT_EQ(PlayerRecords[1].MostWicketsPlrName, "Yul Dacre");
-        EXPECT_EQ(PlayerRecords[1].MostWicketsPlrTeam, "Southmere");
+        EXPECT_EQ(PlayerRecords[0].HighestRuns.Value, 151);
+        EXPECT_EQ(PlayerRecords[0].HighestRuns.Team, "Northland");
+        EXPECT_EQ(PlayerRecords[0].HighestRunsPlr.Value, 61);
+        EXPECT_EQ(PlayerRecords[0].HighestRunsPlr.Who, "Eli Strand");
+        EXPECT_EQ(PlayerRecords[0].HighestRunsPlr.Team, "Northland");
+        EXPECT_EQ(PlayerRecords[1].MostWicketsPlr.Value, 4);
+        EXPECT_EQ(PlayerRecords[1].MostWicketsPlr.Who, "Yul Dacre");
+        EXPECT_EQ(PlayerRecords[1].MostWicketsPlr.Team, "Southmere");
     }
 
     TEST_F(MatchRecordsTest, TheResultIsAnnouncedAndCountedForBothPlayers)
@@ -120,40 +120,70 @@ namespace {
         FrmMain& f = StartMatch();
         OpenStore();
         PlayerRecord all = PlayerRecord::Empty();
-        all.HighestRuns = 300;
-        all.HighestRunsBy = "Elsewhere";
-        all.FastestCentury = 40;
-        all.FastestCenturyBy = "Old Timer";
+        all.HighestRuns.Value = 300;
+        all.HighestRuns.Team = "Elsewhere";
+        all.FastestCentury.Value = 40;
+        all.FastestCentury.Who = "Old Timer";
         cnRecords->WriteRecord(
             "All", all, RecordsStore::HighestTotal | RecordsStore::FastestHundred);
 
         // Ann's bowling (9 wickets) is not written after her innings.
-        PlayerRecords[0] = PlayerRecord { "", 0, 0, 0, 280, "Northland", 112, "Arlo Penhale",
-            "Northland", 9, "", "", 30, "Arlo Penhale", "", 61, "Arlo Penhale", "" };
-        PlayerRecords[1].MostWicketsPlr = 4;
-        PlayerRecords[1].MostWicketsPlrName = "Yul Dacre";
-        PlayerRecords[1].MostWicketsPlrTeam = "Southmere";
+        PlayerRecords[0] = PlayerRecord { "", 0, 0, 0, { 280, "", "Northland" },
+            { 112, "Arlo Penhale", "Northland" }, { 9, "", "" }, { 30, "Arlo Penhale", "" },
+            { 61, "Arlo Penhale", "" } };
+        PlayerRecords[1].MostWicketsPlr.Value = 4;
+        PlayerRecords[1].MostWicketsPlr.Who = "Yul Dacre";
+        PlayerRecords[1].MostWicketsPlr.Team = "Southmere";
         f.UpdateRecord();
 
         const PlayerRecord ann = Row("Ann");
-        EXPECT_EQ((std::vector<int> { ann.HighestRuns, ann.FastestCentury, ann.FastestHalfCentury,
-                      ann.MostWicketsPlr }),
+        EXPECT_EQ((std::vector<int> { ann.HighestRuns.Value, ann.FastestCentury.Value,
+                      ann.FastestHalfCentury.Value, ann.MostWicketsPlr.Value }),
             (std::vector<int> { 280, 61, 30, 0 }));
-        EXPECT_EQ(ann.HighestRunsPlrName, "Arlo Penhale");
+        EXPECT_EQ(ann.HighestRunsPlr.Who, "Arlo Penhale");
         const PlayerRecord computer = Row("Computer");
-        EXPECT_EQ(computer.MostWicketsPlr, 4);
-        EXPECT_EQ(computer.MostWicketsPlrName, "Yul Dacre");
-        EXPECT_EQ(computer.HighestRuns, 0);
+        EXPECT_EQ(computer.MostWicketsPlr.Value, 4);
+        EXPECT_EQ(computer.MostWicketsPlr.Who, "Yul Dacre");
+        EXPECT_EQ(computer.HighestRuns.Value, 0);
 
         const PlayerRecord best = Row("All");
-        EXPECT_EQ(best.HighestRuns, 300) << "a lower total leaves the all-time best";
-        EXPECT_EQ(best.HighestRunsBy, "Elsewhere");
-        EXPECT_EQ(best.HighestRunsPlr, 112);
-        EXPECT_EQ(best.FastestCentury, 40);
-        EXPECT_EQ(best.FastestCenturyBy, "Old Timer");
-        EXPECT_EQ(best.FastestHalfCentury, 30);
-        EXPECT_EQ(best.MostWicketsPlr, 4);
-        EXPECT_EQ(best.MostWicketsPlrTeam, "Southmere");
+        EXPECT_EQ(best.HighestRuns.Value, 300) << "a lower total leaves the all-time best";
+        EXPECT_EQ(best.HighestRuns.Team, "Elsewhere");
+        EXPECT_EQ(best.HighestRunsPlr.Value, 112);
+        EXPECT_EQ(best.FastestCentury.Value, 40);
+        EXPECT_EQ(best.FastestCentury.Who, "Old Timer");
+        EXPECT_EQ(best.FastestHalfCentury.Value, 30);
+        EXPECT_EQ(best.MostWicketsPlr.Value, 4);
+        EXPECT_EQ(best.MostWicketsPlr.Team, "Southmere");
+    }
+
+    // Both sides played under one name share a row. The first innings' new records must
+    // survive the write after the second innings, whose side holds the older copy.
+    TEST_F(MatchRecordsTest, TwoSidesOfOneNameKeepTheBetterRecord)
+    {
+        MatchSetup setup;
+        setup.computerSide1 = false;
+        StartMatch(setup);
+        Teams[1].PlayerName = "Ann";
+        OpenStore();
+        PlayerRecords[0] = PlayerRecords[1] = Row("Ann");
+
+        Bat().Runs = 250;
+        Bat().Plr[2].Runs = 120;
+        Field().Plr[8].WicketsTaken = 3;
+        CheckRecords();
+        frmMain().UpdateRecord();
+        CurrBatSide = 1; // the second innings: the other side bats, less well
+        Bat().Runs = 180;
+        Bat().Plr[0].Runs = 60;
+        Field().Plr[7].WicketsTaken = 5;
+        CheckRecords();
+        frmMain().UpdateRecord();
+
+        const PlayerRecord ann = Row("Ann");
+        EXPECT_EQ(ann.HighestRuns, (RecordFigure { 250, "", "Northland" }));
+        EXPECT_EQ(ann.HighestRunsPlr, (RecordFigure { 120, "Cato Vennick", "Northland" }));
+        EXPECT_EQ(ann.MostWicketsPlr, (RecordFigure { 5, "Hal Brenner", "Northland" }));
     }
 
     TEST_F(MatchRecordsTest, AnInningsEndWritesItsBrokenRecordsToTheStore)
@@ -169,10 +199,10 @@ namespace {
         Field().Plr[10].BallsBowled = 5;
         Bowl(f, BallDraws(1, 4));
         EXPECT_TRUE(f.cmdChange.Visible());
-        EXPECT_EQ(Row("Ann").HighestRuns, 74);
-        EXPECT_EQ(Row("Ann").HighestRunsPlr, 74);
-        EXPECT_EQ(Row("All").HighestRuns, 74);
-        EXPECT_EQ(Row("All").HighestRunsBy, "Northland");
+        EXPECT_EQ(Row("Ann").HighestRuns.Value, 74);
+        EXPECT_EQ(Row("Ann").HighestRunsPlr.Value, 74);
+        EXPECT_EQ(Row("All").HighestRuns.Value, 74);
+        EXPECT_EQ(Row("All").HighestRuns.Team, "Northland");
     }
 
     TEST_F(MatchRecordsTest, WithoutABrokenRecordTheStoreIsLeftAlone)
@@ -181,14 +211,14 @@ namespace {
         setup.overs = 10;
         FrmMain& f = StartMatch(setup);
         OpenStore();
-        PlayerRecords[0].HighestRuns = 500;
-        PlayerRecords[0].HighestRunsPlr = 500;
+        PlayerRecords[0].HighestRuns.Value = 500;
+        PlayerRecords[0].HighestRunsPlr.Value = 500;
         Bat().Balls = 59;
         BallOfOver = 5;
         Field().Plr[10].BallsBowled = 5;
         Bowl(f, BallDraws(1, DotBall));
         EXPECT_FALSE(RecordBroken);
-        EXPECT_EQ(Row("Ann").HighestRuns, 0);
+        EXPECT_EQ(Row("Ann").HighestRuns.Value, 0);
     }
 
 } // namespace

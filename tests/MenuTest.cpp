@@ -214,7 +214,7 @@ namespace {
             m.txtName.Text = name;
             m.cmdGo.UserClick();
         }
-        EXPECT_EQ(Row("O'Brien").FastestCentury, 10000);
+        EXPECT_EQ(Row("O'Brien").FastestCentury.Value, 10000);
         frmMenu().Unload();
         FrmMenu& again = Load(false);
         EXPECT_EQ(again.txtName.Items(), (std::vector<std::string> { "O'Brien", "Дмитрий 李" }));
@@ -249,9 +249,9 @@ namespace {
             for (O o : { O::Won, O::Won, O::Lost })
                 store.CountGame("Computer", o);
             PlayerRecord all = PlayerRecord::Empty();
-            all.HighestRunsPlr = 143;
-            all.HighestRunsPlrName = "Tom Quill";
-            all.HighestRunsPlrTeam = "Kenya";
+            all.HighestRunsPlr.Value = 143;
+            all.HighestRunsPlr.Who = "Tom Quill";
+            all.HighestRunsPlr.Team = "Kenya";
             store.WriteRecord("All", all, RecordsStore::BestInnings);
         }
         FrmMenu& m = Load(false);
@@ -411,7 +411,7 @@ namespace {
             EXPECT_EQ(ann.Played, match);
             EXPECT_EQ(computer.Played, match);
             EXPECT_EQ(ann.Won + computer.Won + ann.Ties, match);
-            EXPECT_GT(store.Find("All")->HighestRuns, 0);
+            EXPECT_GT(store.Find("All")->HighestRuns.Value, 0);
             f.cmdChange.UserClick(); // "E&xit to Main Menu"
             EXPECT_FALSE(MatchScreenLoaded());
             EXPECT_EQ(Teams[0].Country, "");

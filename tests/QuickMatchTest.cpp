@@ -63,7 +63,7 @@ namespace {
         EXPECT_EQ(Teams[1].Keeper, 4);
         EXPECT_EQ(Teams[0].Bowler1, 9) << "the best bowler left, later in the order on a tie";
         EXPECT_EQ(Teams[0].Bowler2, 8);
-        EXPECT_EQ(PlayerRecords[0].FastestCentury, PlayerRecord::kNoFastest);
+        EXPECT_EQ(PlayerRecords[0].FastestCentury.Value, PlayerRecord::kNoFastest);
     }
 
     TEST_F(QuickMatchTest, AMissingSquadIsReported)

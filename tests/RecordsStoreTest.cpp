@@ -20,8 +20,9 @@ namespace {
     // A record with every field set, none equal to the empty record's value.
     PlayerRecord Sample()
     {
-        return PlayerRecord { "", 7, 5, 1, 312, "Freedonia", 141, "T. Quill", "Freedonia", 6,
-            "R. Ostrander", "Latveria", 22, "K. Okafor", "Genovia", 58, "M. Vance", "Genovia" };
+        return PlayerRecord { "", 7, 5, 1, { 312, "", "Freedonia" },
+            { 141, "T. Quill", "Freedonia" }, { 6, "R. Ostrander", "Latveria" },
+            { 22, "K. Okafor", "Genovia" }, { 58, "M. Vance", "Genovia" } };
     }
 
     using fakes::ErrorOf;
@@ -70,7 +71,7 @@ namespace {
         }
         store->AddPlayer("Priya");
         EXPECT_EQ(store->Load("Priya"), PlayerRecord::Empty());
-        EXPECT_EQ(store->Load("Priya").FastestCentury, 10000);
+        EXPECT_EQ(store->Load("Priya").FastestCentury.Value, 10000);
         const RuntimeError e = ErrorOf([&] { store->Load("Stranger"); });
         EXPECT_EQ(e.Number(), errors::DatabaseNoRow);
         EXPECT_EQ(e.Description(), "No current record.");
@@ -93,7 +94,7 @@ namespace {
         EXPECT_EQ(RowsNamed("Computer"), 1);
         EXPECT_EQ(RowsNamed("All"), 1);
         EXPECT_EQ(store->Load("Computer"), PlayerRecord::Empty());
-        EXPECT_EQ(store->Load("All").FastestCentury, 80);
+        EXPECT_EQ(store->Load("All").FastestCentury.Value, 80);
         EXPECT_EQ(store->Load("Hana").Played, 3);
         store->AddPlayer("hana");
         store->CountGame("hana", Outcome::Won);
@@ -115,7 +116,7 @@ namespace {
         store->CountGame("O'Brien", Outcome::Tied);
         store->DeletePlayer("Robert'); DROP TABLE Players;--");
 
-        EXPECT_EQ(store->Load("x' OR '1'='1").HighestRunsPlrName, "T. Quill");
+        EXPECT_EQ(store->Load("x' OR '1'='1").HighestRunsPlr.Who, "T. Quill");
         EXPECT_EQ(store->Load("bob").Won, 1);
         EXPECT_EQ(store->Load("Bob"), PlayerRecord::Empty());
         EXPECT_EQ(store->Load("O'Brien").Ties, 1);
@@ -128,7 +129,7 @@ namespace {
         store.reset();
         auto reopened = Open();
         EXPECT_EQ(reopened->ListNames()[3], "木村");
-        EXPECT_EQ(reopened->Load("x' OR '1'='1").FastestCenturyBy, "M. Vance");
+        EXPECT_EQ(reopened->Load("x' OR '1'='1").FastestCentury.Who, "M. Vance");
     }
 
     TEST_F(RecordsStoreTest, DeleteRemovesEveryRowOfTheNameAndNoOther)
@@ -218,9 +219,9 @@ namespace {
         store->WriteRecord("Ira", full, RecordsStore::BestBowling);
         PlayerRecord expected = PlayerRecord::Empty();
         expected.Played = expected.Won = 1;
-        expected.MostWicketsPlr = 6;
-        expected.MostWicketsPlrName = "R. Ostrander";
-        expected.MostWicketsPlrTeam = "Latveria";
+        expected.MostWicketsPlr.Value = 6;
+        expected.MostWicketsPlr.Who = "R. Ostrander";
+        expected.MostWicketsPlr.Team = "Latveria";
         EXPECT_EQ(store->Load("Ira"), expected);
 
         // Every group at once still leaves the counts alone: only counting changes them.
@@ -231,11 +232,11 @@ namespace {
         EXPECT_EQ(store->Load("Ira"), expected);
 
         PlayerRecord huge = full;
-        huge.HighestRuns = 40000;
-        huge.HighestRunsPlr = -40000;
+        huge.HighestRuns.Value = 40000;
+        huge.HighestRunsPlr.Value = -40000;
         store->WriteRecord("Ira", huge, RecordsStore::HighestTotal | RecordsStore::BestInnings);
-        EXPECT_EQ(store->Load("Ira").HighestRuns, 32767);
-        EXPECT_EQ(store->Load("Ira").HighestRunsPlr, -32768);
+        EXPECT_EQ(store->Load("Ira").HighestRuns.Value, 32767);
+        EXPECT_EQ(store->Load("Ira").HighestRunsPlr.Value, -32768);
     }
 
     TEST_F(RecordsStoreTest, DamagedFileIsReportedOnOpenAndLeftAsItWas)

@@ -115,17 +115,17 @@ namespace {
         for (O o : { O::Won, O::Won, O::Lost, O::Tied })
             store.CountGame("Priya", o);
         PlayerRecord best = PlayerRecord::Empty();
-        best.HighestRuns = 347;
-        best.HighestRunsBy = "New Zealand";
-        best.HighestRunsPlr = 162;
-        best.HighestRunsPlrName = "Tavita Fonoti-Ralston";
-        best.HighestRunsPlrTeam = "New Zealand";
-        best.MostWicketsPlr = 6;
-        best.MostWicketsPlrName = "Imran Quereshi";
-        best.MostWicketsPlrTeam = "Pakistan";
-        best.FastestHalfCentury = 24;
-        best.FastestHalfCenturyBy = "Dale Brinkworth";
-        best.FastestHalfCenturyTeam = "South Africa";
+        best.HighestRuns.Value = 347;
+        best.HighestRuns.Team = "New Zealand";
+        best.HighestRunsPlr.Value = 162;
+        best.HighestRunsPlr.Who = "Tavita Fonoti-Ralston";
+        best.HighestRunsPlr.Team = "New Zealand";
+        best.MostWicketsPlr.Value = 6;
+        best.MostWicketsPlr.Who = "Imran Quereshi";
+        best.MostWicketsPlr.Team = "Pakistan";
+        best.FastestHalfCentury.Value = 24;
+        best.FastestHalfCentury.Who = "Dale Brinkworth";
+        best.FastestHalfCentury.Team = "South Africa";
         const unsigned all = RecordsStore::HighestTotal | RecordsStore::BestInnings
             | RecordsStore::BestBowling | RecordsStore::FastestFifty;
         store.WriteRecord("All", best, all);

@@ -2,6 +2,7 @@
 // batted, the bowling record of the side that fielded, and any all-time best they beat.
 #include "forms/frmMain.h"
 #include "modules/RecordsStore.h"
+#include "modules/modRecords.h"
 #include "modules/modVars.h"
 #include "platform/Errors.h"
 
@@ -9,43 +10,24 @@ namespace stumpcraft {
 
 namespace {
     using Columns = RecordsStore::Columns;
+    constexpr unsigned kBatting = Columns::HighestTotal | Columns::BestInnings
+        | Columns::FastestFifty | Columns::FastestHundred;
+    constexpr unsigned kBowling = Columns::BestBowling;
 
-    // The all-time bests with every figure of this innings' players that beats them; returns
-    // the groups of columns that changed.
-    unsigned MergeAllTimeBests(
-        PlayerRecord& all, const PlayerRecord& batting, const PlayerRecord& bowling)
+    // Each row takes only the figures that beat what it holds. Both sides of a match may be
+    // played under one name, and then share a row of which each side holds its own copy: the
+    // copy of the side that did less must not write over the other's new record.
+    void Improve(RecordsStore& store, const std::string& name,
+        std::initializer_list<std::pair<const PlayerRecord*, unsigned>> offers)
     {
+        auto row = store.Find(name);
+        if (!row)
+            return; // a name without a row: nothing to write to
         unsigned changed = 0;
-        if (batting.HighestRuns > all.HighestRuns) {
-            all.HighestRuns = batting.HighestRuns;
-            all.HighestRunsBy = batting.HighestRunsBy;
-            changed |= Columns::HighestTotal;
-        }
-        if (batting.HighestRunsPlr > all.HighestRunsPlr) {
-            all.HighestRunsPlr = batting.HighestRunsPlr;
-            all.HighestRunsPlrName = batting.HighestRunsPlrName;
-            all.HighestRunsPlrTeam = batting.HighestRunsPlrTeam;
-            changed |= Columns::BestInnings;
-        }
-        if (batting.FastestHalfCentury < all.FastestHalfCentury) {
-            all.FastestHalfCentury = batting.FastestHalfCentury;
-            all.FastestHalfCenturyBy = batting.FastestHalfCenturyBy;
-            all.FastestHalfCenturyTeam = batting.FastestHalfCenturyTeam;
-            changed |= Columns::FastestFifty;
-        }
-        if (batting.FastestCentury < all.FastestCentury) {
-            all.FastestCentury = batting.FastestCentury;
-            all.FastestCenturyBy = batting.FastestCenturyBy;
-            all.FastestCenturyTeam = batting.FastestCenturyTeam;
-            changed |= Columns::FastestHundred;
-        }
-        if (bowling.MostWicketsPlr > all.MostWicketsPlr) {
-            all.MostWicketsPlr = bowling.MostWicketsPlr;
-            all.MostWicketsPlrName = bowling.MostWicketsPlrName;
-            all.MostWicketsPlrTeam = bowling.MostWicketsPlrTeam;
-            changed |= Columns::BestBowling;
-        }
-        return changed;
+        for (const auto& [record, groups] : offers)
+            changed |= MergeRecords(*row, *record, groups);
+        if (changed != 0)
+            store.WriteRecord(name, *row, changed);
     }
 } // namespace
 
@@ -56,15 +38,10 @@ void FrmMain::UpdateRecord()
     const int b = CurrBatSide;
     const int f = 1 - b;
     try {
-        cnRecords->WriteRecord(Teams[b].PlayerName, PlayerRecords[b],
-            Columns::HighestTotal | Columns::BestInnings | Columns::FastestFifty
-                | Columns::FastestHundred);
-        cnRecords->WriteRecord(Teams[f].PlayerName, PlayerRecords[f], Columns::BestBowling);
-        if (auto all = cnRecords->Find("All")) {
-            const unsigned changed = MergeAllTimeBests(*all, PlayerRecords[b], PlayerRecords[f]);
-            if (changed != 0)
-                cnRecords->WriteRecord("All", *all, changed);
-        }
+        Improve(*cnRecords, Teams[b].PlayerName, { { &PlayerRecords[b], kBatting } });
+        Improve(*cnRecords, Teams[f].PlayerName, { { &PlayerRecords[f], kBowling } });
+        Improve(*cnRecords, "All",
+            { { &PlayerRecords[b], kBatting }, { &PlayerRecords[f], kBowling } });
     } catch (const RuntimeError& e) {
         // The match goes on; the rows keep what they held before the failed write.
         ShowErrorBox(e);

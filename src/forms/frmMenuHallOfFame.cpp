@@ -34,20 +34,20 @@ void FrmMenu::ShowRecord(const PlayerRecord& r)
     lblRVal[1].Caption = number(r.Won);
     lblRVal[2].Caption = number(r.Ties);
     lblRVal[3].Caption = WinPercentage(r.Played, r.Won, r.Ties);
-    lblRVal[4].Caption = number(r.HighestRuns);
-    lblRVal[5].Caption = r.HighestRunsBy;
-    lblRVal[6].Caption = number(r.HighestRunsPlr);
-    lblRVal[7].Caption = r.HighestRunsPlrName;
-    lblRVal[8].Caption = r.HighestRunsPlrTeam;
-    lblRVal[9].Caption = number(r.MostWicketsPlr);
-    lblRVal[10].Caption = r.MostWicketsPlrName;
-    lblRVal[11].Caption = r.MostWicketsPlrTeam;
-    lblRVal[12].Caption = number(r.FastestCentury);
-    lblRVal[13].Caption = r.FastestCenturyBy;
-    lblRVal[14].Caption = r.FastestCenturyTeam;
-    lblRVal[15].Caption = number(r.FastestHalfCentury);
-    lblRVal[16].Caption = r.FastestHalfCenturyBy;
-    lblRVal[17].Caption = r.FastestHalfCenturyTeam;
+    lblRVal[4].Caption = number(r.HighestRuns.Value);
+    lblRVal[5].Caption = r.HighestRuns.Team;
+    lblRVal[6].Caption = number(r.HighestRunsPlr.Value);
+    lblRVal[7].Caption = r.HighestRunsPlr.Who;
+    lblRVal[8].Caption = r.HighestRunsPlr.Team;
+    lblRVal[9].Caption = number(r.MostWicketsPlr.Value);
+    lblRVal[10].Caption = r.MostWicketsPlr.Who;
+    lblRVal[11].Caption = r.MostWicketsPlr.Team;
+    lblRVal[12].Caption = number(r.FastestCentury.Value);
+    lblRVal[13].Caption = r.FastestCentury.Who;
+    lblRVal[14].Caption = r.FastestCentury.Team;
+    lblRVal[15].Caption = number(r.FastestHalfCentury.Value);
+    lblRVal[16].Caption = r.FastestHalfCentury.Who;
+    lblRVal[17].Caption = r.FastestHalfCentury.Team;
 }
 
 void FrmMenu::cmbNames_Click()

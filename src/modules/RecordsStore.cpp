@@ -11,13 +11,26 @@
 namespace stumpcraft {
 
 namespace {
-    // One column of Players as the program reads and writes it: a whole number or a text of
-    // PlayerRecord, and the group it is written back with.
+    // One column of Players as the program reads and writes it: a count, or one part of a
+    // record figure of PlayerRecord, and the group it is written back with.
     struct Column {
+        enum class Part { Count, Value, Who, Team };
         const char* name;
-        int PlayerRecord::*number;
-        std::string PlayerRecord::*text;
+        Part part;
+        int PlayerRecord::*count;
+        RecordFigure PlayerRecord::*figure;
         unsigned group;
+
+        bool IsNumber() const { return part == Part::Count || part == Part::Value; }
+        // The column's place in a record (const or not).
+        template <typename Record> auto& Number(Record& r) const
+        {
+            return part == Part::Count ? r.*count : (r.*figure).Value;
+        }
+        template <typename Record> auto& Text(Record& r) const
+        {
+            return part == Part::Who ? (r.*figure).Who : (r.*figure).Team;
+        }
     };
 
     constexpr unsigned kCounts = 32; // Played, Won, Ties: changed only by counting and reset
@@ -25,24 +38,33 @@ namespace {
 
     using R = PlayerRecord;
     using RS = RecordsStore;
+    using P = Column::Part;
+    constexpr Column Count(const char* name, int R::*count)
+    {
+        return { name, P::Count, count, nullptr, kCounts };
+    }
+    constexpr Column Part(const char* name, P part, RecordFigure R::*figure, unsigned group)
+    {
+        return { name, part, nullptr, figure, group };
+    }
     const std::array<Column, 17> kColumns { {
-        { "Played", &R::Played, nullptr, kCounts },
-        { "Won", &R::Won, nullptr, kCounts },
-        { "Ties", &R::Ties, nullptr, kCounts },
-        { "HighestRuns", &R::HighestRuns, nullptr, RS::HighestTotal },
-        { "HighestRunsBy", nullptr, &R::HighestRunsBy, RS::HighestTotal },
-        { "HighestRunsPlr", &R::HighestRunsPlr, nullptr, RS::BestInnings },
-        { "HighestRunsPlrName", nullptr, &R::HighestRunsPlrName, RS::BestInnings },
-        { "HighestRunsPlrTeam", nullptr, &R::HighestRunsPlrTeam, RS::BestInnings },
-        { "MostWicketsPlr", &R::MostWicketsPlr, nullptr, RS::BestBowling },
-        { "MostWicketsPlrName", nullptr, &R::MostWicketsPlrName, RS::BestBowling },
-        { "MostWicketsPlrTeam", nullptr, &R::MostWicketsPlrTeam, RS::BestBowling },
-        { "FastestHalfCentury", &R::FastestHalfCentury, nullptr, RS::FastestFifty },
-        { "FastestHalfCenturyBy", nullptr, &R::FastestHalfCenturyBy, RS::FastestFifty },
-        { "FastestHalfCenturyTeam", nullptr, &R::FastestHalfCenturyTeam, RS::FastestFifty },
-        { "FastestCentury", &R::FastestCentury, nullptr, RS::FastestHundred },
-        { "FastestCenturyBy", nullptr, &R::FastestCenturyBy, RS::FastestHundred },
-        { "FastestCenturyTeam", nullptr, &R::FastestCenturyTeam, RS::FastestHundred },
+        Count("Played", &R::Played),
+        Count("Won", &R::Won),
+        Count("Ties", &R::Ties),
+        Part("HighestRuns", P::Value, &R::HighestRuns, RS::HighestTotal),
+        Part("HighestRunsBy", P::Team, &R::HighestRuns, RS::HighestTotal),
+        Part("HighestRunsPlr", P::Value, &R::HighestRunsPlr, RS::BestInnings),
+        Part("HighestRunsPlrName", P::Who, &R::HighestRunsPlr, RS::BestInnings),
+        Part("HighestRunsPlrTeam", P::Team, &R::HighestRunsPlr, RS::BestInnings),
+        Part("MostWicketsPlr", P::Value, &R::MostWicketsPlr, RS::BestBowling),
+        Part("MostWicketsPlrName", P::Who, &R::MostWicketsPlr, RS::BestBowling),
+        Part("MostWicketsPlrTeam", P::Team, &R::MostWicketsPlr, RS::BestBowling),
+        Part("FastestHalfCentury", P::Value, &R::FastestHalfCentury, RS::FastestFifty),
+        Part("FastestHalfCenturyBy", P::Who, &R::FastestHalfCentury, RS::FastestFifty),
+        Part("FastestHalfCenturyTeam", P::Team, &R::FastestHalfCentury, RS::FastestFifty),
+        Part("FastestCentury", P::Value, &R::FastestCentury, RS::FastestHundred),
+        Part("FastestCenturyBy", P::Who, &R::FastestCentury, RS::FastestHundred),
+        Part("FastestCenturyTeam", P::Team, &R::FastestCentury, RS::FastestHundred),
     } };
 
     constexpr const char* kBests = "All";
@@ -89,10 +111,10 @@ namespace {
     {
         int index = 2;
         for (const Column* column : columns) {
-            if (column->number)
-                statement.Bind(index++, Clamp16(record.*(column->number)));
+            if (column->IsNumber())
+                statement.Bind(index++, Clamp16(column->Number(record)));
             else
-                statement.Bind(index++, record.*(column->text));
+                statement.Bind(index++, column->Text(record));
         }
     }
 
@@ -104,10 +126,10 @@ namespace {
             const Column& column = kColumns[static_cast<std::size_t>(i)];
             if (statement.IsNull(i))
                 continue;
-            if (column.number)
-                record.*(column.number) = Clamp16(statement.ColumnInt(i));
+            if (column.IsNumber())
+                column.Number(record) = Clamp16(statement.ColumnInt(i));
             else
-                record.*(column.text) = statement.ColumnText(i);
+                column.Text(record) = statement.ColumnText(i);
         }
         return record;
     }

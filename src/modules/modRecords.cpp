@@ -8,7 +8,10 @@
 #include "platform/Errors.h"
 #include "platform/Services.h"
 
+#include <array>
+#include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace stumpcraft {
 
@@ -62,6 +65,34 @@ namespace {
         }
     }
 
+    // Each record figure, which way is better, and the columns it is stored in.
+    struct FigureRule {
+        RecordFigure PlayerRecord::*figure;
+        bool fewerIsBetter;
+        unsigned group;
+    };
+    using RS = RecordsStore;
+    constexpr std::array<FigureRule, 5> kFigureRules { {
+        { &PlayerRecord::HighestRuns, false, RS::HighestTotal },
+        { &PlayerRecord::HighestRunsPlr, false, RS::BestInnings },
+        { &PlayerRecord::MostWicketsPlr, false, RS::BestBowling },
+        { &PlayerRecord::FastestHalfCentury, true, RS::FastestFifty },
+        { &PlayerRecord::FastestCentury, true, RS::FastestHundred },
+    } };
+
+    bool Beats(const RecordFigure& offered, const RecordFigure& held, bool fewerIsBetter)
+    {
+        return fewerIsBetter ? offered.Value < held.Value : offered.Value > held.Value;
+    }
+
+    const FigureRule& RuleOf(RecordFigure PlayerRecord::*figure)
+    {
+        for (const FigureRule& rule : kFigureRules)
+            if (rule.figure == figure)
+                return rule;
+        throw std::logic_error("not a record figure");
+    }
+
     // The first slot of Today's Eleven with the strictly highest figure.
     template <typename Figure> int TopSlot(const MatchTeam& team, Figure figure)
     {
@@ -107,34 +138,40 @@ int TopWicketTaker()
     return TopSlot(Teams[1 - CurrBatSide], [](const MatchPlayer& p) { return p.WicketsTaken; });
 }
 
+void OfferRecord(PlayerRecord& record, RecordFigure PlayerRecord::*figure, RecordFigure offered)
+{
+    RecordFigure& held = record.*figure;
+    if (Beats(offered, held, RuleOf(figure).fewerIsBetter)) {
+        held = std::move(offered);
+        RecordBroken = true;
+    }
+}
+
+unsigned MergeRecords(PlayerRecord& into, const PlayerRecord& from, unsigned groups)
+{
+    unsigned changed = 0;
+    for (const FigureRule& rule : kFigureRules) {
+        if ((rule.group & groups)
+            && Beats(from.*rule.figure, into.*rule.figure, rule.fewerIsBetter)) {
+            into.*rule.figure = from.*rule.figure;
+            changed |= rule.group;
+        }
+    }
+    return changed;
+}
+
 void CheckRecords()
 {
-    const int b = CurrBatSide;
-    const int f = 1 - b;
-    const MatchTeam& bat = Teams[b];
-    const MatchTeam& field = Teams[f];
-    PlayerRecord& batting = PlayerRecords[b];
-    PlayerRecord& bowling = PlayerRecords[f];
-
-    if (bat.Runs > batting.HighestRuns) {
-        RecordBroken = true;
-        batting.HighestRuns = bat.Runs;
-        batting.HighestRunsBy = bat.Country;
-    }
+    const MatchTeam& bat = Teams[CurrBatSide];
+    const MatchTeam& field = Teams[1 - CurrBatSide];
+    PlayerRecord& batting = PlayerRecords[CurrBatSide];
     const MatchPlayer& scorer = bat.Plr[TopScorer()];
-    if (scorer.Runs > batting.HighestRunsPlr) {
-        RecordBroken = true;
-        batting.HighestRunsPlr = scorer.Runs;
-        batting.HighestRunsPlrName = Trim(scorer.Name);
-        batting.HighestRunsPlrTeam = bat.Country;
-    }
     const MatchPlayer& taker = field.Plr[TopWicketTaker()];
-    if (taker.WicketsTaken > bowling.MostWicketsPlr) {
-        RecordBroken = true;
-        bowling.MostWicketsPlr = taker.WicketsTaken;
-        bowling.MostWicketsPlrName = Trim(taker.Name);
-        bowling.MostWicketsPlrTeam = field.Country;
-    }
+    OfferRecord(batting, &PlayerRecord::HighestRuns, { bat.Runs, "", bat.Country });
+    OfferRecord(
+        batting, &PlayerRecord::HighestRunsPlr, { scorer.Runs, Trim(scorer.Name), bat.Country });
+    OfferRecord(PlayerRecords[1 - CurrBatSide], &PlayerRecord::MostWicketsPlr,
+        { taker.WicketsTaken, Trim(taker.Name), field.Country });
 }
 
 } // namespace stumpcraft

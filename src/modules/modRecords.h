@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modules/modVars.h"
+
 namespace stumpcraft {
 
 // The result of the match and the records of an innings.
@@ -13,6 +15,15 @@ void ShowResult(int Result, int Margin);
 // best innings for the batting side, best bowling for the fielding side. Only a strictly
 // better figure breaks a record.
 void CheckRecords();
+
+// Offers a figure of this match to one record figure in memory: it is taken, and RecordBroken
+// set, only when it is strictly better (more runs or wickets; fewer balls for the fastest
+// fifty and hundred), so an equal figure keeps the older record.
+void OfferRecord(PlayerRecord& record, RecordFigure PlayerRecord::*figure, RecordFigure offered);
+
+// Takes into `into` every figure of the chosen groups (RecordsStore::Columns) in which `from`
+// is strictly better; returns the groups that changed.
+unsigned MergeRecords(PlayerRecord& into, const PlayerRecord& from, unsigned groups);
 
 // The slot (0-10) of the batting side's highest scorer; the earlier slot wins a tie.
 int TopScorer();

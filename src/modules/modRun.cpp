@@ -9,6 +9,7 @@
 #include "modules/Scoreboard.h"
 #include "modules/modAgent.h"
 #include "modules/modProcs.h"
+#include "modules/modRecords.h"
 #include "modules/modVars.h"
 #include "platform/Errors.h"
 #include "platform/Services.h"
@@ -49,15 +50,9 @@ namespace {
         const std::string name = Trim(p.Name);
         if (AgentOn)
             Announce(MilestoneLine(name, hundred), false);
-        PlayerRecord& rec = PlayerRecords[CurrBatSide];
-        int& fastest = hundred ? rec.FastestCentury : rec.FastestHalfCentury;
-        if (p.BallsFaced < fastest) {
-            fastest = p.BallsFaced;
-            (hundred ? rec.FastestCenturyBy : rec.FastestHalfCenturyBy) = name;
-            (hundred ? rec.FastestCenturyTeam : rec.FastestHalfCenturyTeam)
-                = Teams[CurrBatSide].Country;
-            RecordBroken = true;
-        }
+        OfferRecord(PlayerRecords[CurrBatSide],
+            hundred ? &PlayerRecord::FastestCentury : &PlayerRecord::FastestHalfCentury,
+            { p.BallsFaced, name, Teams[CurrBatSide].Country });
         (hundred ? f.chk100 : f.chk50)[striker].Value = 1;
     }
 

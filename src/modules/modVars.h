@@ -66,33 +66,36 @@ struct TeamListEntry {
     friend bool operator==(const TeamListEntry&, const TeamListEntry&) = default;
 };
 
-// The in-memory copy of one row of the records store.
+// One record figure with who set it and for whom: runs, wickets or balls, the player's name
+// (none for a side's total) and his country.
+struct RecordFigure {
+    int Value = 0;
+    std::string Who;
+    std::string Team;
+
+    friend bool operator==(const RecordFigure&, const RecordFigure&) = default;
+};
+
+// The in-memory copy of one row of the records store: the counts and five record figures,
+// each kept in the store's columns of the same name (HighestRuns, HighestRunsBy for the
+// highest total's country; HighestRunsPlr, HighestRunsPlrName, HighestRunsPlrTeam; ...).
 struct PlayerRecord {
     std::string Name; // left empty: the owner is Teams[k].PlayerName
     int Played = 0;
     int Won = 0;
     int Ties = 0;
-    int HighestRuns = 0;
-    std::string HighestRunsBy;
-    int HighestRunsPlr = 0;
-    std::string HighestRunsPlrName;
-    std::string HighestRunsPlrTeam;
-    int MostWicketsPlr = 0;
-    std::string MostWicketsPlrName;
-    std::string MostWicketsPlrTeam;
-    int FastestHalfCentury = 0; // balls; 10000 once loaded means none set yet
-    std::string FastestHalfCenturyBy;
-    std::string FastestHalfCenturyTeam;
-    int FastestCentury = 0;
-    std::string FastestCenturyBy;
-    std::string FastestCenturyTeam;
+    RecordFigure HighestRuns; // a side's total; Team is the side (HighestRunsBy), no Who
+    RecordFigure HighestRunsPlr; // most runs by a batsman in an innings
+    RecordFigure MostWicketsPlr; // most wickets by a bowler in an innings
+    RecordFigure FastestHalfCentury; // fewest balls to 50; 10000 once loaded means none yet
+    RecordFigure FastestCentury; // fewest balls to 100, likewise
 
     // The record of a player who has set nothing yet.
     static PlayerRecord Empty()
     {
         PlayerRecord r;
-        r.FastestHalfCentury = kNoFastest;
-        r.FastestCentury = kNoFastest;
+        r.FastestHalfCentury.Value = kNoFastest;
+        r.FastestCentury.Value = kNoFastest;
         return r;
     }
     static constexpr int kNoFastest = 10000;

@@ -43,11 +43,11 @@ namespace {
             RecordsStore store(RecordsStore::DefaultPath());
             store.AddPlayer(longName);
             PlayerRecord best = PlayerRecord::Empty();
-            best.HighestRuns = 32767;
-            best.HighestRunsBy = "South Africa";
-            best.HighestRunsPlr = 32767;
-            best.HighestRunsPlrName = longName;
-            best.HighestRunsPlrTeam = "New Zealand";
+            best.HighestRuns.Value = 32767;
+            best.HighestRuns.Team = "South Africa";
+            best.HighestRunsPlr.Value = 32767;
+            best.HighestRunsPlr.Who = longName;
+            best.HighestRunsPlr.Team = "New Zealand";
             store.WriteRecord(
                 longName, best, RecordsStore::HighestTotal | RecordsStore::BestInnings);
             for (int i = 0; i < 3; ++i)
