@@ -3,6 +3,7 @@
 #include "forms/frmMain.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
+#include "modules/Quota.h"
 #include "modules/modVars.h"
 
 namespace stumpcraft {
@@ -108,9 +109,9 @@ bool FrmBowlChange::Refused(int Index, const std::string& name)
         SayOrShow("Sorry! You can not choose the keeper!");
         return true;
     }
-    if (WholeOvers(lblOvers[Index].Caption) * 5 == Overs) {
+    if (QuotaOversBowled(WholeOvers(lblOvers[Index].Caption))) {
         SayOrShow(Line("Sorry! ").Name(name).Words(
-            " has bowled out his quota of " + FormatRatio(Overs, 5) + " overs"));
+            " has bowled out his quota of " + std::to_string(QuotaOvers()) + " overs"));
         return true;
     }
     // Between overs the other end is the next over's bowler; during one, the bowler on now.

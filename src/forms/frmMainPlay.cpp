@@ -28,7 +28,7 @@ namespace {
 bool FrmMain::QuotaAllows()
 {
     const MatchPlayer& bowler = Fielding().Plr[CurrBowler];
-    if (bowler.BallsBowled < QuotaBalls())
+    if (!QuotaBowled(bowler.BallsBowled))
         return true;
     SayOrShow(
         Line("Sorry! ")

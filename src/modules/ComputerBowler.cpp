@@ -24,7 +24,7 @@ namespace {
     }
 
     // The first card row in `rows` whose bowler still has overs left and is not at the other
-    // end. The quota is a fifth of the innings: BallsBowled < Overs / 5 * 6.
+    // end.
     bool CardSearch(const MatchTeam& field, std::initializer_list<int> rows)
     {
         FrmMain& f = frmMain();
@@ -34,7 +34,7 @@ namespace {
                 continue;
             for (int r = 10; r >= 0; --r) {
                 const MatchPlayer& p = field.Plr[r];
-                if (caption == Trim(p.Name) && 5 * p.BallsBowled < 6 * Overs && r != OtherBowler) {
+                if (caption == Trim(p.Name) && !QuotaBowled(p.BallsBowled) && r != OtherBowler) {
                     CurrBowler = r;
                     return true;
                 }
@@ -63,7 +63,7 @@ void ComputerChooseBowler()
     // No stage found a change, yet the bowler has bowled out his quota and cannot go on. The
     // computer brings on whoever has overs left, as a captain would, rather than leaving the
     // choice of its bowler to the player.
-    if (field.Plr[CurrBowler].BallsBowled >= QuotaBalls()
+    if (QuotaBowled(field.Plr[CurrBowler].BallsBowled)
         && !CardSearch(field, { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }))
         FreshSearch(field);
 }
