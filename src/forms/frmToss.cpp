@@ -85,10 +85,12 @@ FrmToss::FrmToss()
     lblTossWonBy.Caption = "has won the toss";
     lblTossWonBy.WordWrap = true;
     lblTossWonBy.FontBold = true;
+    lblTossWonBy.ForeColor = RGB(16, 96, 40); // stays readable when the call is closed
     lblTossWonBy.Visible = false;
 
     Frame1[2].Move(left, 156, width, 64);
     Frame1[2].Caption = kChooseCaption;
+    Frame1[2].Elide = true; // it leads with the winner's name, of any length
     Frame1[2].Visible = false;
     const char* const choices[2] = { "I will bat first", "I will bowl first" };
     for (int i = 0; i < 2; ++i) {

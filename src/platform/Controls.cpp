@@ -81,6 +81,17 @@ void Control::UserClick()
 {
     if (!EffectivelyVisible() || !EffectivelyEnabled())
         return;
+    // A click on an option button chooses it, and on a check box turns it over; their setters
+    // raise Click as the toolkit does.
+    if (kind() == Kind::OptionButton) {
+        static_cast<OptionButton*>(this)->Value = true;
+        return;
+    }
+    if (kind() == Kind::CheckBox) {
+        auto& box = *static_cast<CheckBox*>(this);
+        box.Value = box.Value == 1 ? 0 : 1;
+        return;
+    }
     Raise(Click);
 }
 

@@ -199,6 +199,8 @@ public:
     Kind kind() const override { return Kind::Frame; }
 
     Prop<std::string> Caption { this, std::string {} };
+    // A title too long for the frame ends in "..." and shows whole in the tooltip.
+    Prop<bool> Elide { this, false };
 };
 
 class PictureBox : public Control {

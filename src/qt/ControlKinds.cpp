@@ -66,6 +66,7 @@ namespace {
 
     protected:
         bool IsSurface() const override { return true; }
+        bool KeepsColourWhenDisabled() const override { return true; }
         void SyncKind() override
         {
             const Label& m = model();
@@ -146,21 +147,22 @@ namespace {
 
     protected:
         bool IsSurface() const override { return true; }
-        // A title longer than the frame (a long player name in it) ends in "...", whole in
-        // the tooltip.
+        // A title longer than a frame that allows it (a long player name in it) ends in "...",
+        // whole in the tooltip.
         void SyncKind() override
         {
             const Frame& m = model();
             const QString caption = ToQ(m.Caption);
-            const QString shown = w_->fontMetrics().elidedText(
-                caption, Qt::ElideRight, std::max(0, m.Width - kTitleMargin));
+            const QString shown = m.Elide ? w_->fontMetrics().elidedText(
+                                      caption, Qt::ElideRight, std::max(0, m.Width - kTitleMargin))
+                                          : caption;
             w_->setTitle(shown);
             if (shown != caption && m.ToolTipText().empty())
                 w_->setToolTip(caption);
         }
 
     private:
-        static constexpr int kTitleMargin = 24; // the style's indent and air around a title
+        static constexpr int kTitleMargin = 40; // the style's indent and air around a title
     };
 
     // A plain panel, or one of the pictures the program draws itself.
@@ -293,8 +295,12 @@ namespace {
         void SyncKind() override
         {
             const TextBox& m = model();
-            if (w_->text() != ToQ(m.Text))
-                w_->setText(ToQ(m.Text)); // only when changed: typing keeps its cursor
+            if (w_->text() != ToQ(m.Text)) {
+                // Only when the game changed it: typing keeps its cursor. A text the game
+                // puts in shows from its start, not from its padding at the end.
+                w_->setText(ToQ(m.Text));
+                w_->setCursorPosition(0);
+            }
             w_->setMaxLength(m.MaxLength > 0 ? m.MaxLength : 32767);
             w_->setReadOnly(m.Locked);
         }

@@ -16,16 +16,18 @@ namespace {
     // Only the roles the model sets are the widget's own; every other role follows the
     // container, so a control with no colours looks like its surroundings.
     void ApplyColours(QWidget& widget, const Color& back, const Color& fore,
-        QPalette::ColorRole backRole, QPalette::ColorRole foreRole)
+        QPalette::ColorRole backRole, QPalette::ColorRole foreRole, bool keepWhenDisabled)
     {
         QPalette palette;
         palette.setResolveMask(0);
         if (back.set)
             palette.setColor(backRole, ToQColor(back));
         if (fore.set) {
-            // A disabled control keeps the style's greyed text.
+            // A disabled control keeps the style's greyed text, unless its kind says otherwise.
             palette.setColor(QPalette::Active, foreRole, ToQColor(fore));
             palette.setColor(QPalette::Inactive, foreRole, ToQColor(fore));
+            if (keepWhenDisabled)
+                palette.setColor(QPalette::Disabled, foreRole, ToQColor(fore));
         }
         widget.setPalette(palette);
         widget.setAutoFillBackground(back.set);
@@ -100,7 +102,8 @@ void ControlBinding::SyncPlacement()
 void ControlBinding::SyncCommon()
 {
     const Control& c = *control_;
-    ApplyColours(*widget_, c.BackColor, c.ForeColor, BackRole(), ForeRole());
+    ApplyColours(
+        *widget_, c.BackColor, c.ForeColor, BackRole(), ForeRole(), KeepsColourWhenDisabled());
     ApplyFont(*widget_, c.FontSize, c.FontBold);
     if (cursor_ != c.MousePointer) {
         cursor_ = c.MousePointer;

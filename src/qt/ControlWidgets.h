@@ -49,6 +49,9 @@ protected:
     // The palette roles that BackColor and ForeColor paint.
     virtual QPalette::ColorRole BackRole() const { return QPalette::Window; }
     virtual QPalette::ColorRole ForeRole() const { return QPalette::WindowText; }
+    // A label given a colour of its own keeps it in a disabled frame: it shows a result to
+    // read, not a choice that is closed.
+    virtual bool KeepsColourWhenDisabled() const { return false; }
 
     // Hands one piece of user input to the model, then shows what the model made of it (a
     // slider clamps, an option button stays chosen). Nothing happens once detached.

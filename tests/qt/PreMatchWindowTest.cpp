@@ -1,0 +1,118 @@
+// The toss, the team sheet and the one-innings setup drawn as a player sees them, with long
+// names, and a click on a row and a key press on the sheet reaching the game.
+#include "TestSquads.h"
+#include "WindowChecks.h"
+#include "fakes/FakeServices.h"
+#include "forms/frmOneInnings.h"
+#include "forms/frmStart.h"
+#include "forms/frmToss.h"
+#include "modules/TeamFile.h"
+#include "modules/modProcs.h"
+#include "modules/modVars.h"
+#include "qt/ControlWidgets.h"
+#include "qt/FormWindow.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QTest>
+
+namespace stumpcraft::testing {
+namespace {
+
+    class PreMatchWindowTest : public ::testing::Test {
+    protected:
+        PreMatchWindowTest()
+        {
+            FrmStart::FillCount = 0;
+            Teams[0].PlayerName = "Wolfgang Amadeus Featherstonehaugh";
+            Teams[1].PlayerName = kComputer;
+            Teams[0].Country = "South Africa";
+            Teams[1].Country = "New Zealand";
+            OnePlayer = true;
+            // The longest names a squad file holds: 30 characters.
+            std::string text;
+            for (int i = 0; i < 15; ++i)
+                text += "Bartholomew Featherstonehau" + std::to_string(10 + i) + " | "
+                    + (i == 5 ? "WicketKeeper" : "Bowler") + " | 3 | 3\n";
+            ShipSquad("South Africa", text);
+            ShipSquad("New Zealand", InventedSquadText("Kiwi"));
+        }
+        ~PreMatchWindowTest() override
+        {
+            forms::ResetAll();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        static QWidget& WidgetOf(const Control& control)
+        {
+            auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
+            QWidget* widget = binding ? binding->Widget() : nullptr;
+            if (!widget)
+                throw std::logic_error(control.Name() + " has no widget");
+            return *widget;
+        }
+
+        fakes::FakePlatform platform;
+    };
+
+    TEST_F(PreMatchWindowTest, TossLooksFinishedAtEveryStep)
+    {
+        ScriptRandomDraw({ 1, 2, 2 }); // the person calls and loses; the computer bowls
+        FrmToss& t = frmToss();
+        ExpectFinished(t, "the call");
+        t.optheadstails[0].UserClick();
+        ExpectFinished(t, "the computer's choice");
+        EXPECT_TRUE(t.Picture2.Visible);
+
+        t.Unload();
+        ScriptRandomDraw({ 2, 1, 2 }); // the computer calls and loses: the person chooses
+        FrmToss& again = frmToss();
+        again.optbatbowl[0].UserClick();
+        ExpectFinished(again, "the person's choice");
+    }
+
+    TEST_F(PreMatchWindowTest, SheetLooksFinishedAndTakesClicksAndKeys)
+    {
+        FrmStart& s = frmStart();
+        s.Show();
+        qt::FormWindow& window = qt::WindowFor(s);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ExpectFinished(s, "first side");
+
+        // A click on the fourth name picks the row in every column.
+        auto* names = qobject_cast<QListWidget*>(&WidgetOf(s.lst11));
+        ASSERT_NE(names, nullptr);
+        const QRect row = names->visualItemRect(names->item(3));
+        QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, row.center());
+        EXPECT_EQ(s.lst11.ListIndex, 3);
+        EXPECT_EQ(s.lstBallRate11.ListIndex, 3);
+        auto* ratings = qobject_cast<QListWidget*>(&WidgetOf(s.lstBatRate11));
+        ASSERT_NE(ratings, nullptr);
+        EXPECT_EQ(ratings->visualItemRect(ratings->item(3)).top(), row.top()) << "rows level";
+
+        QTest::keyClick(names, Qt::Key_C);
+        EXPECT_EQ(Teams[0].Captain, 3);
+        EXPECT_EQ(s.lstMarks.List(3), "c");
+        EXPECT_EQ(s.lst11.ListIndex, 3) << "the key was the sheet's, not a jump to a name";
+        QTest::keyClick(names, Qt::Key_D);
+        EXPECT_EQ(s.lst11.ListIndex, 4);
+        EXPECT_EQ(names->currentRow(), 4);
+        for (int k = 1; k < 4; ++k) {
+            s.lst11.ListIndex = k == 1 ? 5 : 7 + k;
+            s.cmdSpecials[k].UserClick();
+        }
+        ExpectFinished(s, "specials chosen");
+    }
+
+    TEST_F(PreMatchWindowTest, OneInningsLooksFinished)
+    {
+        OneInningsGame = true;
+        FrmOneInnings& o = frmOneInnings();
+        ExpectFinished(o, "the choice");
+        o.optoditest[1].UserClick();
+        ExpectFinished(o, "the total");
+        EXPECT_EQ(o.lbl.Caption(), "Enter the runs scored by South Africa");
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
