@@ -24,7 +24,6 @@ namespace {
     protected:
         PreMatchTest()
         {
-            FrmStart::FillCount = 0;
             Teams[0].PlayerName = "Ann";
             Teams[1].PlayerName = kComputer;
             Teams[0].Country = "Kenya";
@@ -200,6 +199,24 @@ namespace {
         SignSheet(s);
         EXPECT_EQ(Teams[1].Plr[0].Name, FitPlrName("Dutch 1"));
         EXPECT_FALSE(s.IsLoaded());
+        EXPECT_TRUE(MatchScreenLoaded());
+    }
+
+    TEST_F(PreMatchTest, BothSidesOfOneCountryKeepTheirOwnSpecials)
+    {
+        Teams[1].Country = "Kenya";
+        CurrBatSide = 1; // left so by an earlier match: its side is filled first
+        FrmStart& s = frmStart();
+        SignSheet(s); // keeper row 5, for side 1
+        const int rows[4] = { 1, 7, 3, 2 };
+        for (int k = 0; k < 4; ++k) {
+            s.lst11.ListIndex = rows[k];
+            s.cmdSpecials[k].UserClick();
+        }
+        s.cmdNext.UserClick();
+        EXPECT_EQ((std::vector<int> { Teams[1].Keeper, Teams[0].Keeper, Teams[0].Captain }),
+            (std::vector<int> { 5, 7, 1 }));
+        EXPECT_EQ(Teams[0].Plr[0].Name, Teams[1].Plr[0].Name);
         EXPECT_TRUE(MatchScreenLoaded());
     }
 

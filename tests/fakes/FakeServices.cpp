@@ -1,5 +1,6 @@
 #include "fakes/FakeServices.h"
 
+#include "forms/frmStart.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
 #include "platform/Errors.h"
@@ -143,6 +144,10 @@ FakePlatform::FakePlatform()
     SetAppPath(folder_.string());
     forms::ResetAll();
     State = MatchState {};
+    // What the team sheet keeps for a whole run starts afresh with each test.
+    FrmStart::FillCount = 0;
+    FrmStart::MissingWarned = false;
+    FrmStart::ReturningFromEditor = false;
     Platform() = Services { &toolkit, &agent, &shell };
 }
 

@@ -23,7 +23,6 @@ namespace {
     protected:
         PreMatchWindowTest()
         {
-            FrmStart::FillCount = 0;
             Teams[0].PlayerName = "Wolfgang Amadeus Featherstonehaugh";
             Teams[1].PlayerName = kComputer;
             Teams[0].Country = "South Africa";
