@@ -1,13 +1,12 @@
 // Where everything sits on the main menu: the hint panel down the left edge, the frames of the
 // game's setup stacked on the right in the order they open, the hall of fame over the frames it
 // replaces, and the buttons along the bottom.
+#include "forms/PreMatchScreen.h"
 #include "forms/frmMenu.h"
 
 namespace stumpcraft {
 
 namespace {
-    constexpr Color kPanel = RGB(24, 88, 48);
-    constexpr Color kPanelText = RGB(255, 236, 160);
     constexpr Color kBoard = RGB(16, 40, 24);
     constexpr Color kChalk = RGB(240, 240, 224);
     constexpr Color kValue = RGB(255, 224, 64);
@@ -50,24 +49,15 @@ FrmMenu::FrmMenu()
 
 void FrmMenu::LayOutPanel()
 {
-    Picture1.Move(0, 0, kPanelWidth, Height);
-    Picture1.BackColor = kPanel;
+    LayOutHintPanel(Picture1, cmdHelp, kPanelWidth, Height);
     static const char* const hints[5] = { "Choose the game-type", "How many players?",
         "By what name do you want the game to call you?", "Choose the team countries",
         "You can enter the number of overs you want to play for" };
     for (int i = 0; i < 5; ++i) {
-        Label& hint = lblDesc[i];
-        // Beside the frame of the same index; a long hint wraps onto a second line.
-        Place(hint, Picture1, 12, kFrameTop[i] + 4, kPanelWidth - 24, 52);
-        hint.Caption = hints[i];
-        hint.WordWrap = true;
-        hint.ForeColor = kPanelText;
-        hint.FontBold = true;
-        hint.TextAlign = Alignment::Right;
-        hint.Visible = i == 0;
+        // Beside the frame of the same index; a long hint wraps onto more lines.
+        PlaceHint(lblDesc[i], Picture1, kFrameTop[i] + 4, 52, hints[i]);
+        lblDesc[i].Visible = i == 0;
     }
-    Place(cmdHelp, Picture1, 12, Height - 40, kPanelWidth - 24, 28);
-    cmdHelp.Caption = "Click here for &Help";
 }
 
 void FrmMenu::LayOutFlowFrames()

@@ -14,8 +14,6 @@
 namespace stumpcraft {
 
 namespace {
-    constexpr Color kPanel = RGB(24, 88, 48);
-    constexpr Color kPanelText = RGB(255, 236, 160);
 
     void SayAfterStop(const Line& line)
     {
@@ -27,29 +25,16 @@ namespace {
 FrmOneInnings& frmOneInnings() { return forms::Instance<FrmOneInnings>(); }
 
 FrmOneInnings::FrmOneInnings()
-    : Form("frmOneInnings")
+    : PreMatchScreen("frmOneInnings")
 {
     Caption = "Welcome to OneInnings";
     Width = 560;
     Height = 250;
 
-    Picture1.Move(0, 0, 170, Height);
-    Picture1.BackColor = kPanel;
-    const char* const hints[2]
-        = { "Do you want to chase or defend?", "Enter the score you want to chase or defend ..." };
-    for (int i = 0; i < 2; ++i) {
-        lblDesc[i].SetContainer(Picture1);
-        lblDesc[i].Move(10, i == 0 ? 14 : 96, 150, 60);
-        lblDesc[i].Caption = hints[i];
-        lblDesc[i].WordWrap = true;
-        lblDesc[i].TextAlign = Alignment::Right;
-        lblDesc[i].ForeColor = kPanelText;
-        lblDesc[i].FontBold = true;
-    }
+    LayOutHintPanel(Picture1, cmdHelp, 170, Height);
+    PlaceHint(lblDesc[0], Picture1, 14, 60, "Do you want to chase or defend?");
+    PlaceHint(lblDesc[1], Picture1, 96, 60, "Enter the score you want to chase or defend ...");
     lblDesc[1].Visible = false;
-    cmdHelp.SetContainer(Picture1);
-    cmdHelp.Move(10, Height - 40, 150, 28);
-    cmdHelp.Caption = "Click here for &Help";
 
     constexpr int left = 180, width = 372;
     Frame1[0].Move(left, 6, width, 80);
@@ -142,16 +127,5 @@ void FrmOneInnings::cmdNext_Click()
     Unload();
     frmMain().Show();
 }
-
-void FrmOneInnings::cmdExit_Click() { LeaveGame(*this); }
-
-void FrmOneInnings::Form_QueryUnload(bool& cancel, UnloadMode mode)
-{
-    (void)cancel;
-    if (mode != UnloadMode::FormCode)
-        LeaveGame(*this);
-}
-
-void FrmOneInnings::cmdHelp_Click() { ShowManual(*this); }
 
 } // namespace stumpcraft

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "forms/PreMatchScreen.h"
 
 namespace stumpcraft {
 
 // The one-innings setup: chase a total or defend one, and the total itself. Continue opens the
 // match screen straight into that innings.
-class FrmOneInnings : public Form {
+class FrmOneInnings : public PreMatchScreen {
 public:
     FrmOneInnings();
 
@@ -23,12 +23,9 @@ public:
 
     void optoditest_Click(int Index);
     void cmdNext_Click();
-    void cmdExit_Click();
-    void cmdHelp_Click();
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
 };
 
 FrmOneInnings& frmOneInnings();

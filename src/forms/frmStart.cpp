@@ -320,15 +320,4 @@ void FrmStart::cmdNext_Click()
         frmMain().Show();
 }
 
-void FrmStart::cmdExit_Click() { LeaveGame(*this); }
-
-void FrmStart::Form_QueryUnload(bool& cancel, UnloadMode mode)
-{
-    (void)cancel;
-    if (mode != UnloadMode::FormCode)
-        LeaveGame(*this);
-}
-
-void FrmStart::cmdHelp_Click() { ShowManual(*this); }
-
 } // namespace stumpcraft

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "forms/PreMatchScreen.h"
 
 #include <array>
 #include <string>
@@ -10,7 +10,7 @@ namespace stumpcraft {
 // The team sheet, shown twice before every match, once for each side: Today's Eleven in
 // batting order with their ratings, the reserves, the captain, keeper and opening bowlers,
 // and the way to the team editor. Continue stores the side into the match state.
-class FrmStart : public Form {
+class FrmStart : public PreMatchScreen {
 public:
     FrmStart();
 
@@ -55,15 +55,12 @@ public:
     void cmdSwap_Click();
     void cmdEdit_Click();
     void cmdNext_Click();
-    void cmdExit_Click();
-    void cmdHelp_Click();
     void lst11_KeyPress(int& KeyAscii);
     void lst11_Click();
     void lstReserves_Click();
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
 
 private:
     void LayOut();

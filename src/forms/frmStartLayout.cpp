@@ -23,7 +23,7 @@ namespace {
 } // namespace
 
 FrmStart::FrmStart()
-    : Form("frmStart")
+    : PreMatchScreen("frmStart")
 {
     LayOut();
     WireEvents();

@@ -13,8 +13,6 @@
 namespace stumpcraft {
 
 namespace {
-    constexpr Color kPanel = RGB(24, 88, 48);
-    constexpr Color kPanelText = RGB(255, 236, 160);
     constexpr const char* kChooseCaption = ", Will you choose BATTING or FIELDING";
     constexpr const char* kChooseLine
         = "Please choose batting or bowling and then click the Next button.";
@@ -40,29 +38,16 @@ namespace {
 FrmToss& frmToss() { return forms::Instance<FrmToss>(); }
 
 FrmToss::FrmToss()
-    : Form("frmToss")
+    : PreMatchScreen("frmToss")
 {
     Caption = "The Toss";
     Width = 620;
     Height = 300;
 
-    Picture1.Move(0, 0, 170, Height);
-    Picture1.BackColor = kPanel;
-    lblDesc[0].Caption = "Choose heads or tails";
-    lblDesc[1].Caption = "Choose Batting or fielding";
+    LayOutHintPanel(Picture1, cmdHelp, 170, Height);
+    PlaceHint(lblDesc[0], Picture1, 64, 84, "Choose heads or tails");
+    PlaceHint(lblDesc[1], Picture1, 156, 84, "Choose Batting or fielding");
     lblDesc[1].Visible = false;
-    for (int i = 0; i < 2; ++i) {
-        Label& hint = lblDesc[i];
-        hint.SetContainer(Picture1);
-        hint.Move(10, i == 0 ? 64 : 156, 150, 84);
-        hint.WordWrap = true;
-        hint.TextAlign = Alignment::Right;
-        hint.ForeColor = kPanelText;
-        hint.FontBold = true;
-    }
-    cmdHelp.SetContainer(Picture1);
-    cmdHelp.Move(10, Height - 40, 150, 28);
-    cmdHelp.Caption = "Click here for &Help";
 
     constexpr int left = 180, width = 432;
     Frame1[0].Move(left, 6, width, 52);
@@ -221,16 +206,5 @@ void FrmToss::cmdNext_Click()
     Unload();
     frmStart().Show();
 }
-
-void FrmToss::cmdExit_Click() { LeaveGame(*this); }
-
-void FrmToss::Form_QueryUnload(bool& cancel, UnloadMode mode)
-{
-    (void)cancel;
-    if (mode != UnloadMode::FormCode)
-        LeaveGame(*this);
-}
-
-void FrmToss::cmdHelp_Click() { ShowManual(*this); }
 
 } // namespace stumpcraft

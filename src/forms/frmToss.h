@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/Form.h"
+#include "forms/PreMatchScreen.h"
 
 namespace stumpcraft {
 
 // The toss: a side drawn at random calls heads or tails, the coin decides, and the winner
 // chooses to bat or to bowl. In a one-player game the computer calls and chooses for itself
 // when its turn comes. Continue leads to the team sheets.
-class FrmToss : public Form {
+class FrmToss : public PreMatchScreen {
 public:
     FrmToss();
 
@@ -30,15 +30,12 @@ public:
     void optheadstails_Click(int Index);
     void optbatbowl_Click(int Index);
     void cmdNext_Click();
-    void cmdExit_Click();
-    void cmdHelp_Click();
 
     // The computer, having won the toss, decides whether to bat or to bowl.
     void ComputerChooses();
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
 
 private:
     void OfferChoice(const std::string& caption, bool speak);
