@@ -227,6 +227,19 @@ namespace {
         EXPECT_EQ(after[0], 'Z');
     }
 
+    // A squad kept elsewhere through a link stays there: the file behind the link is replaced.
+    TEST_F(TeamFileTest, WritingThroughALinkKeepsTheLink)
+    {
+        const fs::path elsewhere = platform.Folder() / "elsewhere";
+        fs::create_directory(elsewhere);
+        WriteBytes(elsewhere / "India.lst", Bytes(540, ' '));
+        fs::create_symlink(elsewhere / "India.lst", FileOf("India"));
+        FillSquad();
+        WriteSquad();
+        EXPECT_TRUE(fs::is_symlink(FileOf("India")));
+        EXPECT_EQ(ReadBytes(elsewhere / "India.lst")[0], 'Z');
+    }
+
     TEST_F(TeamFileTest, NewSquadIsNumberedBatsmenRatedOne)
     {
         const Squad squad = DefaultSquad();

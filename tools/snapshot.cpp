@@ -1,11 +1,14 @@
 // Renders each window of the game offscreen into PNG files, in a few states a player meets:
-// the main menu at each stage of a game's setup and its hall of fame, the match screen on
-// every tab mid-innings, at the innings break and after the result, the bowler change and the
-// batting statistics. For reviewing the look of the windows, and for the manual.
+// the main menu at each stage of a game's setup and its hall of fame, the toss, the team
+// sheets, the team editor and the one-innings setup, the match screen on every tab
+// mid-innings, at the innings break and after the result, the bowler change and the batting
+// statistics. For reviewing the look of the windows; the build draws the manual's pictures
+// with it.
 //
 //   snapshot [output folder]     (default: ./snapshots; squads come from the program's folder)
 #include "qt/Snapshot.h"
 
+#include "SnapshotTool.h"
 #include "forms/frmBatStat.h"
 #include "forms/frmBowlChange.h"
 #include "forms/frmMain.h"
@@ -24,12 +27,14 @@
 #include <filesystem>
 #include <iostream>
 #include <set>
+#include <unistd.h>
 
 namespace stumpcraft {
-namespace {
-
-    std::filesystem::path outFolder;
-    int failures = 0;
+namespace snapshot {
+    namespace {
+        std::filesystem::path outFolder;
+        int failures = 0;
+    } // namespace
 
     void Save(Form& form, const std::string& name)
     {
@@ -42,15 +47,30 @@ namespace {
         }
     }
 
-    // A toolkit that never waits for a person: message boxes are printed and answered OK, and a
+    void Pick(ComboBox& list, const std::string& entry)
+    {
+        for (int i = 0; i < list.ListCount(); ++i)
+            if (list.List(i) == entry)
+                list.ListIndex = i;
+    }
+} // namespace snapshot
+
+namespace {
+    using snapshot::Pick;
+    using snapshot::Save;
+
+    // A toolkit that never waits for a person: message boxes are printed and answered OK (Yes
+    // to a question), and a
     // modal window is photographed once and then handled as a player would.
     class SnapshotToolkit : public Toolkit {
     public:
         MsgResult MessageBox(
-            const std::string& text, MsgButtons, MsgIcon, const std::string& title) override
+            const std::string& text, MsgButtons buttons, MsgIcon, const std::string& title) override
         {
             std::cout << "[" << title << "] " << text << "\n";
-            return MsgResult::OK;
+            return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel
+                ? MsgResult::Yes
+                : MsgResult::OK;
         }
         void DoEvents() override { QCoreApplication::processEvents(); }
         ScreenSize Screen() override { return { 1280, 800 }; }
@@ -97,13 +117,6 @@ namespace {
             screen.CmdNOver.UserClick();
     }
 
-    void Pick(ComboBox& list, const std::string& entry)
-    {
-        for (int i = 0; i < list.ListCount(); ++i)
-            if (list.List(i) == entry)
-                list.ListIndex = i;
-    }
-
     // A records file with a few seasons behind it, in a folder of its own so the program's
     // folder keeps its own records.
     void FillRecords()
@@ -132,15 +145,44 @@ namespace {
         store.WriteRecord("Priya", best, all);
     }
 
+    // A scratch copy of the program's folder for the screens before the match: a records file
+    // with a few seasons behind it and the shipped squads, so that neither the records nor a
+    // squad of the program's own folder is touched. Each run has its own, so two builds may
+    // draw their pictures at once.
+    class ScratchFolder {
+    public:
+        ScratchFolder()
+            : programFolder_(AppPath())
+            , folder_(std::filesystem::temp_directory_path()
+                  / ("stumpcraft-snapshot-" + std::to_string(::getpid())))
+        {
+            namespace fs = std::filesystem;
+            fs::remove_all(folder_);
+            fs::create_directories(folder_);
+            for (const auto& entry : fs::directory_iterator(programFolder_))
+                if (entry.path().extension() == ".lst")
+                    fs::copy_file(entry.path(), folder_ / entry.path().filename());
+            SetAppPath(folder_.string());
+            FillRecords();
+        }
+        ~ScratchFolder()
+        {
+            forms::ResetAll();
+            cnRecords.reset();
+            SetAppPath(programFolder_);
+            std::error_code ec;
+            std::filesystem::remove_all(folder_, ec);
+        }
+        ScratchFolder(const ScratchFolder&) = delete;
+        ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    private:
+        std::string programFolder_;
+        std::filesystem::path folder_;
+    };
+
     void MenuStages()
     {
-        const std::string programFolder = AppPath();
-        const auto records = std::filesystem::temp_directory_path() / "stumpcraft-snapshot";
-        std::filesystem::remove_all(records);
-        std::filesystem::create_directories(records);
-        SetAppPath(records.string());
-        FillRecords();
-
         FrmMenu& menu = frmMenu();
         menu.Show();
         Save(menu, "menu-1-game-type");
@@ -161,16 +203,16 @@ namespace {
         Save(menu, "menu-4-countries");
         Pick(menu.cmbCountry[0], "New Zealand");
         Save(menu, "menu-5-ready");
-
         menu.Unload();
-        cnRecords.reset();
-        SetAppPath(programFolder);
-        std::filesystem::remove_all(records);
     }
 
     void Run()
     {
-        MenuStages();
+        {
+            ScratchFolder scratch;
+            MenuStages();
+            snapshot::PreMatchStages();
+        }
         SeedRandomDraw(2024);
         // The computer bats first, so the player's side fields and chooses its bowlers.
         SetUpQuickMatch({ "Australia", "Bangladesh", "Player", kComputer, 50, 1 });
@@ -203,8 +245,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     qt::InstallLook();
-    outFolder = argc > 1 ? argv[1] : "snapshots";
-    std::filesystem::create_directories(outFolder);
+    snapshot::outFolder = argc > 1 ? argv[1] : "snapshots";
+    std::filesystem::create_directories(snapshot::outFolder);
 
     SnapshotToolkit toolkit;
     Platform().toolkit = &toolkit;
@@ -212,10 +254,10 @@ int main(int argc, char** argv)
         qt::RunGameEvent(Run);
     } catch (const std::exception& error) {
         std::cerr << error.what() << "\n";
-        ++failures;
+        ++snapshot::failures;
     }
     forms::ResetAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Platform() = Services {};
-    return failures == 0 ? 0 : 1;
+    return snapshot::failures == 0 ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include "forms/frmMain.h"
 #include "forms/frmMenu.h"
 #include "forms/frmOneInnings.h"
+#include "forms/frmTeamEd.h"
 #include "modules/Manual.h"
 #include "modules/MatchText.h"
 #include "modules/TeamFile.h"
@@ -238,9 +239,9 @@ void FrmStart::lstReserves_Click()
 void FrmStart::cmdEdit_Click()
 {
     TeamFileName = cmbCountry.Text;
-    // The team editor is not part of the game yet; until it is, the sheet stays as it is.
-    MsgBox("The team editor comes with a later version of Stumpcraft. Until then the squads "
-           "can be changed only outside the game.");
+    // The editor brings the sheet back when it is done.
+    Unload();
+    frmTeamEd().Show();
 }
 
 bool FrmStart::SpecialsAreSound()

@@ -3,6 +3,7 @@
 #include "platform/AppPath.h"
 #include "platform/CodePage.h"
 #include "platform/Errors.h"
+#include "platform/FileReplace.h"
 #include "platform/RecordFile.h"
 
 #include <algorithm>
@@ -126,9 +127,9 @@ void WriteSquad()
         squad[static_cast<std::size_t>(i)] = TeamList[i];
     const SquadBytes bytes = EncodeSquad(squad); // a value that cannot be stored stops us here
     try {
-        RecordFile file(path, kTeamRecordLength, RecordFile::Access::ReadWrite);
-        file.Write(1, bytes);
-        file.Close();
+        // Whole or not at all: a full disk or a crash halfway leaves the old squad, not half
+        // of each.
+        ReplaceFileStart(path, bytes);
     } catch (const RuntimeError& e) {
         throw SquadFileError(country, "could not be saved", e);
     }

@@ -37,7 +37,8 @@ bool TeamExists(const std::string& country);
 void ReadSquad();
 
 // TeamList entries 0 to 14 as records 1 to 15 of the squad file of TeamFileName, created when
-// missing, in one write; bytes beyond record 15 stay. Failures throw RuntimeError naming the file.
+// missing; bytes beyond record 15 stay. The file is replaced whole (ReplaceFileStart), so a
+// failure leaves the old squad as it was. Failures throw RuntimeError naming the file.
 void WriteSquad();
 
 // The squad of a team that has no file yet: "Player 1" to "Player 15", batsmen rated 1.

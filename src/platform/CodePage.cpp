@@ -43,9 +43,13 @@ namespace {
         } else if (cp < 0x800) {
             out += static_cast<char>(0xC0 | (cp >> 6));
             out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            // Windows-1252 reaches no further than the Basic Multilingual Plane.
+        } else if (cp < 0x10000) {
             out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
             out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
             out += static_cast<char>(0x80 | (cp & 0x3F));
         }
@@ -99,6 +103,24 @@ std::string Utf8ToCp1252(std::string_view utf8)
         out += ByteOf(cp);
     }
     return out;
+}
+
+std::string CharactersCp1252Lacks(std::string_view utf8)
+{
+    std::string lacking;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        if (cp == kUnknown || ByteOf(cp) != kUnknown)
+            continue;
+        std::string letter;
+        if (cp == 0xFFFFFFFF)
+            AppendUtf8(letter, 0xFFFD); // a malformed byte shows as the replacement character
+        else
+            AppendUtf8(letter, cp);
+        if (lacking.find(letter) == std::string::npos)
+            lacking += letter;
+    }
+    return lacking;
 }
 
 std::string Cp1252ToUtf8(std::string_view cp1252)

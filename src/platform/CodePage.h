@@ -11,4 +11,8 @@ namespace stumpcraft {
 std::string Utf8ToCp1252(std::string_view utf8);
 std::string Cp1252ToUtf8(std::string_view cp1252);
 
+// The characters of a UTF-8 text that Windows-1252 lacks, each once, in the order they first
+// come, as UTF-8: what Utf8ToCp1252 would turn into "?". A malformed byte counts as U+FFFD.
+std::string CharactersCp1252Lacks(std::string_view utf8);
+
 } // namespace stumpcraft

@@ -29,6 +29,7 @@ namespace errors {
     constexpr long InputPastEnd = 62;
     constexpr long PathFileAccess = 75;
     constexpr long DeviceIO = 57;
+    constexpr long DiskFull = 61;
     constexpr long SubscriptOutOfRange = 9;
     constexpr long Overflow = 6;
     constexpr long TypeMismatch = 13;

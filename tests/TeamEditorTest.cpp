@@ -1,0 +1,274 @@
+// The team editor as a player meets it from the team sheet: a new squad and an existing one,
+// what is written and when, the messages or Merlin's lines in their order, the way back to
+// the sheet for the same side, names the file cannot keep or the match would confuse, and a
+// squad file that cannot be written.
+#include "TestSquads.h"
+#include "fakes/FakeServices.h"
+#include "forms/Palette.h"
+#include "forms/frmStart.h"
+#include "forms/frmTeamEd.h"
+#include "modules/modVars.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gmock/gmock.h>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stumpcraft::testing {
+namespace {
+
+    namespace fs = std::filesystem;
+    using ::testing::ElementsAre;
+    using ::testing::HasSubstr;
+    using Bytes = std::vector<std::uint8_t>;
+
+    class TeamEditorTest : public ::testing::Test {
+    protected:
+        TeamEditorTest()
+        {
+            FrmStart::FillCount = 0;
+            FrmStart::ReturningFromEditor = false;
+            Teams[0].Country = "India";
+            Teams[1].Country = "Kenya";
+            ShipSquad("India", InventedSquadText("Ind"));
+        }
+        ~TeamEditorTest() override { FrmStart::FillCount = 0; }
+
+        Bytes FileBytes(const std::string& country) const
+        {
+            std::ifstream in(platform.Folder() / (country + ".lst"), std::ios::binary);
+            return Bytes(std::istreambuf_iterator<char>(in), {});
+        }
+        // From the sheet of the first side to the editor of `country`.
+        FrmTeamEd& OpenEditor(const std::string& country)
+        {
+            FrmStart& sheet = frmStart();
+            sheet.Show();
+            for (int i = 0; i < sheet.cmbCountry.ListCount(); ++i)
+                if (sheet.cmbCountry.List(i) == country)
+                    sheet.cmbCountry.ListIndex = i;
+            platform.toolkit.messages.clear();
+            platform.agent.requests.clear();
+            sheet.cmdEdit.UserClick();
+            return frmTeamEd();
+        }
+        std::vector<std::string> Messages() const
+        {
+            std::vector<std::string> texts;
+            for (const auto& m : platform.toolkit.messages)
+                texts.push_back(m.text);
+            return texts;
+        }
+        std::vector<std::string> AgentLines() const
+        {
+            std::vector<std::string> ops;
+            for (const auto& r : platform.agent.requests)
+                ops.push_back(r.op + (r.arg.empty() ? "" : " " + r.arg));
+            return ops;
+        }
+
+        fakes::FakePlatform platform;
+    };
+
+    TEST_F(TeamEditorTest, NewSquadIsWrittenOnlyAfterAChangeAndByteExact)
+    {
+        FrmTeamEd& editor = OpenEditor("Kenya");
+        EXPECT_EQ(editor.Caption, "Team Editor for Kenya");
+        EXPECT_EQ(editor.Frame1[0].Caption(), "Editing Team Kenya");
+        EXPECT_EQ(editor.lblDesc[4].Caption(),
+            "You can edit Team Kenya by simply changing the values from here. Note: 1 is the "
+            "lowest rating, 5 is the best");
+        EXPECT_EQ(editor.TeamPath, (platform.Folder() / "Kenya.lst").string());
+        EXPECT_THAT(Messages(),
+            ElementsAre("There are no players yet for Team Kenya\nPlease create the team here "
+                        "before proceeding.\nNOTE: Rating of 5 for a player indicates the best "
+                        "rating,\n        1 indicates the worst rating.\nTeam Ratings are "
+                        "calculated automatically."));
+        EXPECT_EQ(editor.txtPlrName[14].Text(), "Player 15" + std::string(21, ' '));
+        EXPECT_EQ(editor.cmbPlrType[0].Text(), "Batsman");
+        EXPECT_EQ(editor.cmbBallRate[9].Text(), "1");
+        EXPECT_FALSE(TeamEdited) << "the filling is no change";
+
+        // Unchanged: nothing is written, and the sheet of the same side still has no Kenya.
+        editor.cmdNext.UserClick();
+        EXPECT_FALSE(fs::exists(platform.Folder() / "Kenya.lst"));
+        EXPECT_EQ(Messages().size(), 2u);
+        FrmStart& sheet = frmStart();
+        EXPECT_EQ(FrmStart::FillCount, 1) << "the same side's sheet again";
+        EXPECT_EQ(sheet.Frame1[0].Caption(), "Finalizing Team India");
+
+        FrmTeamEd& again = OpenEditor("Kenya");
+        again.cmbBatRate[2].ListIndex = 0; // one pick is a change
+        EXPECT_TRUE(TeamEdited);
+        again.cmdNext.UserClick();
+        EXPECT_THAT(Messages(),
+            ElementsAre(::testing::_, "Saving to file...", "Team Kenya created successfully!",
+                HasSubstr("Team India from here.")));
+        Squad expected = DefaultSquad();
+        expected[2].BatRateIndex = 0;
+        const SquadBytes bytes = EncodeSquad(expected);
+        EXPECT_EQ(FileBytes("Kenya"), Bytes(bytes.begin(), bytes.end()));
+        EXPECT_EQ(FrmStart::FillCount, 1);
+        EXPECT_EQ(frmStart().cmbCountry.Text(), "India");
+    }
+
+    TEST_F(TeamEditorTest, TheSideWithoutASquadGetsItFromTheEditor)
+    {
+        Teams[0].Country = "Kenya";
+        FrmTeamEd& editor = OpenEditor("Kenya");
+        editor.cmdNext.UserClick(); // unchanged
+        EXPECT_EQ(frmStart().lst11.ListCount(), 0) << "still no players";
+        EXPECT_THAT(Messages().back(), HasSubstr("There are no players yet for Team Kenya"));
+
+        FrmTeamEd& again = OpenEditor("Kenya");
+        again.txtPlrName[0].Text = "Otieno Wambugu";
+        again.cmbPlrType[5].ListIndex = 3;
+        again.cmdNext.UserClick();
+        FrmStart& sheet = frmStart();
+        ASSERT_EQ(sheet.lst11.ListCount(), 11);
+        EXPECT_EQ(sheet.lst11.List(0), FitPlrName("Otieno Wambugu"));
+        EXPECT_EQ(sheet.lstReserves.List(3), FitPlrName("Player 15"));
+        TeamFileName = "Kenya";
+        ReadSquad();
+        EXPECT_EQ(TeamList[5].PlrType, 3);
+    }
+
+    TEST_F(TeamEditorTest, ExistingSquadEditedWithMerlinAndReadBackByTheSheet)
+    {
+        AgentOn = true;
+        AgentChar = &platform.agent;
+        const Bytes before = FileBytes("India");
+        FrmTeamEd& editor = OpenEditor("India");
+        EXPECT_THAT(AgentLines(),
+            ElementsAre("StopAll",
+                "Speak You can edit/change any of the players from Team India "
+                "from here."));
+        EXPECT_EQ(editor.txtPlrName[0].Text(), FitPlrName("Ind 1"));
+        EXPECT_EQ(editor.cmbBatRate[0].Text(), "5");
+        EXPECT_EQ(editor.cmbPlrType[5].Text(), "WicketKeeper");
+
+        // Unchanged, Continue goes back at once, without a word.
+        platform.agent.requests.clear();
+        editor.cmdNext.UserClick();
+        EXPECT_EQ(FileBytes("India"), before);
+        EXPECT_EQ(AgentLines().size(), 2u) << "only the sheet's own line";
+
+        FrmTeamEd& again = OpenEditor("India");
+        again.txtPlrName[0].Text = "Zoë Quill";
+        again.cmbBallRate[0].ListIndex = 0;
+        platform.agent.requests.clear();
+        again.cmdNext.UserClick();
+        const auto lines = AgentLines();
+        ASSERT_GE(lines.size(), 4u);
+        EXPECT_THAT(std::vector(lines.begin(), lines.begin() + 4),
+            ElementsAre("Play Process", "Speak Saving to file...", "StopAll",
+                "Speak Team India created successfully!"));
+        EXPECT_TRUE(Messages().empty());
+        FrmStart& sheet = frmStart();
+        EXPECT_EQ(sheet.lst11.List(0), FitPlrName("Zoë Quill"));
+        EXPECT_EQ(sheet.lstBallRate11.List(0), "5");
+        EXPECT_EQ(sheet.lst11.List(1), FitPlrName("Ind 2"));
+    }
+
+    TEST_F(TeamEditorTest, NamesTheFileCannotKeepOrTheMatchWouldConfuseAreMarked)
+    {
+        FrmTeamEd& editor = OpenEditor("India");
+        EXPECT_FALSE(editor.lblCheck.Visible);
+        const std::string longName = "Bartholomew Featherstonehaughs"; // 30 letters ...
+        editor.txtPlrName[1].Text = longName + "e"; // ... and one more
+        editor.txtPlrName[2].Text = "Дмитрий Ivanov";
+        editor.txtPlrName[3].Text = "   ";
+        editor.txtPlrName[4].Text = "Ind 1 "; // row 1 trimmed
+        EXPECT_EQ(editor.txtPlrName[1].BackColor(), palette::NameChanged);
+        EXPECT_THAT(editor.txtPlrName[1].ToolTipText(), HasSubstr("\"" + longName + "\""));
+        EXPECT_EQ(editor.txtPlrName[2].BackColor(), palette::NameChanged);
+        EXPECT_THAT(editor.txtPlrName[2].ToolTipText(), HasSubstr("\"Дмитрй\""))
+            << "each letter once";
+        EXPECT_THAT(editor.txtPlrName[2].ToolTipText(), HasSubstr("\"??????? Ivanov\""));
+        EXPECT_EQ(editor.txtPlrName[3].BackColor(), palette::NameSuspicious);
+        EXPECT_EQ(editor.txtPlrName[4].BackColor(), palette::NameSuspicious);
+        EXPECT_EQ(editor.txtPlrName[0].BackColor(), palette::NameSuspicious);
+        EXPECT_THAT(editor.txtPlrName[0].ToolTipText(), HasSubstr("Row 5 has the same name"));
+        EXPECT_EQ(editor.txtPlrName[5].BackColor(), Color {});
+        EXPECT_EQ(editor.txtPlrName[5].ToolTipText(), "");
+        EXPECT_TRUE(editor.lblCheck.Visible);
+        EXPECT_EQ(editor.lblCheck.Caption(),
+            "Rows 2 and 3 will not be saved as typed (red). Rows 1, 4 and 5 will confuse the "
+            "match (yellow): a player with no name, or a name twice. Point at a name to see why.");
+
+        // The lost letters are asked about before anything is written; No keeps the file.
+        const Bytes before = FileBytes("India");
+        platform.toolkit.messages.clear();
+        platform.toolkit.answers = { MsgResult::No };
+        editor.cmdNext.UserClick();
+        ASSERT_EQ(platform.toolkit.messages.size(), 1u);
+        EXPECT_EQ(platform.toolkit.messages[0].buttons, MsgButtons::YesNo);
+        EXPECT_THAT(Messages()[0], HasSubstr("Row 3: Дмитрий Ivanov  becomes  ??????? Ivanov"));
+        EXPECT_EQ(FileBytes("India"), before);
+        EXPECT_EQ(forms::IfLoaded<FrmTeamEd>(), &editor) << "still editing";
+
+        editor.cmdNext.UserClick(); // Yes this time
+        TeamFileName = "India";
+        ReadSquad();
+        EXPECT_EQ(TeamList[1].PlrName, longName);
+        EXPECT_EQ(TeamList[2].PlrName, FitPlrName("??????? Ivanov"));
+        EXPECT_EQ(TeamList[3].PlrName, std::string(30, ' '));
+        EXPECT_EQ(TeamList[4].PlrName, FitPlrName("Ind 1"));
+    }
+
+    TEST_F(TeamEditorTest, ExitSavesNothingAndEndsTheGame)
+    {
+        const Bytes before = FileBytes("India");
+        FrmTeamEd& editor = OpenEditor("India");
+        editor.txtPlrName[0].Text = "Somebody Else";
+        editor.cmdExit.UserClick();
+        EXPECT_EQ(FileBytes("India"), before);
+        EXPECT_EQ(platform.toolkit.endRequests, 1);
+        EXPECT_EQ(forms::IfLoaded<FrmTeamEd>(), nullptr);
+        EXPECT_EQ(forms::IfLoaded<FrmStart>(), nullptr);
+    }
+
+    TEST_F(TeamEditorTest, UnwritableSquadIsReportedAndLeftWhole)
+    {
+        const fs::path file = platform.Folder() / "India.lst";
+        const Bytes before = FileBytes("India");
+        fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+        FrmTeamEd& editor = OpenEditor("India");
+        editor.txtPlrName[0].Text = "Somebody Else";
+        const auto squadInMemory = TeamList;
+        editor.cmdNext.UserClick();
+        ASSERT_EQ(Messages().size(), 3u);
+        EXPECT_EQ(Messages()[1], "Saving to file...");
+        EXPECT_EQ(Messages()[2],
+            "75: The squad file India.lst could not be saved: the file is read-only.\nIt is in "
+            "the folder "
+                + platform.Folder().string()
+                + ".\nNothing was saved: the file is as it was, and your changes are still on the "
+                  "screen.");
+        EXPECT_EQ(FileBytes("India"), before);
+        EXPECT_EQ(TeamList, squadInMemory);
+        EXPECT_EQ(forms::IfLoaded<FrmTeamEd>(), &editor);
+        EXPECT_EQ(std::distance(fs::directory_iterator(platform.Folder()), {}), 1)
+            << "no temporary file left behind";
+
+        // Once the player has made the file writable again, the same press saves it.
+        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+        editor.cmdNext.UserClick();
+        EXPECT_THAT(Messages(), ::testing::Contains("Team India created successfully!"));
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+        if (::geteuid() != 0) { // an administrator writes into any folder
+            fs::permissions(platform.Folder(), fs::perms::owner_write, fs::perm_options::remove);
+            FrmTeamEd& third = OpenEditor("India");
+            third.txtPlrName[0].Text = "Third Try";
+            third.cmdNext.UserClick();
+            EXPECT_THAT(Messages().back(), HasSubstr("cannot be written"));
+            fs::permissions(platform.Folder(), fs::perms::owner_all);
+        }
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
