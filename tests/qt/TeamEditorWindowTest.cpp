@@ -1,0 +1,91 @@
+// The team editor drawn as a player sees it: all fifteen rows whole and apart with the longest
+// names and the marks on, and typing and picking in the live window counting as changes.
+#include "TestSquads.h"
+#include "WindowChecks.h"
+#include "fakes/FakeServices.h"
+#include "forms/frmTeamEd.h"
+#include "modules/modVars.h"
+#include "qt/ControlWidgets.h"
+#include "qt/FormWindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace stumpcraft::testing {
+namespace {
+
+    class TeamEditorWindowTest : public ::testing::Test {
+    protected:
+        ~TeamEditorWindowTest() override
+        {
+            forms::ResetAll();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        static QWidget& WidgetOf(const Control& control)
+        {
+            auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
+            QWidget* widget = binding ? binding->Widget() : nullptr;
+            if (!widget)
+                throw std::logic_error(control.Name() + " has no widget");
+            return *widget;
+        }
+
+        fakes::FakePlatform platform;
+    };
+
+    TEST_F(TeamEditorWindowTest, FifteenRowsLookFinishedNewOrMarked)
+    {
+        TeamFileName = "South Africa"; // the longest country name
+        FrmTeamEd& fresh = frmTeamEd();
+        ExpectFinished(fresh, "a new squad");
+        fresh.Unload();
+
+        // Names as long as the file keeps, in letters as wide as real names have.
+        std::string text;
+        for (int i = 0; i < 15; ++i)
+            text += "Maximilian Wolfgang-Montgom" + std::to_string(10 + i)
+                + " | WicketKeeper | 3 | 3\n";
+        ShipSquad("South Africa", text);
+        FrmTeamEd& e = frmTeamEd();
+        e.Show();
+        qt::FormWindow& window = qt::WindowFor(e);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ExpectFinished(e, "the widest names");
+        for (int i = 0; i < 15; ++i) {
+            EXPECT_TRUE(WidgetOf(e.txtPlrName[i]).isVisible()) << i;
+            // The whole name shows in its box.
+            auto* box = qobject_cast<QLineEdit*>(&WidgetOf(e.txtPlrName[i]));
+            ASSERT_NE(box, nullptr);
+            const int room = box->width() - 10;
+            EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text().trimmed()), room) << i;
+        }
+
+        // Typing is a change, and the marks come as the name is typed.
+        auto* name = qobject_cast<QLineEdit*>(&WidgetOf(e.txtPlrName[14]));
+        name->selectAll();
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("Ω"), {});
+        QTest::keyClicks(name, "mega");
+        EXPECT_TRUE(TeamEdited);
+        EXPECT_EQ(e.txtPlrName[14].Text(), "Ωmega");
+        EXPECT_EQ(name->toolTip().toStdString(), e.txtPlrName[14].ToolTipText());
+        e.txtPlrName[13].Text = e.txtPlrName[0].Text;
+        ExpectFinished(e, "names marked");
+        EXPECT_TRUE(WidgetOf(e.lblCheck).isVisible());
+
+        // A pick in a live list is a change; the same entry picked again is none.
+        TeamEdited = false;
+        auto* type = qobject_cast<QComboBox*>(&WidgetOf(e.cmbPlrType[2]));
+        ASSERT_NE(type, nullptr);
+        emit type->activated(3);
+        EXPECT_FALSE(TeamEdited);
+        emit type->activated(1);
+        EXPECT_TRUE(TeamEdited);
+        EXPECT_EQ(e.cmbPlrType[2].Text(), "Bowler");
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
