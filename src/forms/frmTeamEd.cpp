@@ -2,10 +2,7 @@
 // the player's changes, checking the names, and saving the squad on the way back to the sheet.
 #include "forms/frmTeamEd.h"
 
-#include "forms/Palette.h"
-#include "forms/frmMenu.h"
 #include "forms/frmStart.h"
-#include "modules/Manual.h"
 #include "modules/MatchText.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
@@ -108,8 +105,8 @@ void FrmTeamEd::MarkNames()
     for (int i = 0; i < kSquadSize; ++i) {
         const NameCheck& check = checks[static_cast<std::size_t>(i)];
         TextBox& box = txtPlrName[i];
-        box.BackColor = check.ChangedOnSaving() ? palette::NameChanged
-            : check.Suspicious()                ? palette::NameSuspicious
+        box.BackColor = check.ChangedOnSaving() ? kNameChanged
+            : check.Suspicious()                ? kNameSuspicious
                                                 : Color {};
         box.ToolTipText = NameCheckText(check, names[static_cast<std::size_t>(i)]);
     }
@@ -223,16 +220,5 @@ void FrmTeamEd::ReturnToSheet()
     FrmStart::ReturningFromEditor = true;
     frmStart().Show();
 }
-
-void FrmTeamEd::cmdExit_Click() { LeaveGame(*this); }
-
-void FrmTeamEd::Form_QueryUnload(bool& cancel, UnloadMode mode)
-{
-    (void)cancel;
-    if (mode != UnloadMode::FormCode)
-        LeaveGame(*this);
-}
-
-void FrmTeamEd::cmdHelp_Click() { ShowManual(*this); }
 
 } // namespace stumpcraft

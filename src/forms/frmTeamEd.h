@@ -1,7 +1,7 @@
 #pragma once
 
+#include "forms/PreMatchScreen.h"
 #include "modules/SquadNames.h"
-#include "platform/Form.h"
 
 #include <string>
 
@@ -12,9 +12,14 @@ namespace stumpcraft {
 // country chosen there (TeamFileName) and always goes back to it. Names the file will not keep
 // as typed, and names that would confuse the match (blank, or the same as another row's), are
 // marked before anything is saved.
-class FrmTeamEd : public Form {
+class FrmTeamEd : public PreMatchScreen {
 public:
     FrmTeamEd();
+
+    // A name box whose name will not be saved as typed, and one whose name will confuse the
+    // match.
+    static constexpr Color kNameChanged = RGB(255, 196, 196);
+    static constexpr Color kNameSuspicious = RGB(255, 232, 150);
 
     // The hint panel: the explanation, what the marked names mean, and help.
     PictureBox Picture1 { this, "Picture1" };
@@ -45,12 +50,9 @@ public:
     void cmbBatRate_Click(int Index);
     void cmbBallRate_Click(int Index);
     void cmdNext_Click();
-    void cmdExit_Click();
-    void cmdHelp_Click();
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
 
 private:
     void LayOut();

@@ -1,7 +1,6 @@
 // Where everything sits in the team editor: the hint panel down the left edge with help at its
 // foot, the fifteen rows of the squad as a table in the frame on the right (the default Eleven
 // first, then the reserves after a gap), and the buttons under the table.
-#include "forms/Palette.h"
 #include "forms/frmTeamEd.h"
 
 namespace stumpcraft {
@@ -30,7 +29,7 @@ namespace {
 } // namespace
 
 FrmTeamEd::FrmTeamEd()
-    : Form("frmTeamEd")
+    : PreMatchScreen("frmTeamEd")
 {
     LayOut();
     WireEvents();
@@ -43,31 +42,22 @@ void FrmTeamEd::LayOut()
     Width = kFrameLeft + kFrameWidth + 8;
     Height = 6 + frameHeight + 8 + 28 + 8;
 
-    Picture1.Move(0, 0, kPanelWidth, Height);
-    Picture1.BackColor = palette::Panel;
-    Place(lblDesc[4], Picture1, 12, 14, kPanelWidth - 24, 150);
-    lblDesc[4].Caption = "You can edit Team  by simply changing the values from here. Note: 1 is "
-                         "the lowest rating, 5 is the best";
-    lblDesc[4].WordWrap = true;
-    lblDesc[4].TextAlign = Alignment::Right;
-    lblDesc[4].ForeColor = palette::PanelText;
-    lblDesc[4].FontBold = true;
-    Place(lblNote, Picture1, 12, 176, kPanelWidth - 24, 128);
-    lblNote.Caption = "Players 1 to 11 come to the team sheet as Today's Eleven, in this "
-                      "order; 12 to 15 are the reserves.\n\nExit leaves the game without "
-                      "saving.";
-    lblNote.WordWrap = true;
-    lblNote.TextAlign = Alignment::Right;
-    lblNote.ForeColor = palette::PanelText;
+    LayOutHintPanel(Picture1, cmdHelp, kPanelWidth, Height);
+    PlaceHint(lblDesc[4], Picture1, 14, 150,
+        "You can edit Team  by simply changing the values from here. Note: 1 is the lowest "
+        "rating, 5 is the best");
+    PlaceHint(lblNote, Picture1, 176, 128,
+        "Players 1 to 11 come to the team sheet as Today's Eleven, in this order; 12 to 15 are "
+        "the reserves.\n\nExit leaves the game without saving.");
+    lblNote.FontBold = false;
     // A note on the marked names, shown only while there are some.
-    Place(lblCheck, Picture1, 12, 316, kPanelWidth - 24, 130);
+    lblCheck.SetContainer(Picture1);
+    lblCheck.Move(10, 316, kPanelWidth - 20, 130);
     lblCheck.WordWrap = true;
     lblCheck.Boxed = true;
-    lblCheck.BackColor = palette::NameSuspicious;
+    lblCheck.BackColor = kNameSuspicious;
     lblCheck.ForeColor = RGB(40, 32, 0);
     lblCheck.Visible = false;
-    Place(cmdHelp, Picture1, 12, Height - 40, kPanelWidth - 24, 28);
-    cmdHelp.Caption = "Click here for &Help";
 
     Frame1[0].Move(kFrameLeft, 6, kFrameWidth, frameHeight);
     Frame1[0].Caption = "Editing Team ";
