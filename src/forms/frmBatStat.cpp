@@ -4,22 +4,18 @@
 
 namespace stumpcraft {
 
-namespace {
-    constexpr Color kPanel = RGB(24, 88, 48);
-    constexpr Color kChalk = RGB(240, 240, 224);
-} // namespace
-
 FrmBatStat& frmBatStat() { return forms::Instance<FrmBatStat>(); }
 
 FrmBatStat::FrmBatStat()
     : Form("frmBatStat")
 {
+    using namespace look;
     Caption = "Batting Stats For ";
     Width = 320;
     Height = 300;
 
     Picture1.Move(0, 0, Width, 58);
-    Picture1.BackColor = kPanel;
+    Picture1.BackColor = kPitch;
     Label1.SetContainer(Picture1);
     Label1.Move(10, 6, 300, 20);
     Label1.Caption = "Label1";

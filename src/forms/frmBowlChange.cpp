@@ -9,10 +9,6 @@
 namespace stumpcraft {
 
 namespace {
-    constexpr Color kBackground = RGB(24, 88, 48);
-    constexpr Color kChalk = RGB(240, 240, 224);
-    constexpr Color kHeading = RGB(255, 224, 128);
-
     // Overs as the card shows them ("7", "7.4"), to the nearest whole over, halves to even.
     long long WholeOvers(const std::string& caption)
     {
@@ -38,41 +34,34 @@ void ShowBowlerChange()
         screen.Unload();
 }
 
+// The rows and columns of the match screen's bowling card, on a panel of its own.
 FrmBowlChange::FrmBowlChange()
     : Form("frmBowlChange")
 {
+    using namespace look;
     Caption = "Choose a new Bowler";
-    Width = 440;
+    Width = kBowlingWidth;
     Height = 376;
     Picture1.Move(0, 0, Width, Height);
-    Picture1.BackColor = kBackground;
+    Picture1.BackColor = kPitch;
 
-    auto place = [this](Label& l, int left, int top, int width, Color colour) {
-        l.SetContainer(Picture1);
-        l.Move(left, top, width, 22);
-        l.ForeColor = colour;
-    };
-    place(lblMsg, 12, 8, 416, kHeading);
+    look::Cell(lblMsg, Picture1, { kBowlerName.left, Width - 2 * kBowlerName.left }, 8);
+    lblMsg.ForeColor = kHeading;
     static const char* const kHeadings[] = { "Overs", "Maidens", "Runs", "Wickets", "Bowler" };
-    static const int kLefts[] = { 176, 240, 304, 368, 12 };
-    for (int i = 0; i < 5; ++i) {
-        place(labels[i], kLefts[i], 36, i < 4 ? 60 : 160, kHeading);
-        labels[i].Caption = kHeadings[i];
-        labels[i].FontBold = true;
-        labels[i].TextAlign = i < 4 ? Alignment::Right : Alignment::Left;
-    }
+    static const Column kColumns[]
+        = { kBowlerOvers, kBowlerMaidens, kBowlerRuns, kBowlerWickets, kBowlerName };
+    for (int i = 0; i < 5; ++i)
+        Heading(labels[i], Picture1, kColumns[i].left, 38, kColumns[i].width, kHeadings[i],
+            i < 4 ? Alignment::Right : Alignment::Left);
     for (int i = 0; i <= 10; ++i) {
         const int top = 62 + i * 28;
-        place(lblBlrName[i], 12, top, 160, kChalk);
+        look::Cell(lblBlrName[i], Picture1, kBowlerName, top);
         lblBlrName[i].MousePointer = Cursor::Hand;
         lblBlrName[i].Click = [this, i] { lblBlrName_Click(i); };
-        for (Label* figure :
-            { &lblOvers[i], &lblMaidens[i], &lblRunsGiven[i], &lblWicketsTaken[i] })
-            figure->TextAlign = Alignment::Right;
-        place(lblOvers[i], 176, top, 60, kChalk);
-        place(lblMaidens[i], 240, top, 60, kChalk);
-        place(lblRunsGiven[i], 304, top, 60, kChalk);
-        place(lblWicketsTaken[i], 368, top, 60, kChalk);
+        look::Cell(lblOvers[i], Picture1, kBowlerOvers, top, Alignment::Right);
+        look::Cell(lblMaidens[i], Picture1, kBowlerMaidens, top, Alignment::Right);
+        look::Cell(lblRunsGiven[i], Picture1, kBowlerRuns, top, Alignment::Right);
+        look::Cell(lblWicketsTaken[i], Picture1, kBowlerWickets, top, Alignment::Right);
     }
 }
 

@@ -14,9 +14,6 @@ namespace stumpcraft {
 
 namespace {
     int loadedScreens = 0;
-
-    constexpr Color kNextBowlerHover = RGB(143, 192, 255);
-    constexpr Color kNextBowler = RGB(255, 192, 255);
 } // namespace
 
 FrmMain& frmMain() { return forms::Instance<FrmMain>(); }
@@ -123,12 +120,12 @@ void FrmMain::lblNxtBlr_Click()
         ShowBowlerChange();
 }
 
-void FrmMain::lblNxtBlr_MouseMove() { lblNxtBlr.ForeColor = kNextBowlerHover; }
+void FrmMain::lblNxtBlr_MouseMove() { lblNxtBlr.ForeColor = look::kLinkHover; }
 
 void FrmMain::Picture1_MouseMove(int Index)
 {
     (void)Index;
-    lblNxtBlr.ForeColor = kNextBowler;
+    lblNxtBlr.ForeColor = look::kLink;
 }
 
 void FrmMain::HScroll1_Change(int Index)

@@ -1,12 +1,9 @@
 #pragma once
 
+#include "forms/Look.h"
 #include "platform/Form.h"
 
 namespace stumpcraft {
-
-// Batting card backgrounds: orange for the two batsmen at the crease, pale red for the rest.
-inline constexpr Color kAtCrease = RGB(255, 192, 16);
-inline constexpr Color kNotAtCrease = RGB(255, 192, 192);
 
 // The match screen: the two batter frames with their level sliders, the play buttons, the
 // tabbed cards (commentary of the over, batting, bowling, partnerships), the small scoreboard
@@ -35,9 +32,16 @@ public:
 
     TabStrip SSTab1 { this, "SSTab1" };
     ControlArray<PictureBox, 4> Picture1 { this, "Picture1" };
-    // Headings: 0-1 partnerships, 2-5 bowling figures, 6 runs of the over, 7-11 batting card,
-    // 12 bowling card's name column.
-    ControlArray<Label, 13> labels { this, "labels" };
+    // Headings: 0-1 partnerships, 2-5 bowling figures, 6 runs of the over.
+    ControlArray<Label, 7> labels { this, "labels" };
+    // Headings of our own, which nothing addresses: the batting card's columns and total,
+    // the bowling card's names.
+    Label hdrBatsman { this, "hdrBatsman" };
+    Label hdrHowOut { this, "hdrHowOut" };
+    Label hdrRuns { this, "hdrRuns" };
+    Label hdrBalls { this, "hdrBalls" };
+    Label hdrTotal { this, "hdrTotal" };
+    Label hdrBowler { this, "hdrBowler" };
 
     // Commentary of the over.
     Label lblCurrBlr { this, "lblCurrBlr" };

@@ -1,44 +1,20 @@
 // Where everything sits on the match screen: the tabbed cards on the left, the scoreboard,
 // batter frames and buttons on the right, the status line along the bottom.
+#include "forms/Look.h"
 #include "forms/frmMain.h"
 
 namespace stumpcraft {
 
 namespace {
-    constexpr Color kPitchGreen = RGB(24, 88, 48);
-    constexpr Color kChalk = RGB(240, 240, 224);
-    constexpr Color kHeading = RGB(255, 224, 128);
-    constexpr Color kOverLine = RGB(255, 255, 192);
-    constexpr Color kNextBowler = RGB(255, 192, 255);
-    constexpr Color kBoardBack = RGB(16, 40, 24);
-    constexpr Color kBoardText = RGB(255, 224, 64);
+    using namespace look;
 
     constexpr int kRight = 492; // left edge of the right-hand column
     constexpr int kRightWidth = 180; // a batter frame's caption holds a long name
-    constexpr int kRowHeight = 22;
 
-    void Place(Control& c, Control& container, int page, int left, int top, int width, int height)
-    {
-        c.SetContainer(container, page);
-        c.Move(left, top, width, height);
-    }
-
-    void Heading(Label& l, Control& page, int left, int top, int width, const char* text,
-        Alignment align = Alignment::Left)
-    {
-        Place(l, page, 0, left, top, width, 18);
-        l.Caption = text;
-        l.ForeColor = kHeading;
-        l.FontBold = true;
-        l.TextAlign = align;
-    }
-
-    void CardCell(
+    void Cell(
         Label& l, Control& page, int left, int top, int width, Alignment align = Alignment::Left)
     {
-        Place(l, page, 0, left, top, width, kRowHeight);
-        l.ForeColor = kChalk;
-        l.TextAlign = align;
+        look::Cell(l, page, { left, width }, top, align);
     }
 } // namespace
 
@@ -46,7 +22,7 @@ void FrmMain::LayOutSide()
 {
     for (int i = 0; i < 3; ++i) {
         lblSmallScore[i].Move(kRight, 4 + i * 19, kRightWidth, 18);
-        lblSmallScore[i].BackColor = kBoardBack;
+        lblSmallScore[i].BackColor = kBoard;
         lblSmallScore[i].ForeColor = kBoardText;
         lblSmallScore[i].FontBold = true;
     }
@@ -74,9 +50,9 @@ void FrmMain::LayOutSide()
     lblMsg[0].Move(0, Height - 30, 170, 30);
     lblMsg[1].Move(170, Height - 30, Width - 170, 30);
     for (auto& msg : lblMsg) {
-        msg.BackColor = kBoardBack;
+        msg.BackColor = kBoard;
         msg.ForeColor = kBoardText;
-        msg.FontSize = 8;
+        msg.FontSize = kSmallPrint;
         msg.WordWrap = true;
     }
 }
@@ -88,44 +64,44 @@ void FrmMain::LayOutBatterFrame(int frame)
     box.Move(kRight, 62 + frame * 126, kRightWidth, 124);
     for (int i = 0; i < 5; ++i) {
         const int n = frame * 5 + i;
-        Place(lbls[n], box, 0, 8, 18 + i * 17, 72, 16);
+        Place(lbls[n], box, 8, 18 + i * 17, 72, 16);
         lbls[n].Caption = kTitles[i];
-        Place(lblDetails[n], box, 0, 88, 18 + i * 17, 60, 16);
+        Place(lblDetails[n], box, 88, 18 + i * 17, 60, 16);
         lblDetails[n].Caption = "00";
         lblDetails[n].TextAlign = Alignment::Right;
         lblDetails[n].Boxed = true;
     }
-    Place(picInStrike[frame], box, 0, kRightWidth - 24, 20, 16, 16);
+    Place(picInStrike[frame], box, kRightWidth - 24, 20, 16, 16);
     picInStrike[frame].Picture = "ball";
     picInStrike[frame].Visible = frame == 0;
 
-    Place(HScroll1[frame], box, 0, 8, 104, 104, 16);
+    Place(HScroll1[frame], box, 8, 104, 104, 16);
     HScroll1[frame].Min = 1;
     HScroll1[frame].Max = 5;
     HScroll1[frame].Value = 1;
     HScroll1[frame].SmallChange = 1;
     HScroll1[frame].LargeChange = 1;
-    Place(lbls[10 + frame], box, 0, 118, 104, 56, 16);
+    Place(lbls[10 + frame], box, 118, 104, 56, 16);
     lbls[10 + frame].Caption = "Level 1";
 }
 
 void FrmMain::LayOutCommentary()
 {
     PictureBox& page = Picture1[0];
-    CardCell(lblCurrBlr, page, 12, 10, 452);
+    Cell(lblCurrBlr, page, 12, 10, 452);
     lblCurrBlr.Caption = "Current Bowler: ";
     lblCurrBlr.FontBold = true;
     for (int i = 0; i < 6; ++i) {
-        CardCell(lblDesc[i], page, 12, 44 + i * 30, 452);
+        Cell(lblDesc[i], page, 12, 44 + i * 30, 452);
         lblDesc[i].ForeColor = kOverLine;
     }
-    CardCell(lblNxtBlr, page, 12, 232, 452);
+    Cell(lblNxtBlr, page, 12, 232, 452);
     lblNxtBlr.Caption = "Next Bowler: ";
-    lblNxtBlr.ForeColor = kNextBowler;
+    lblNxtBlr.ForeColor = kLink;
     lblNxtBlr.ToolTipText = "Click here to change the next bowler";
     lblNxtBlr.MousePointer = Cursor::Bat;
     Heading(labels[6], page, 12, 272, 200, "Total Runs In this Over");
-    CardCell(lblRunsInOver, page, 216, 270, 48, Alignment::Right);
+    Cell(lblRunsInOver, page, 216, 270, 48, Alignment::Right);
     lblRunsInOver.Caption = "00";
     lblRunsInOver.Boxed = true;
 }
@@ -133,34 +109,34 @@ void FrmMain::LayOutCommentary()
 void FrmMain::LayOutBattingCard()
 {
     PictureBox& page = Picture1[1];
-    Heading(labels[7], page, 8, 6, 152, "Batsman");
-    Heading(labels[8], page, 164, 6, 208, "How Out");
-    Heading(labels[9], page, 376, 6, 42, "Runs", Alignment::Right);
-    Heading(labels[10], page, 422, 6, 42, "Balls", Alignment::Right);
+    Heading(hdrBatsman, page, 8, 6, 152, "Batsman");
+    Heading(hdrHowOut, page, 164, 6, 208, "How Out");
+    Heading(hdrRuns, page, 376, 6, 42, "Runs", Alignment::Right);
+    Heading(hdrBalls, page, 422, 6, 42, "Balls", Alignment::Right);
     for (int r = 0; r <= 10; ++r) {
-        const int top = 28 + r * 27;
-        CardCell(lblBatName[r], page, 8, top, 152);
+        const int top = kFirstRow + r * kRowPitch;
+        Cell(lblBatName[r], page, 8, top, 152);
         lblBatName[r].MousePointer = Cursor::Hand;
         // A catch names two players: it takes a second line of a smaller hand.
-        CardCell(lblBatOut[r], page, 164, top - 2, 208);
+        Cell(lblBatOut[r], page, 164, top - 2, 208);
         lblBatOut[r].Height = 26;
-        lblBatOut[r].FontSize = 8;
+        lblBatOut[r].FontSize = kSmallPrint;
         lblBatOut[r].WordWrap = true;
         lblBatOut[r].Caption = "Not Out";
-        lblBatOut[r].ForeColor = RGB(0, 0, 0);
+        lblBatOut[r].ForeColor = kInk;
         lblBatOut[r].BackColor = r < 2 ? kAtCrease : kNotAtCrease;
-        CardCell(lblBatRuns[r], page, 376, top, 42, Alignment::Right);
-        CardCell(lblBatBowlsFaced[r], page, 422, top, 42, Alignment::Right);
+        Cell(lblBatRuns[r], page, 376, top, 42, Alignment::Right);
+        Cell(lblBatBowlsFaced[r], page, 422, top, 42, Alignment::Right);
         // Only their marks matter: whether a fifty or hundred has been celebrated.
         for (CheckBox* mark : { &chk50[r], &chk100[r] }) {
-            Place(*mark, page, 0, 0, top, 13, 13);
+            Place(*mark, page, 0, top, 13, 13);
             mark->Caption = "Check1";
             mark->Visible = false;
         }
     }
-    Heading(labels[11], page, 164, 332, 208, "Total", Alignment::Right);
-    CardCell(lblTotal, page, 376, 330, 42, Alignment::Right);
-    CardCell(lblTotalBalls, page, 422, 330, 42, Alignment::Right);
+    Heading(hdrTotal, page, 164, 332, 208, "Total", Alignment::Right);
+    Cell(lblTotal, page, 376, 330, 42, Alignment::Right);
+    Cell(lblTotalBalls, page, 422, 330, 42, Alignment::Right);
     lblTotal.Caption = "00";
     lblTotalBalls.Caption = "00";
     lblTotal.FontBold = true;
@@ -170,18 +146,20 @@ void FrmMain::LayOutBattingCard()
 void FrmMain::LayOutBowlingCard()
 {
     PictureBox& page = Picture1[2];
-    Heading(labels[12], page, 8, 6, 180, "Bowler");
-    Heading(labels[2], page, 196, 6, 64, "Overs", Alignment::Right);
-    Heading(labels[3], page, 264, 6, 64, "Maidens", Alignment::Right);
-    Heading(labels[4], page, 332, 6, 64, "Runs", Alignment::Right);
-    Heading(labels[5], page, 400, 6, 64, "Wickets", Alignment::Right);
+    Heading(hdrBowler, page, kBowlerName.left, 6, kBowlerName.width, "Bowler");
+    Heading(labels[2], page, kBowlerOvers.left, 6, kBowlerOvers.width, "Overs", Alignment::Right);
+    Heading(
+        labels[3], page, kBowlerMaidens.left, 6, kBowlerMaidens.width, "Maidens", Alignment::Right);
+    Heading(labels[4], page, kBowlerRuns.left, 6, kBowlerRuns.width, "Runs", Alignment::Right);
+    Heading(
+        labels[5], page, kBowlerWickets.left, 6, kBowlerWickets.width, "Wickets", Alignment::Right);
     for (int r = 0; r <= 10; ++r) {
-        const int top = 28 + r * 27;
-        CardCell(lblBlrName[r], page, 8, top, 180);
-        CardCell(lblOvers[r], page, 196, top, 64, Alignment::Right);
-        CardCell(lblMaidens[r], page, 264, top, 64, Alignment::Right);
-        CardCell(lblRunsGiven[r], page, 332, top, 64, Alignment::Right);
-        CardCell(lblWicketsTaken[r], page, 400, top, 64, Alignment::Right);
+        const int top = kFirstRow + r * kRowPitch;
+        look::Cell(lblBlrName[r], page, kBowlerName, top);
+        look::Cell(lblOvers[r], page, kBowlerOvers, top, Alignment::Right);
+        look::Cell(lblMaidens[r], page, kBowlerMaidens, top, Alignment::Right);
+        look::Cell(lblRunsGiven[r], page, kBowlerRuns, top, Alignment::Right);
+        look::Cell(lblWicketsTaken[r], page, kBowlerWickets, top, Alignment::Right);
         for (Label* l :
             { &lblBlrName[r], &lblOvers[r], &lblMaidens[r], &lblRunsGiven[r], &lblWicketsTaken[r] })
             l->Visible = false;
@@ -195,16 +173,16 @@ void FrmMain::LayOutPartnerships()
     Heading(labels[1], page, 372, 6, 96, "Partnerships", Alignment::Right);
     for (int k = 0; k < 10; ++k) {
         const int top = 30 + k * 30;
-        CardCell(lblWickets[k], page, 8, top, 64);
+        Cell(lblWickets[k], page, 8, top, 64);
         lblWickets[k].Caption = "Wicket " + std::to_string(k + 1);
         lblWickets[k].ForeColor = kHeading;
         // A pair of long names takes two lines of a smaller hand rather than being cut.
-        CardCell(lblPlrs[k], page, 76, top - 4, 176);
+        Cell(lblPlrs[k], page, 76, top - 4, 176);
         lblPlrs[k].Height = 28;
-        lblPlrs[k].FontSize = 8;
+        lblPlrs[k].FontSize = kSmallPrint;
         lblPlrs[k].WordWrap = true;
-        CardCell(lblFoW[k], page, 256, top, 112, Alignment::Right);
-        CardCell(lblPart[k], page, 372, top, 96, Alignment::Right);
+        Cell(lblFoW[k], page, 256, top, 112, Alignment::Right);
+        Cell(lblPart[k], page, 372, top, 96, Alignment::Right);
     }
 }
 
@@ -220,7 +198,7 @@ FrmMain::FrmMain()
     for (int i = 0; i < 4; ++i) {
         Picture1[i].SetContainer(SSTab1, i);
         Picture1[i].Move(2, 2, 476, 400 - TabStrip::HeaderHeight - 4);
-        Picture1[i].BackColor = kPitchGreen;
+        Picture1[i].BackColor = kPitch;
     }
     LayOutSide();
     LayOutCommentary();
