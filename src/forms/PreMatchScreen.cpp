@@ -1,19 +1,15 @@
 #include "forms/PreMatchScreen.h"
 
+#include "forms/Look.h"
 #include "forms/frmMenu.h"
 #include "modules/Manual.h"
 
 namespace stumpcraft {
 
-namespace {
-    constexpr Color kPanel = RGB(24, 88, 48);
-    constexpr Color kPanelText = RGB(255, 236, 160);
-} // namespace
-
 void LayOutHintPanel(PictureBox& panel, CommandButton& help, int width, int height)
 {
     panel.Move(0, 0, width, height);
-    panel.BackColor = kPanel;
+    panel.BackColor = look::kPitch;
     help.SetContainer(panel);
     help.Move(10, height - 40, width - 20, 28);
     help.Caption = "Click here for &Help";
@@ -26,7 +22,7 @@ void PlaceHint(Label& hint, PictureBox& panel, int top, int height, const char* 
     hint.Caption = text;
     hint.WordWrap = true;
     hint.TextAlign = Alignment::Right;
-    hint.ForeColor = kPanelText;
+    hint.ForeColor = look::kPanelText;
     hint.FontBold = true;
 }
 

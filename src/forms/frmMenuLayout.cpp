@@ -1,15 +1,16 @@
 // Where everything sits on the main menu: the hint panel down the left edge, the frames of the
 // game's setup stacked on the right in the order they open, the hall of fame over the frames it
 // replaces, and the buttons along the bottom.
+#include "forms/Look.h"
 #include "forms/PreMatchScreen.h"
 #include "forms/frmMenu.h"
 
 namespace stumpcraft {
 
 namespace {
-    constexpr Color kBoard = RGB(16, 40, 24);
-    constexpr Color kChalk = RGB(240, 240, 224);
-    constexpr Color kValue = RGB(255, 224, 64);
+    using look::kBoard;
+    using look::kChalk;
+    constexpr Color kValue = look::kBoardText;
 
     constexpr int kPanelWidth = 184;
     constexpr int kFramesLeft = 194;
@@ -20,11 +21,7 @@ namespace {
     constexpr int kFrameTop[6] = { 8, 120, 176, 268, 340, 120 };
     constexpr int kFrameHeight[6] = { 104, 48, 84, 64, 48, 278 };
 
-    void Place(Control& c, Control& container, int left, int top, int width, int height)
-    {
-        c.SetContainer(container);
-        c.Move(left, top, width, height);
-    }
+    using look::Place;
 
     // Hall of fame columns: caption, figure, "By"/"Playing As", name, country.
     constexpr int kColCaption = 14, kColCaptionWidth = 204;

@@ -1,6 +1,7 @@
 // Where everything sits on the team sheet: the Eleven and the reserves as tables on the left
 // (a mark column, the names as the file keeps them, the two ratings), the specials, the moves
 // and the way to the team editor on the right, the buttons along the bottom.
+#include "forms/Look.h"
 #include "forms/frmStart.h"
 
 namespace stumpcraft {
@@ -15,11 +16,7 @@ namespace {
 
     int ListHeight(int rows) { return rows * kRow + 6; }
 
-    void Place(Control& c, Control& container, int left, int top, int width, int height)
-    {
-        c.SetContainer(container);
-        c.Move(left, top, width, height);
-    }
+    using look::Place;
 } // namespace
 
 FrmStart::FrmStart()
