@@ -5,7 +5,10 @@
 // statistics. For reviewing the look of the windows; the build draws the manual's pictures
 // with it.
 //
-//   snapshot [output folder]     (default: ./snapshots; squads come from the program's folder)
+//   snapshot [--quiet] [output folder]
+//
+// The folder defaults to ./snapshots; the squads come from the program's folder. --quiet prints
+// only failures, not each picture and message box.
 #include "qt/Snapshot.h"
 
 #include "SnapshotTool.h"
@@ -34,13 +37,15 @@ namespace snapshot {
     namespace {
         std::filesystem::path outFolder;
         int failures = 0;
+        bool quiet = false;
     } // namespace
 
     void Save(Form& form, const std::string& name)
     {
         const std::string path = (outFolder / (name + ".png")).string();
         if (qt::SaveSnapshot(form, path)) {
-            std::cout << path << "\n";
+            if (!quiet)
+                std::cout << path << "\n";
         } else {
             std::cerr << "could not write " << path << "\n";
             ++failures;
@@ -67,7 +72,8 @@ namespace {
         MsgResult MessageBox(
             const std::string& text, MsgButtons buttons, MsgIcon, const std::string& title) override
         {
-            std::cout << "[" << title << "] " << text << "\n";
+            if (!snapshot::quiet)
+                std::cout << "[" << title << "] " << text << "\n";
             return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel
                 ? MsgResult::Yes
                 : MsgResult::OK;
@@ -245,7 +251,13 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     qt::InstallLook();
-    snapshot::outFolder = argc > 1 ? argv[1] : "snapshots";
+    snapshot::outFolder = "snapshots";
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--quiet")
+            snapshot::quiet = true;
+        else
+            snapshot::outFolder = argv[i];
+    }
     std::filesystem::create_directories(snapshot::outFolder);
 
     SnapshotToolkit toolkit;
