@@ -4,6 +4,7 @@
 // squad file that cannot be written.
 #include "TestSquads.h"
 #include "fakes/FakeServices.h"
+#include "forms/Look.h"
 #include "forms/frmStart.h"
 #include "forms/frmTeamEd.h"
 #include "modules/modVars.h"
@@ -177,15 +178,15 @@ namespace {
         editor.txtPlrName[2].Text = "Дмитрий Ivanov";
         editor.txtPlrName[3].Text = "   ";
         editor.txtPlrName[4].Text = "Ind 1 "; // row 1 trimmed
-        EXPECT_EQ(editor.txtPlrName[1].BackColor(), FrmTeamEd::kNameChanged);
+        EXPECT_EQ(editor.txtPlrName[1].BackColor(), look::kNameChanged);
         EXPECT_THAT(editor.txtPlrName[1].ToolTipText(), HasSubstr("\"" + longName + "\""));
-        EXPECT_EQ(editor.txtPlrName[2].BackColor(), FrmTeamEd::kNameChanged);
+        EXPECT_EQ(editor.txtPlrName[2].BackColor(), look::kNameChanged);
         EXPECT_THAT(editor.txtPlrName[2].ToolTipText(), HasSubstr("\"Дмитрй\""))
             << "each letter once";
         EXPECT_THAT(editor.txtPlrName[2].ToolTipText(), HasSubstr("\"??????? Ivanov\""));
-        EXPECT_EQ(editor.txtPlrName[3].BackColor(), FrmTeamEd::kNameSuspicious);
-        EXPECT_EQ(editor.txtPlrName[4].BackColor(), FrmTeamEd::kNameSuspicious);
-        EXPECT_EQ(editor.txtPlrName[0].BackColor(), FrmTeamEd::kNameSuspicious);
+        EXPECT_EQ(editor.txtPlrName[3].BackColor(), look::kNameSuspicious);
+        EXPECT_EQ(editor.txtPlrName[4].BackColor(), look::kNameSuspicious);
+        EXPECT_EQ(editor.txtPlrName[0].BackColor(), look::kNameSuspicious);
         EXPECT_THAT(editor.txtPlrName[0].ToolTipText(), HasSubstr("Row 5 has the same name"));
         EXPECT_EQ(editor.txtPlrName[5].BackColor(), Color {});
         EXPECT_EQ(editor.txtPlrName[5].ToolTipText(), "");

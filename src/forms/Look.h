@@ -24,6 +24,9 @@ namespace look {
     inline constexpr Color kBoard = RGB(16, 40, 24);
     inline constexpr Color kBoardText = RGB(255, 224, 64);
     inline constexpr Color kInk = RGB(0, 0, 0);
+    // A name the team editor will not save as typed, and one that will confuse the match.
+    inline constexpr Color kNameChanged = RGB(255, 196, 196);
+    inline constexpr Color kNameSuspicious = RGB(255, 232, 150);
 
     // Print: 0 is the window's own size; the small hand takes a second line of a long text.
     inline constexpr int kSmallPrint = 8;

@@ -2,6 +2,7 @@
 // the player's changes, checking the names, and saving the squad on the way back to the sheet.
 #include "forms/frmTeamEd.h"
 
+#include "forms/Look.h"
 #include "forms/frmStart.h"
 #include "modules/MatchText.h"
 #include "modules/modVars.h"
@@ -105,8 +106,8 @@ void FrmTeamEd::MarkNames()
     for (int i = 0; i < kSquadSize; ++i) {
         const NameCheck& check = checks[static_cast<std::size_t>(i)];
         TextBox& box = txtPlrName[i];
-        box.BackColor = check.ChangedOnSaving() ? kNameChanged
-            : check.Suspicious()                ? kNameSuspicious
+        box.BackColor = check.ChangedOnSaving() ? look::kNameChanged
+            : check.Suspicious()                ? look::kNameSuspicious
                                                 : Color {};
         box.ToolTipText = NameCheckText(check, names[static_cast<std::size_t>(i)]);
     }

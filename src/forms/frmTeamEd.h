@@ -16,11 +16,6 @@ class FrmTeamEd : public PreMatchScreen {
 public:
     FrmTeamEd();
 
-    // A name box whose name will not be saved as typed, and one whose name will confuse the
-    // match.
-    static constexpr Color kNameChanged = RGB(255, 196, 196);
-    static constexpr Color kNameSuspicious = RGB(255, 232, 150);
-
     // The hint panel: the explanation, what the marked names mean, and help.
     PictureBox Picture1 { this, "Picture1" };
     ControlArray<Frame, 1> Frame1 { this, "Frame1" };

@@ -1,11 +1,14 @@
 // Where everything sits in the team editor: the hint panel down the left edge with help at its
 // foot, the fifteen rows of the squad as a table in the frame on the right (the default Eleven
 // first, then the reserves after a gap), and the buttons under the table.
+#include "forms/Look.h"
 #include "forms/frmTeamEd.h"
 
 namespace stumpcraft {
 
 namespace {
+    using look::Place;
+
     constexpr int kPanelWidth = 180;
     constexpr int kFrameLeft = kPanelWidth + 8, kFrameWidth = 580;
 
@@ -20,12 +23,6 @@ namespace {
     constexpr int kReservesGap = 18; // room for the reserves' caption
 
     int RowTop(int row) { return kFirstRow + row * kRowStep + (row >= 11 ? kReservesGap : 0); }
-
-    void Place(Control& c, Control& container, int left, int top, int width, int height)
-    {
-        c.SetContainer(container);
-        c.Move(left, top, width, height);
-    }
 } // namespace
 
 FrmTeamEd::FrmTeamEd()
@@ -51,12 +48,11 @@ void FrmTeamEd::LayOut()
         "the reserves.\n\nExit leaves the game without saving.");
     lblNote.FontBold = false;
     // A note on the marked names, shown only while there are some.
-    lblCheck.SetContainer(Picture1);
-    lblCheck.Move(10, 316, kPanelWidth - 20, 130);
+    Place(lblCheck, Picture1, 10, 316, kPanelWidth - 20, 130);
     lblCheck.WordWrap = true;
     lblCheck.Boxed = true;
-    lblCheck.BackColor = kNameSuspicious;
-    lblCheck.ForeColor = RGB(40, 32, 0);
+    lblCheck.BackColor = look::kNameSuspicious;
+    lblCheck.ForeColor = look::kInk;
     lblCheck.Visible = false;
 
     Frame1[0].Move(kFrameLeft, 6, kFrameWidth, frameHeight);
