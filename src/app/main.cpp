@@ -2,6 +2,7 @@
 // starts there, and a finished match comes back to it.
 #include "forms/frmMenu.h"
 #include "modules/RecordsStore.h"
+#include "modules/ScorecardFile.h"
 #include "modules/modVars.h"
 #include "platform/Form.h"
 #include "platform/Services.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     qt::QtShell shell;
     qt::QtAgentService agent;
     Platform() = Services { &toolkit, &agent, &shell };
+    // A decided match leaves its scorecard in the Scorecards folder.
+    KeepScorecardsOnResult = true;
 
     // A hidden commentator comes back with Ctrl+M on any of the game's windows, where the
     // desktop offers no tray icon for him.

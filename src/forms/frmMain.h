@@ -96,6 +96,8 @@ protected:
     void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
     void Form_Unload() override;
     void Form_MouseUp(MouseButton button, int x, int y) override;
+    // Ctrl+S keeps the scorecard of the match as it stands.
+    void Form_KeyDown(int KeyCode, int Shift) override;
 
 private:
     void LayOutSide();
@@ -110,6 +112,8 @@ private:
     bool QuotaAllows();
     // One delivery through the engine, kept in the match's history.
     void PlayRecordedBall(int StrikeEnd);
+    // At the end of a press of a play button: a match it decided keeps its scorecard.
+    void KeepScorecardOnResult(bool decidedBefore);
     void ClearOverLines();
     void ShowBowlerCaptions();
     void SetComputerLevelsAtOverStart();

@@ -101,6 +101,7 @@ void FrmMain::CmdNBowl_Click()
 {
     if (!QuotaAllows() || MatchOver)
         return;
+    const bool decided = MatchOver;
     if (BallOfOver == 0 || BallOfOver == 6) {
         ClearOverLines();
         if (BallOfOver == 0)
@@ -116,12 +117,14 @@ void FrmMain::CmdNBowl_Click()
     ShowScoreLine();
     EndInningsByOvers();
     CreditMaiden();
+    KeepScorecardOnResult(decided);
 }
 
 void FrmMain::CmdNOver_Click()
 {
     if (!QuotaAllows())
         return;
+    const bool decided = MatchOver;
     CmdNOver.Enabled = false;
     CmdNBowl.Enabled = false;
     while (BallOfOver < 6 && !MatchOver) {
@@ -149,6 +152,7 @@ void FrmMain::CmdNOver_Click()
         if (CmdNOver.Visible)
             CmdNOver.SetFocus();
     }
+    KeepScorecardOnResult(decided);
 }
 
 } // namespace stumpcraft

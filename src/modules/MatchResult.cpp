@@ -8,6 +8,17 @@
 
 namespace stumpcraft {
 
+std::string ResultLine()
+{
+    const MatchTeam& bat = Teams[CurrBatSide];
+    const MatchTeam& first = Teams[FirstBatSide];
+    if (bat.Runs == first.Runs)
+        return "It is a tie between " + Teams[0].Country + " and " + Teams[1].Country;
+    if (bat.Runs > first.Runs)
+        return bat.Country + " win by " + std::to_string(10 - bat.Wickets) + " wickets";
+    return first.Country + " win by " + std::to_string(first.Runs - bat.Runs) + " runs";
+}
+
 void DecideOnTotals()
 {
     FrmMain& f = frmMain();
@@ -17,19 +28,13 @@ void DecideOnTotals()
 
     const MatchTeam& bat = Teams[CurrBatSide];
     const MatchTeam& first = Teams[FirstBatSide];
-    if (bat.Runs == first.Runs) {
-        f.lblMsg[1].Caption
-            = "It is a tie between " + Teams[0].Country + " and " + Teams[1].Country;
+    f.lblMsg[1].Caption = ResultLine();
+    if (bat.Runs == first.Runs)
         ShowResult(-1, 0);
-    } else if (bat.Runs > first.Runs) {
-        const int inHand = 10 - bat.Wickets;
-        f.lblMsg[1].Caption = bat.Country + " win by " + std::to_string(inHand) + " wickets";
-        ShowResult(1, inHand);
-    } else {
-        const int margin = first.Runs - bat.Runs;
-        f.lblMsg[1].Caption = first.Country + " win by " + std::to_string(margin) + " runs";
-        ShowResult(0, margin);
-    }
+    else if (bat.Runs > first.Runs)
+        ShowResult(1, 10 - bat.Wickets);
+    else
+        ShowResult(0, first.Runs - bat.Runs);
 }
 
 void CloseInningsRecords()

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <string>
+
 namespace stumpcraft {
 
 // Deciding the match and closing an innings, shared by the delivery engine and the play
 // buttons.
+
+// The result on the totals of the two sides, as the status line shows it once the match is
+// decided: "It is a tie between ...", "<side batting now> win by n wickets" or "<side that
+// batted first> win by n runs".
+std::string ResultLine();
 
 // Decides the match on the totals of the two sides: a tie, the batting side by wickets in
 // hand, or the side that batted first by runs. Sets MatchOver, hides the play buttons, writes

@@ -108,6 +108,14 @@ void Form::UserMouseUp(MouseButton button, int x, int y)
     Form_MouseUp(button, x, y);
 }
 
+void Form::UserKeyDown(int KeyCode, int Shift)
+{
+    if (!loaded_)
+        return;
+    EventScope scope;
+    Form_KeyDown(KeyCode, Shift);
+}
+
 namespace {
     int depth = 0;
     std::vector<std::function<void()>>& Slots()

@@ -16,6 +16,9 @@ enum class UnloadMode {
     AppWindows = 2, // the session is ending
 };
 
+// The keys held with a key press, added up as the game's toolkit counts them.
+enum KeyShift : int { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
+
 // The live window that mirrors a form; created by the toolkit when the form is first shown.
 class FormPeer {
 public:
@@ -69,6 +72,9 @@ public:
 
     // The form-level mouse release (on the window's own surface, not on a control).
     void UserMouseUp(MouseButton button, int x, int y);
+    // A key pressed in the window that its focused control did not want. KeyCode is the key's
+    // upper-case character for a letter or digit; Shift adds up the KeyShift masks held.
+    void UserKeyDown(int KeyCode, int Shift);
 
 protected:
     virtual void Form_Load() { }
@@ -83,6 +89,11 @@ protected:
         (void)button;
         (void)x;
         (void)y;
+    }
+    virtual void Form_KeyDown(int KeyCode, int Shift)
+    {
+        (void)KeyCode;
+        (void)Shift;
     }
 
 private:

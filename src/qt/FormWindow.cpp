@@ -166,7 +166,19 @@ bool FormWindow::PressButton(bool cancel)
 
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Keys that reach the window were not wanted by the focused control.
+    // Keys that reach the window were not wanted by the focused control. Letters and digits
+    // go to the form first (Ctrl+S keeps the match screen's scorecard); Qt's codes for them
+    // are their upper-case characters.
+    const int key = event->key();
+    if (form_
+        && ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))) {
+        const Qt::KeyboardModifiers held = event->modifiers();
+        const int shift = (held & Qt::ShiftModifier ? ShiftMask : 0)
+            | (held & Qt::ControlModifier ? CtrlMask : 0) | (held & Qt::AltModifier ? AltMask : 0);
+        Form& form = *form_;
+        RunGameEvent([&] { form.UserKeyDown(key, shift); });
+        return;
+    }
     const bool handled = (event->key() == Qt::Key_Escape && PressButton(true))
         || ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
             && PressButton(false));

@@ -4,12 +4,14 @@
 #include "WindowChecks.h"
 #include "forms/frmBowlChange.h"
 #include "forms/frmMain.h"
+#include "modules/ScorecardFile.h"
 #include "modules/modProcs.h"
 #include "qt/ControlWidgets.h"
 #include "qt/FormWindow.h"
 
 #include <QCoreApplication>
 #include <QTest>
+#include <filesystem>
 #include <gmock/gmock.h>
 
 namespace stumpcraft::testing {
@@ -25,7 +27,7 @@ namespace {
 
         void ExpectEveryTabFinished(FrmMain& f, const std::string& state)
         {
-            for (int tab = 0; tab < 4; ++tab) {
+            for (int tab = 0; tab < f.SSTab1.Tabs(); ++tab) {
                 f.SSTab1.Tab = tab;
                 ExpectFinished(f, state + ", tab " + std::to_string(tab));
             }
@@ -65,7 +67,12 @@ namespace {
         EXPECT_THAT(platform.toolkit.shownForms,
             ::testing::IsSupersetOf({ "frmBowlChange", "frmBatStat" }));
 
+        // The result line keeps room for the note that its scorecard was kept.
+        KeepScorecardsOnResult = true;
         ASSERT_TRUE(PlayThrough(f));
+        KeepScorecardsOnResult = false;
+        EXPECT_THAT(f.lblMsg[1].Caption(),
+            ::testing::EndsWith("\nScorecard kept in the Scorecards folder"));
         // The longest dismissal the shipped squads can produce.
         f.lblBatOut[3].Caption = " c: Munyaradzi Chakanyuka b: Kudakwashe Chinembiri";
         ExpectEveryTabFinished(f, "result");
@@ -81,6 +88,21 @@ namespace {
         QTest::mouseClick(binding->Widget(), Qt::LeftButton);
         EXPECT_EQ(Bat().Balls, 1);
         EXPECT_EQ(f.lblSmallScore[1].Caption, std::string("Overs: 0.1"));
+    }
+
+    // The key goes to the focused button first, which has no use for it.
+    TEST_F(WindowsTest, CtrlSOnTheMatchWindowKeepsTheScorecard)
+    {
+        FrmMain& f = StartMatch();
+        qt::FormWindow& window = qt::WindowFor(f);
+        window.show();
+        auto* button = dynamic_cast<qt::ControlBinding*>(f.CmdNBowl.Peer());
+        ASSERT_NE(button, nullptr);
+        QTest::keyClick(button->Widget(), Qt::Key_S, Qt::ControlModifier);
+        std::error_code ec;
+        const auto kept
+            = std::distance(std::filesystem::directory_iterator(ScorecardFolder(), ec), {});
+        EXPECT_EQ(kept, 2) << "the text and the page";
     }
 
 } // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ctime>
+#include <string>
+
+namespace stumpcraft {
+
+// Scorecards kept beside the program: the card of the match as plain text and as a page, in
+// the folder "Scorecards" of the program's folder, named by the moment and the two countries.
+
+// Whether a decided match keeps its scorecard by itself. The game turns it on; the tests, the
+// benchmarks and the season simulator, which must write nothing, leave it off.
+inline bool KeepScorecardsOnResult = false;
+
+// The folder the scorecards go to.
+std::string ScorecardFolder();
+
+// Writes "<yyyy-mm-dd hh-mm-ss> <first side> v <second side>.txt" and ".html" into the folder,
+// made when missing, with the card of the match as it stands at the local time `when`.
+// Returns the path of both without the extension. A folder or file that cannot be written
+// throws RuntimeError saying which and why; nothing half-written is left behind.
+std::string WriteScorecards(const std::tm& when);
+
+// Keeps the scorecard now, and the status line says where it went. A folder that cannot be
+// written is told in a message box, and the match goes on.
+void KeepScorecard();
+
+} // namespace stumpcraft
