@@ -56,6 +56,37 @@ namespace {
         fakes::FakePlatform platform;
     };
 
+    // A caption from numbers may be written out only when read; whatever way it was set last
+    // is what it shows, and a peer is told of every change.
+    TEST_F(ControlsTest, ACaptionFromNumbersReadsAsTheLastThingWritten)
+    {
+        struct Peer : ControlPeer {
+            void Sync() override { ++syncs; }
+            void Focus() override { }
+            int syncs = 0;
+        };
+        Label& l = frmSample().lbls[10];
+        l.Number(4);
+        EXPECT_EQ(l.Caption(), "4");
+        l.Number(5);
+        l.Caption = "4"; // the text it showed before the 5 was written out
+        EXPECT_EQ(l.Caption(), "4");
+        l.Number(5);
+        EXPECT_EQ(l.Caption(), "5") << "the same numbers again are written again";
+        l.CaptionFrom({ 7, 2 }, [](const CaptionNumbers& n) {
+            return std::to_string(n[0]) + "/" + std::to_string(n[1]);
+        });
+        EXPECT_TRUE(l.Caption == "7/2");
+
+        Peer peer;
+        l.AttachPeer(&peer);
+        l.Number(8);
+        l.Number(8);
+        EXPECT_EQ(peer.syncs, 1);
+        EXPECT_EQ(l.Caption(), "8");
+        l.AttachPeer(nullptr);
+    }
+
     TEST_F(ControlsTest, SettersRaiseTheUsersEventOnlyOnChange)
     {
         auto& f = frmSample();

@@ -16,7 +16,9 @@ namespace {
     int loadedScreens = 0;
 } // namespace
 
-FrmMain& frmMain() { return forms::Instance<FrmMain>(); }
+FrmMain* FrmMain::loaded_ = nullptr;
+
+FrmMain& frmMain() { return FrmMain::loaded_ ? *FrmMain::loaded_ : forms::Instance<FrmMain>(); }
 
 bool MatchScreenLoaded() { return loadedScreens > 0; }
 
@@ -25,6 +27,8 @@ FrmMain::~FrmMain()
     // A screen thrown away while still loaded (the end of a test) no longer counts.
     if (IsLoaded())
         --loadedScreens;
+    if (loaded_ == this)
+        loaded_ = nullptr;
 }
 
 // The events that change the match wait for the delivery in hand: while it waits for the
@@ -60,6 +64,7 @@ void FrmMain::WireEvents()
 void FrmMain::Form_Load()
 {
     ++loadedScreens;
+    loaded_ = this;
     History.Clear(); // a new match
     if (AgentOn)
         AnnounceConditions();
@@ -95,7 +100,12 @@ void FrmMain::Form_QueryUnload(bool& cancel, UnloadMode mode)
         EndGame();
 }
 
-void FrmMain::Form_Unload() { --loadedScreens; }
+void FrmMain::Form_Unload()
+{
+    --loadedScreens;
+    if (loaded_ == this)
+        loaded_ = nullptr;
+}
 
 void FrmMain::Form_MouseUp(MouseButton button, int x, int y)
 {

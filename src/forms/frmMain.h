@@ -125,6 +125,11 @@ private:
     void StartChase();
     void ClearSidesForExit();
 
+    // The loaded screen, which frmMain() hands out without asking the forms' registry: the
+    // engine asks for it many times a ball.
+    static FrmMain* loaded_;
+    friend FrmMain& frmMain();
+
     // Who and at what level each frame's tooltip was last worked out for.
     int oddsShownFor_[2] = { -1, -1 };
 };

@@ -79,8 +79,13 @@ void FrmMain::ChangeEnds()
 void FrmMain::ShowScoreLine()
 {
     const MatchTeam& bat = Batting();
-    lblMsg[0].Caption
-        = bat.Country + " " + std::to_string(bat.Runs) + "/" + std::to_string(bat.Wickets);
+    lblMsg[0].CaptionFrom({ CurrBatSide, bat.Runs, bat.Wickets }, [](const CaptionNumbers& n) {
+        std::string text = Teams[n[0]].Country + " ";
+        AppendNumber(text, n[1]);
+        text += '/';
+        AppendNumber(text, n[2]);
+        return text;
+    });
 }
 
 void FrmMain::CreditMaiden()

@@ -39,18 +39,18 @@ void SetComputerBattingLevel(bool chasing)
     const long long ballsLeft = static_cast<long long>(Overs) * 6 - bat.Balls;
     if (needed < 1 || ballsLeft < 1)
         return;
+    // Both at 3 unless the rate says otherwise; set once, to the level that stands.
     const long long perOver = needed * 6 / ballsLeft;
-    SetBoth(f, 3);
+    int level = 3;
     if (perOver > 7)
-        SetBoth(f, 5);
+        level = 5;
     else if (perOver >= 6)
-        SetBoth(f, 4);
-    else if (perOver == 5)
-        SetBoth(f, 3);
+        level = 4;
     else if (perOver == 4)
-        SetBoth(f, 2);
-    else if (bat.Wickets < 2)
-        SetBoth(f, 1);
+        level = 2;
+    else if (perOver < 4 && bat.Wickets < 2)
+        level = 1;
+    SetBoth(f, level);
 }
 
 } // namespace stumpcraft

@@ -16,6 +16,13 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
+void AppendTrimmed(std::string& out, const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first != std::string::npos)
+        out.append(text, first, text.find_last_not_of(" \t") - first + 1);
+}
+
 int CaptionNumber(const std::string& caption)
 {
     const auto first = caption.find_first_not_of(" \t");

@@ -11,6 +11,9 @@ namespace stumpcraft {
 // The text without its surrounding blanks (spaces and tabs).
 std::string Trim(const std::string& text);
 
+// The text without its surrounding blanks, written at the end of `out`.
+void AppendTrimmed(std::string& out, const std::string& text);
+
 // The whole number at the start of a caption ("00" is 0, "" is 0, "12" is 12).
 int CaptionNumber(const std::string& caption);
 

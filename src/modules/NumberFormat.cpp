@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <regex>
@@ -30,23 +31,34 @@ long long RoundDiv(long long num, long long den)
 
 std::string FormatRatio(long long num, long long den)
 {
-    const long long hundredths = RoundDiv(num * 100, den);
-    const bool negative = hundredths < 0;
-    const long long magnitude = negative ? -hundredths : hundredths;
-    std::string text = (negative ? "-" : "") + std::to_string(magnitude / 100);
-    const long long cents = magnitude % 100;
-    if (cents != 0) {
-        text += '.';
-        text += static_cast<char>('0' + cents / 10);
-        if (cents % 10 != 0)
-            text += static_cast<char>('0' + cents % 10);
-    }
+    std::string text;
+    AppendRatio(text, num, den);
     return text;
 }
 
-} // namespace stumpcraft
+void AppendNumber(std::string& out, long long n)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out.append(digits, end);
+}
 
-namespace stumpcraft {
+void AppendRatio(std::string& out, long long num, long long den)
+{
+    const long long hundredths = RoundDiv(num * 100, den);
+    const bool negative = hundredths < 0;
+    const long long magnitude = negative ? -hundredths : hundredths;
+    if (negative)
+        out += '-';
+    AppendNumber(out, magnitude / 100);
+    const long long cents = magnitude % 100;
+    if (cents != 0) {
+        out += '.';
+        out += static_cast<char>('0' + cents / 10);
+        if (cents % 10 != 0)
+            out += static_cast<char>('0' + cents % 10);
+    }
+}
 
 int ParseWholeNumber(const std::string& text)
 {

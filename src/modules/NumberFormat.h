@@ -14,6 +14,10 @@ long long RoundDiv(long long num, long long den);
 // num / den rounded to two decimals, halves to even, in its shortest form: "6", "4.5",
 // "233.33", "-0.5". den must not be 0.
 std::string FormatRatio(long long num, long long den);
+// The same, and a whole number in plain decimal, written at the end of `out`: lines built
+// every ball go into one reused buffer.
+void AppendRatio(std::string& out, long long num, long long den);
+void AppendNumber(std::string& out, long long n);
 
 // A typed number read as a 16-bit whole number: blanks around it are allowed, a fraction is
 // rounded halves to even ("2.5" is 2). Text that is no number throws RuntimeError 13 ("Type

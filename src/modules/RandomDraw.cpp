@@ -46,6 +46,8 @@ int RandomDraw(int Count, int Max)
 {
     if (Count < 1 || Max < 1)
         throw std::invalid_argument("RandomDraw needs Count >= 1 and Max >= 1");
+    if (Count == 1)
+        return DrawOne(Max); // every caller of the game: a plain draw
     long long sum = 0;
     for (int i = 0; i < Count; ++i)
         sum += DrawOne(Max);

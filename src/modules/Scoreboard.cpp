@@ -71,12 +71,34 @@ std::string StrikeRate(int runs, int ballsFaced)
     return ballsFaced != 0 ? FormatRatio(static_cast<long long>(runs) * 100, ballsFaced) : "0";
 }
 
+// "12.4" for 76 balls with the fourth ball of the over just bowled, "13" once the over is done
+// (ball 6).
+std::string OversText(int balls, int ball)
+{
+    std::string text;
+    AppendNumber(text, balls / 6);
+    if (ball < 6) {
+        text += '.';
+        AppendNumber(text, ball);
+    }
+    return text;
+}
+
 std::string ScoreText(int side)
 {
     const MatchTeam& team = Teams[side];
-    std::string text = team.Country + ": " + std::to_string(team.Runs);
-    if (team.Wickets < 10)
-        text += "/" + std::to_string(team.Wickets);
+    return ScoreText(team.Country, team.Runs, team.Wickets);
+}
+
+std::string ScoreText(const std::string& country, int runs, int wickets)
+{
+    std::string text = country;
+    text += ": ";
+    AppendNumber(text, runs);
+    if (wickets < 10) {
+        text += '/';
+        AppendNumber(text, wickets);
+    }
     return text;
 }
 
@@ -123,11 +145,12 @@ void ShowBatterFigures(int slot, int frame)
     FrmMain& f = frmMain();
     const int b = frame == 1 ? 0 : 5;
     const MatchPlayer& p = Teams[CurrBatSide].Plr[slot];
-    f.lblDetails[b].Caption = std::to_string(p.Runs);
-    f.lblDetails[b + 1].Caption = std::to_string(p.BallsFaced);
-    f.lblDetails[b + 2].Caption = std::to_string(p.Fours);
-    f.lblDetails[b + 3].Caption = std::to_string(p.Sixes);
-    f.lblDetails[b + 4].Caption = StrikeRate(p.Runs, p.BallsFaced);
+    f.lblDetails[b].Number(p.Runs);
+    f.lblDetails[b + 1].Number(p.BallsFaced);
+    f.lblDetails[b + 2].Number(p.Fours);
+    f.lblDetails[b + 3].Number(p.Sixes);
+    f.lblDetails[b + 4].CaptionFrom(
+        { p.Runs, p.BallsFaced }, [](const CaptionNumbers& n) { return StrikeRate(n[0], n[1]); });
 }
 
 void ShowScoreAndBowling()
@@ -137,23 +160,20 @@ void ShowScoreAndBowling()
     const int r = BowlerRow(f, bowler.Name);
 
     const MatchTeam& bat = Teams[CurrBatSide];
-    f.lblTotal.Caption = std::to_string(bat.Runs);
-    f.lblTotalBalls.Caption = std::to_string(bat.Balls);
-    f.lblSmallScore[0].Caption = ScoreText(CurrBatSide);
+    f.lblTotal.Number(bat.Runs);
+    f.lblTotalBalls.Number(bat.Balls);
+    f.lblSmallScore[0].CaptionFrom({ CurrBatSide, bat.Runs, bat.Wickets },
+        [](const CaptionNumbers& n) { return ScoreText(Teams[n[0]].Country, n[1], n[2]); });
 
-    const std::string overs = std::to_string(bat.Balls / 6);
-    const std::string bowlerOvers = std::to_string(bowler.BallsBowled / 6);
-    if (BallOfOver >= 6) {
-        f.lblSmallScore[1].Caption = "Overs: " + overs;
-        f.lblOvers[r].Caption = bowlerOvers;
-    } else {
-        const std::string ball = "." + std::to_string(BallOfOver);
-        f.lblSmallScore[1].Caption = "Overs: " + overs + ball;
-        f.lblOvers[r].Caption = bowlerOvers + ball;
-    }
-    f.lblMaidens[r].Caption = std::to_string(bowler.Maidens);
-    f.lblRunsGiven[r].Caption = std::to_string(bowler.RunsGiven);
-    f.lblWicketsTaken[r].Caption = std::to_string(bowler.WicketsTaken);
+    // The balls part of both figures is the ball of the over; none once the over is done.
+    const int ball = BallOfOver >= 6 ? 6 : BallOfOver;
+    f.lblSmallScore[1].CaptionFrom({ bat.Balls, ball },
+        [](const CaptionNumbers& n) { return "Overs: " + OversText(n[0], n[1]); });
+    f.lblOvers[r].CaptionFrom({ bowler.BallsBowled, ball },
+        [](const CaptionNumbers& n) { return OversText(n[0], n[1]); });
+    f.lblMaidens[r].Number(bowler.Maidens);
+    f.lblRunsGiven[r].Number(bowler.RunsGiven);
+    f.lblWicketsTaken[r].Number(bowler.WicketsTaken);
 }
 
 } // namespace stumpcraft

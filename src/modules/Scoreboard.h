@@ -25,7 +25,12 @@ void ShowScoreAndBowling();
 // "Runs/Balls" strike rate as the cards show it: 233.33, 100, 0 before the first ball.
 std::string StrikeRate(int runs, int ballsFaced);
 
+// Overs as the card and the scoreboard show them: the completed overs of `balls`, a point and
+// the ball of the over in progress, or the whole overs alone once `ball` is 6.
+std::string OversText(int balls, int ball);
+
 // "Country: 187/6", or "Country: 187" for a side all out.
 std::string ScoreText(int side);
+std::string ScoreText(const std::string& country, int runs, int wickets);
 
 } // namespace stumpcraft

@@ -56,6 +56,20 @@ namespace {
         (hundred ? f.chk100 : f.chk50)[striker].Value = 1;
     }
 
+    // The line of one ball: the striker's name and what he did ("Kit Morrow: 4 Runs"), built
+    // in one buffer that every ball reuses.
+    const std::string& BallLine(const MatchPlayer& striker, int runs, const char* what)
+    {
+        static std::string line;
+        line.clear();
+        AppendTrimmed(line, striker.Name);
+        line += ": ";
+        if (runs > 0)
+            AppendNumber(line, runs);
+        line += what;
+        return line;
+    }
+
     void BookRuns(int striker, int r)
     {
         FrmMain& f = frmMain();
@@ -64,36 +78,53 @@ namespace {
         p.Runs += r;
         bat.Runs += r;
         Teams[1 - CurrBatSide].Plr[CurrBowler].RunsGiven += r;
-        f.lblRunsInOver.Caption = std::to_string(CaptionNumber(f.lblRunsInOver.Caption) + r);
-        f.lblDesc[BallOfOver - 1].Caption = Trim(p.Name) + ": " + std::to_string(r) + " Runs";
-        f.lblPart[bat.Wickets].Caption
-            = std::to_string(bat.Runs - bat.FallOfWicket[bat.Wickets]) + "*";
+        f.lblRunsInOver.Number(CaptionNumber(f.lblRunsInOver.Caption) + r);
+        f.lblDesc[BallOfOver - 1].Caption = BallLine(p, r, " Runs");
+        const int stand = bat.Runs - bat.FallOfWicket[bat.Wickets];
+        f.lblPart[bat.Wickets].CaptionFrom(
+            { stand }, [](const CaptionNumbers& n) { return std::to_string(n[0]) + '*'; });
         if (f.chk50[striker].Value == 0 && p.Runs >= 50)
             Milestone(striker, false);
         else if (f.chk100[striker].Value == 0 && p.Runs >= 100)
             Milestone(striker, true);
     }
 
-    void ShowRunRate()
+    // "Current Run Rate for <Country>: 4.5", and while a chase goes on what is still needed:
+    // from the batting side, its runs and balls, and the runs and balls still to go (0 in the
+    // first innings).
+    std::string RunRateLine(const CaptionNumbers& n)
     {
-        const MatchTeam& bat = Teams[CurrBatSide];
-        frmMain().lblMsg[1].Caption = "Current Run Rate for " + bat.Country + ": "
-            + FormatRatio(static_cast<long long>(bat.Runs) * 6, bat.Balls);
+        std::string line = "Current Run Rate for ";
+        line += Teams[n[0]].Country;
+        line += ": ";
+        AppendRatio(line, static_cast<long long>(n[1]) * 6, n[2]);
+        if (n[3] >= 1 && n[4] >= 1) {
+            line += ". Require a further ";
+            AppendNumber(line, n[3]);
+            line += " runs from ";
+            AppendNumber(line, n[4]);
+            line += " balls at ";
+            AppendRatio(line, static_cast<long long>(n[3]) * 6, n[4]);
+            line += " runs per over.";
+        }
+        return line;
     }
 
-    // Second innings: what the batting side still needs, or the result once it is decided.
-    void Chase()
+    // The run rate every ball; in the second innings the chase, or the result once it is
+    // decided.
+    void ShowRunRateAndChase()
     {
         const MatchTeam& bat = Teams[CurrBatSide];
+        Label& msg = frmMain().lblMsg[1];
+        if (FirstInnings) {
+            msg.CaptionFrom({ CurrBatSide, bat.Runs, bat.Balls, 0, 0 }, RunRateLine);
+            return;
+        }
         RunsRequired = Teams[FirstBatSide].Runs - bat.Runs + 1;
         BallsRemaining = Overs * 6 - bat.Balls;
-        if (RunsRequired >= 1 && BallsRemaining >= 1) {
-            Label& msg = frmMain().lblMsg[1];
-            msg.Caption = msg.Caption() + ". Require a further " + std::to_string(RunsRequired)
-                + " runs from " + std::to_string(BallsRemaining) + " balls at "
-                + FormatRatio(static_cast<long long>(RunsRequired) * 6, BallsRemaining)
-                + " runs per over.";
-        } else if (RunsRequired <= 0 || BallsRemaining == 0) {
+        msg.CaptionFrom(
+            { CurrBatSide, bat.Runs, bat.Balls, RunsRequired, BallsRemaining }, RunRateLine);
+        if (RunsRequired <= 0 || BallsRemaining == 0) {
             DecideOnTotals();
             CloseInningsRecords();
         }
@@ -143,8 +174,8 @@ namespace {
     {
         FrmMain& f = frmMain();
         const MatchPlayer& p = Teams[CurrBatSide].Plr[striker];
-        f.lblBatRuns[striker].Caption = std::to_string(p.Runs);
-        f.lblBatBowlsFaced[striker].Caption = std::to_string(p.BallsFaced);
+        f.lblBatRuns[striker].Number(p.Runs);
+        f.lblBatBowlsFaced[striker].Number(p.BallsFaced);
     }
 
     // The tenth wicket: the innings is over, and in the second innings so is the match.
@@ -168,7 +199,7 @@ namespace {
         const int w = ++bat.Wickets;
         if (howOut.empty() || howOut[0] != 'R')
             Teams[1 - CurrBatSide].Plr[CurrBowler].WicketsTaken += 1;
-        f.lblDesc[BallOfOver - 1].Caption = Trim(bat.Plr[striker].Name) + ": Out";
+        f.lblDesc[BallOfOver - 1].Caption = BallLine(bat.Plr[striker], 0, "Out");
         bat.FallOfWicket[w] = bat.Runs;
         bat.PartnershipRuns[w] = bat.FallOfWicket[w] - bat.FallOfWicket[w - 1];
         f.lblFoW[w - 1].Caption = std::to_string(bat.FallOfWicket[w]) + "/" + std::to_string(w);
@@ -204,9 +235,7 @@ namespace {
         bowler.BallsBowled += 1;
         if (result >= 1 && result <= 6)
             BookRuns(striker, result);
-        ShowRunRate();
-        if (!FirstInnings)
-            Chase();
+        ShowRunRateAndChase();
 
         switch (result) {
         case 1:
@@ -228,7 +257,7 @@ namespace {
             break;
         case DotBall:
             p.Dots += 1;
-            frmMain().lblDesc[BallOfOver - 1].Caption = Trim(p.Name) + ": Dot Ball";
+            frmMain().lblDesc[BallOfOver - 1].Caption = BallLine(p, 0, "Dot Ball");
             ShowBatterFigures(striker, StrikeEnd);
             break;
         default:

@@ -123,6 +123,81 @@ void Control::UserFocus()
 
 void Control::Changed(const void*) { SyncPeer(); }
 
+Label& LabelCaption::Owner() const { return static_cast<Label&>(*Prop::Owner()); }
+
+const std::string& LabelCaption::Text() const
+{
+    if (Owner().pending_)
+        Owner().WriteOut();
+    return Stored();
+}
+
+LabelCaption& LabelCaption::operator=(const std::string& v)
+{
+    Owner().Forget();
+    Prop::operator=(v);
+    return *this;
+}
+
+LabelCaption& LabelCaption::operator=(std::string&& v)
+{
+    Owner().Forget();
+    Prop::operator=(std::move(v));
+    return *this;
+}
+
+void Label::Changed(const void* which)
+{
+    if (which == &Caption)
+        kept_ = false; // written some other way: the next CaptionFrom writes again
+    SyncPeer();
+}
+
+// The caption is being set as text: whatever was still to be written no longer counts, and
+// the next caption from numbers is written whatever its numbers.
+void Label::Forget()
+{
+    pending_ = nullptr;
+    kept_ = false;
+}
+
+void Label::WriteOut() const
+{
+    auto write = pending_;
+    const_cast<Label*>(this)->pending_ = nullptr;
+    Caption.SetQuietly(write(numbers_));
+}
+
+namespace {
+    // Spelt out: std::array's own comparison calls memcmp, which costs more than the six
+    // comparisons of a ball's captions.
+    bool Same(const CaptionNumbers& a, const CaptionNumbers& b)
+    {
+        return a[0] == b[0] && a[1] == b[1] && a[2] == b[2] && a[3] == b[3] && a[4] == b[4]
+            && a[5] == b[5];
+    }
+} // namespace
+
+void Label::CaptionFrom(const CaptionNumbers& numbers, std::string (*write)(const CaptionNumbers&))
+{
+    if (kept_ && Same(numbers_, numbers))
+        return;
+    if (Peer()) {
+        pending_ = nullptr;
+        // New numbers make a new text (nearly always): no need to compare it with the old.
+        Caption.Replace(write(numbers));
+    } else {
+        pending_ = write; // no peer to tell: the text waits until someone reads it
+    }
+    numbers_ = numbers;
+    kept_ = true;
+}
+
+void Label::Number(int n)
+{
+    CaptionFrom({ n }, [](const CaptionNumbers& numbers) { return std::to_string(numbers[0]); });
+}
+
 void HScrollBar::Changed(const void* which)
 {
     if (which == &Value || which == &Min || which == &Max) {

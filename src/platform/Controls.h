@@ -3,6 +3,7 @@
 #include "platform/Color.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -53,16 +54,29 @@ public:
         return *this;
     }
 
+    // A value the caller knows to be new: taken without comparing, and told as a change.
+    void Replace(T&& v)
+    {
+        value_ = std::move(v);
+        Notify();
+    }
+
     operator const T&() const { return value_; }
     const T& operator()() const { return value_; }
 
     friend bool operator==(const Prop& a, const T& b) { return a.value_ == b; }
 
+protected:
+    Control* Owner() const { return owner_; }
+    // For a value that is only written out when read: set without telling anyone.
+    void SetQuietly(T&& v) const { value_ = std::move(v); }
+    const T& Stored() const { return value_; }
+
 private:
     void Notify();
 
     Control* owner_;
-    T value_;
+    mutable T value_;
 };
 
 enum class Alignment { Left, Right, Center };
@@ -166,17 +180,64 @@ private:
 
 template <typename T> void Prop<T>::Notify() { owner_->Changed(this); }
 
+class Label;
+
+// The numbers behind a caption made from numbers (Label::CaptionFrom): up to six.
+using CaptionNumbers = std::array<int, 6>;
+
+// A label's caption: a Prop like any other, except that without a peer a caption made from
+// numbers (Label::CaptionFrom) is only written out as text when something reads it. Headless,
+// nobody reads most captions of a ball.
+class LabelCaption : public Prop<std::string> {
+public:
+    using Prop::Prop;
+    LabelCaption& operator=(const LabelCaption& other) { return *this = other(); }
+    LabelCaption& operator=(const std::string& v);
+    LabelCaption& operator=(std::string&& v);
+
+    operator const std::string&() const { return Text(); }
+    const std::string& operator()() const { return Text(); }
+    friend bool operator==(const LabelCaption& a, const std::string& b) { return a.Text() == b; }
+
+private:
+    friend class Label;
+    const std::string& Text() const;
+    Label& Owner() const;
+};
+
 class Label : public Control {
 public:
     using Control::Control;
     Kind kind() const override { return Kind::Label; }
 
-    Prop<std::string> Caption { this, std::string {} };
+    LabelCaption Caption { this, std::string {} };
     Prop<Alignment> TextAlign { this, Alignment::Left };
     Prop<bool> Boxed { this, false };
     Prop<bool> WordWrap { this, false };
     // A caption too long for the label ends in "..." and shows whole in the tooltip.
     Prop<bool> Elide { this, false };
+
+    // A caption made from numbers, written only when they changed: `numbers` are all that the
+    // text depends on, besides names that stay as they are for the life of the window, and
+    // `write` makes the text from them. While the numbers are the ones last written and the
+    // caption was not set otherwise since, nothing at all happens; without a peer the text is
+    // only made when the caption is read.
+    void CaptionFrom(const CaptionNumbers& numbers, std::string (*write)(const CaptionNumbers&));
+    // A caption that is a whole number in plain decimal.
+    void Number(int n);
+
+protected:
+    void Changed(const void* which) override;
+
+private:
+    friend class LabelCaption;
+    void Forget();
+    void WriteOut() const;
+
+    CaptionNumbers numbers_ {};
+    bool kept_ = false; // numbers_ are those of the caption shown
+    // Set while the caption's text is still to be made from numbers_ (headless only).
+    std::string (*pending_)(const CaptionNumbers&) = nullptr;
 };
 
 class CommandButton : public Control {

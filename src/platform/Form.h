@@ -151,7 +151,9 @@ namespace forms {
     template <typename T> T& Instance()
     {
         std::unique_ptr<T>& slot = Slot<T>();
-        if (slot && !slot->IsLoaded() && slot->WasUnloaded())
+        if (slot && slot->IsLoaded())
+            return *slot; // the common case: asked for again and again while it is open
+        if (slot && slot->WasUnloaded())
             Retire(std::move(slot));
         if (!slot)
             slot = std::make_unique<T>();
