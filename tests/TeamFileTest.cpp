@@ -7,12 +7,14 @@
 #include "platform/CodePage.h"
 #include "platform/Errors.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace stumpcraft {
@@ -225,6 +227,28 @@ namespace {
         ASSERT_EQ(after.size(), 600u);
         EXPECT_EQ(Bytes(after.begin() + 540, after.end()), Bytes(60, 0xAB));
         EXPECT_EQ(after[0], 'Z');
+    }
+
+    // A write that fails halfway (here the file-size limit stands in for a full disk) leaves
+    // the old squad as it was, and no half-written file beside it.
+    TEST_F(TeamFileTest, WriteFailingHalfwayLeavesTheOldSquadWhole)
+    {
+        WriteBytes(FileOf("India"), Bytes(540, 'o'));
+        FillSquad();
+        struct rlimit before { };
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = before;
+        small.rlim_cur = 100;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const RuntimeError error = ErrorOf([] { WriteSquad(); });
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldSignal);
+        EXPECT_NE(error.Description().find("The squad file India.lst could not be saved: "),
+            std::string::npos)
+            << error.Description();
+        EXPECT_EQ(ReadBytes(FileOf("India")), Bytes(540, 'o'));
+        EXPECT_EQ(std::distance(fs::directory_iterator(platform.Folder()), {}), 1);
     }
 
     // A squad kept elsewhere through a link stays there: the file behind the link is replaced.
