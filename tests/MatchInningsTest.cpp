@@ -159,7 +159,7 @@ namespace {
         f.UserMouseUp(MouseButton::Left, 5, 5);
         f.UserMouseUp(MouseButton::Middle, 5, 5);
         EXPECT_EQ(f.SSTab1.Tab(), 0);
-        for (int expected : { 1, 2, 3, 0 }) {
+        for (int expected : { 1, 2, 3, 4, 0 }) {
             f.UserMouseUp(MouseButton::Right, 5, 5);
             EXPECT_EQ(f.SSTab1.Tab(), expected);
         }

@@ -109,8 +109,9 @@ namespace {
 
     void SaveEveryTab(FrmMain& screen, const std::string& stage)
     {
-        static const char* const tabs[] = { "commentary", "batting", "bowling", "partnerships" };
-        for (int tab = 0; tab < 4; ++tab) {
+        static const char* const tabs[]
+            = { "commentary", "batting", "bowling", "partnerships", "charts" };
+        for (int tab = 0; tab < screen.SSTab1.Tabs(); ++tab) {
             screen.SSTab1.Tab = tab;
             Save(screen, "match-" + stage + "-" + tabs[tab]);
         }

@@ -51,7 +51,8 @@ void FrmMain::WireEvents()
     cmdHelp.Click = [this] { cmdHelp_Click(); };
     Command1.Click = [this] { Command1_Click(); };
     lblNxtBlr.MouseMove = [this](MouseButton, int, int) { lblNxtBlr_MouseMove(); };
-    for (int i = 0; i < 4; ++i)
+    SSTab1.Click = [this] { ShowChartsIfShown(); };
+    for (int i = 0; i < Picture1.Count(); ++i)
         Picture1[i].MouseMove = [this, i](MouseButton, int, int) { Picture1_MouseMove(i); };
     for (int i = 0; i < 2; ++i)
         HScroll1[i].Change = [this, i] { HScroll1_Change(i); };
@@ -112,7 +113,7 @@ void FrmMain::Form_MouseUp(MouseButton button, int x, int y)
     (void)x;
     (void)y;
     if (button == MouseButton::Right)
-        SSTab1.Tab = SSTab1.Tab < 3 ? SSTab1.Tab + 1 : 0;
+        SSTab1.Tab = (SSTab1.Tab + 1) % SSTab1.Tabs();
 }
 
 void FrmMain::Command1_Click()

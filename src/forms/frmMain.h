@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/Look.h"
+#include "platform/Chart.h"
 #include "platform/Form.h"
 
 namespace stumpcraft {
@@ -31,7 +32,7 @@ public:
     ControlArray<Label, 2> lblMsg { this, "lblMsg" };
 
     TabStrip SSTab1 { this, "SSTab1" };
-    ControlArray<PictureBox, 4> Picture1 { this, "Picture1" };
+    ControlArray<PictureBox, 5> Picture1 { this, "Picture1" };
     // Headings: 0-1 partnerships, 2-5 bowling figures, 6 runs of the over.
     ControlArray<Label, 7> labels { this, "labels" };
     // Headings of our own, which nothing addresses: the batting card's columns and total,
@@ -72,6 +73,11 @@ public:
     ControlArray<Label, 10> lblFoW { this, "lblFoW" };
     ControlArray<Label, 10> lblPart { this, "lblPart" };
 
+    // Charts of both innings: the worm and the Manhattan.
+    Chart chtWorm { this, "chtWorm" };
+    Chart chtManhattan { this, "chtManhattan" };
+    static constexpr int kChartsTab = 4;
+
     // Event procedures.
     void CmdNBowl_Click();
     void CmdNOver_Click();
@@ -86,6 +92,10 @@ public:
 
     // Writes the records of the innings just ended back to the records store.
     void UpdateRecord();
+
+    // The charts drawn afresh from the match's history, when their tab is the one shown; a
+    // hidden tab costs nothing.
+    void ShowChartsIfShown();
 
     // The tooltips of both batter frames' level: what the level means for the batsman in the
     // frame now. Worked out again only when the batsman or his level has changed.
@@ -106,6 +116,7 @@ private:
     void LayOutBattingCard();
     void LayOutBowlingCard();
     void LayOutPartnerships();
+    void LayOutCharts();
     void WireEvents();
 
     // Pieces of the play buttons.

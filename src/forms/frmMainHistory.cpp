@@ -30,6 +30,7 @@ void FrmMain::PlayRecordedBall(int StrikeEnd)
         inning, side, ball, ball.wicket ? lblBatOut[ball.striker].Caption() : std::string {});
     // A new batsman may have come in.
     ShowLevelOdds();
+    ShowChartsIfShown();
 }
 
 } // namespace stumpcraft

@@ -194,8 +194,8 @@ FrmMain::FrmMain()
     Height = 440;
 
     SSTab1.Move(6, 6, 480, 400);
-    SSTab1.TabCaptions = { "Commentary", "Batting", "Bowling", "Partnerships" };
-    for (int i = 0; i < 4; ++i) {
+    SSTab1.TabCaptions = { "Commentary", "Batting", "Bowling", "Partnerships", "Charts" };
+    for (int i = 0; i < Picture1.Count(); ++i) {
         Picture1[i].SetContainer(SSTab1, i);
         Picture1[i].Move(2, 2, 476, 400 - TabStrip::HeaderHeight - 4);
         Picture1[i].BackColor = kPitch;
@@ -205,6 +205,7 @@ FrmMain::FrmMain()
     LayOutBattingCard();
     LayOutBowlingCard();
     LayOutPartnerships();
+    LayOutCharts();
     WireEvents();
 }
 

@@ -126,6 +126,7 @@ void ResetInningsDisplay()
     f.lblSmallScore[0].Caption = bat.Country + ": 0/0";
     f.lblSmallScore[1].Caption = "Overs: 0.0";
     f.ShowLevelOdds();
+    f.ShowChartsIfShown();
 }
 
 void MoveStrikeMarker(int frame)

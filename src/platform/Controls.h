@@ -103,7 +103,8 @@ public:
         ListBox,
         ComboBox,
         OptionButton,
-        TabStrip
+        TabStrip,
+        Chart
     };
     virtual Kind kind() const = 0;
 

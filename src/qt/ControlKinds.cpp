@@ -1,5 +1,6 @@
 // One binding per kind of control: which widget shows it, how its state reaches the widget and
 // which user input becomes which of the game's events.
+#include "qt/ChartBinding.h"
 #include "qt/ControlWidgets.h"
 #include "qt/Pictures.h"
 
@@ -525,6 +526,9 @@ ControlBinding* CreateBinding(Control& control, QWidget* host, FormWindow& windo
         break;
     case Control::Kind::TabStrip:
         binding = Make<TabBinding, TabStripWidget, TabStrip>(control, host, window);
+        break;
+    case Control::Kind::Chart:
+        binding = CreateChartBinding(control, host, window);
         break;
     }
     if (binding)

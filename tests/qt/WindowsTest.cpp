@@ -9,8 +9,12 @@
 #include "qt/ControlWidgets.h"
 #include "qt/FormWindow.h"
 
+#include <QChartView>
 #include <QCoreApplication>
+#include <QLegendMarker>
 #include <QTest>
+#include <QValueAxis>
+#include <QXYSeries>
 #include <filesystem>
 #include <gmock/gmock.h>
 
@@ -88,6 +92,37 @@ namespace {
         QTest::mouseClick(binding->Widget(), Qt::LeftButton);
         EXPECT_EQ(Bat().Balls, 1);
         EXPECT_EQ(f.lblSmallScore[1].Caption, std::string("Overs: 0.1"));
+    }
+
+    // The renderer draws the chart control's data: each series, named where the legend lists
+    // it, and the axes with their titles and ranges.
+    TEST_F(WindowsTest, TheChartsTabIsDrawnWithQtCharts)
+    {
+        MatchSetup setup;
+        setup.computerSide0 = true;
+        FrmMain& f = StartMatch(setup);
+        SeedRandomDraw(20261206);
+        ASSERT_TRUE(PlayThrough(f));
+        f.SSTab1.Tab = FrmMain::kChartsTab;
+        ExpectFinished(f, "charts at the result");
+        auto* binding = dynamic_cast<qt::ControlBinding*>(f.chtWorm.Peer());
+        ASSERT_NE(binding, nullptr);
+        auto* view = qobject_cast<QChartView*>(binding->Widget());
+        ASSERT_NE(view, nullptr);
+        const QList<QAbstractSeries*> series = view->chart()->series();
+        ASSERT_EQ(series.size(), 5);
+        EXPECT_EQ(series[0]->name(), "Northland");
+        EXPECT_EQ(series[2]->name(), "Southmere");
+        EXPECT_EQ(series[4]->name(), "Target 320");
+        EXPECT_EQ(static_cast<QXYSeries*>(series[0])->count(), 296);
+        const auto* x = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(x, nullptr);
+        EXPECT_EQ(x->titleText(), "Overs");
+        EXPECT_EQ(x->max(), 50);
+        int listed = 0;
+        for (QLegendMarker* marker : view->chart()->legend()->markers())
+            listed += marker->isVisible();
+        EXPECT_EQ(listed, 3) << "the sides and the target, not the wicket dots";
     }
 
     // The key goes to the focused button first, which has no use for it.

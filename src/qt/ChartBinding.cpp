@@ -1,0 +1,193 @@
+#include "qt/ChartBinding.h"
+
+#include "platform/Chart.h"
+#include "qt/Renderer.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+namespace stumpcraft::qt {
+
+namespace {
+
+    QColor ToQColor(const Color& c, const QColor& unset)
+    {
+        return c.set ? QColor(c.r, c.g, c.b) : unset;
+    }
+
+    QFont SmallFont()
+    {
+        QFont font = WindowFont();
+        font.setPointSize(8);
+        return font;
+    }
+
+    // A chart view that lays its chart out at once when it is resized, rather than at the next
+    // pass of the event loop: a snapshot taken straight after is drawn laid out.
+    class ChartView : public QChartView {
+    public:
+        using QChartView::QChartView;
+
+    protected:
+        void resizeEvent(QResizeEvent* event) override
+        {
+            QChartView::resizeEvent(event);
+            if (chart())
+                chart()->layout()->activate();
+        }
+    };
+
+    class ChartBinding : public ControlBinding {
+    public:
+        ChartBinding(Chart& model, QChartView* view, FormWindow& window)
+            : ControlBinding(model, view, window)
+            , view_(view)
+            , chart_(new QChart)
+            , x_(new QValueAxis(chart_))
+            , y_(new QValueAxis(chart_))
+        {
+            view_->setChart(chart_); // the view owns the chart, the chart its axes and series
+            view_->setRenderHint(QPainter::Antialiasing);
+            view_->setFrameShape(QFrame::NoFrame);
+            chart_->setAnimationOptions(QChart::NoAnimation);
+            chart_->setBackgroundRoundness(0);
+            chart_->setMargins(QMargins(2, 0, 8, 2));
+            chart_->layout()->setContentsMargins(0, 0, 0, 0);
+            chart_->legend()->setAlignment(Qt::AlignTop);
+            chart_->legend()->setFont(SmallFont());
+            for (QValueAxis* axis : { x_, y_ }) {
+                axis->setTickType(QValueAxis::TicksDynamic);
+                axis->setTickAnchor(0);
+                axis->setLabelFormat("%.0f");
+                axis->setLabelsFont(SmallFont());
+                axis->setTitleFont(SmallFont());
+                axis->setMinorTickCount(0);
+            }
+            chart_->addAxis(x_, Qt::AlignBottom);
+            chart_->addAxis(y_, Qt::AlignLeft);
+        }
+
+    protected:
+        void SyncKind() override
+        {
+            const auto& m = static_cast<const Chart&>(*Model());
+            const ChartData& data = m.Data;
+            if (built_ && data == shown_ && m.BackColor() == back_ && m.ForeColor() == fore_)
+                return;
+            built_ = true;
+            shown_ = data;
+            back_ = m.BackColor;
+            fore_ = m.ForeColor;
+            Colour();
+            Axis(*x_, data.X);
+            Axis(*y_, data.Y);
+            chart_->setTitle(QString::fromStdString(data.Title));
+            chart_->removeAllSeries();
+            for (const ChartSeries& series : data.Series)
+                Add(series);
+            chart_->legend()->setVisible(data.Legend);
+            // Laid out now, legend included, not at the next pass of the event loop.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            chart_->layout()->activate();
+        }
+
+    private:
+        void Colour()
+        {
+            const QColor back = ToQColor(back_, Qt::white);
+            const QColor fore = ToQColor(fore_, Qt::black);
+            QColor grid = back.lightness() < 128 ? back.lighter(150) : back.darker(115);
+            chart_->setBackgroundBrush(back);
+            chart_->setPlotAreaBackgroundVisible(false);
+            chart_->setTitleBrush(fore);
+            chart_->legend()->setLabelColor(fore);
+            for (QValueAxis* axis : { x_, y_ }) {
+                axis->setLabelsColor(fore);
+                axis->setTitleBrush(fore);
+                axis->setLinePenColor(fore);
+                axis->setGridLineColor(grid);
+            }
+            view_->setBackgroundBrush(back);
+        }
+
+        static void Axis(QValueAxis& axis, const ChartAxis& model)
+        {
+            axis.setTitleText(QString::fromStdString(model.Title));
+            axis.setRange(model.Min, model.Max);
+            axis.setTickInterval(model.TickInterval > 0 ? model.TickInterval : 1);
+        }
+
+        // Bars stand on zero: one area whose outline steps up and down bar by bar.
+        static QAbstractSeries* Bars(const ChartSeries& model, const QColor& colour)
+        {
+            auto* outline = new QLineSeries;
+            for (const ChartPoint& p : model.Points) {
+                const double right = p.x + model.BarWidth;
+                outline->append({ { p.x, 0 }, { p.x, p.y }, { right, p.y }, { right, 0 } });
+            }
+            auto* area = new QAreaSeries(outline);
+            outline->setParent(area);
+            area->setBrush(colour);
+            area->setPen(QPen(colour.darker(130), 0.5));
+            return area;
+        }
+
+        void Add(const ChartSeries& model)
+        {
+            const QColor colour = ToQColor(model.Colour, Qt::darkGray);
+            QAbstractSeries* series = nullptr;
+            if (model.Style == SeriesStyle::Bars) {
+                series = Bars(model, colour);
+            } else if (model.Style == SeriesStyle::Markers) {
+                auto* dots = new QScatterSeries;
+                dots->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+                dots->setMarkerSize(7);
+                dots->setColor(colour);
+                dots->setBorderColor(
+                    colour.lightness() < 160 ? Qt::white : QColor(Qt::white).darker(110));
+                for (const ChartPoint& p : model.Points)
+                    dots->append(p.x, p.y);
+                series = dots;
+            } else {
+                auto* line = new QLineSeries;
+                QPen pen(colour, model.Style == SeriesStyle::Dashed ? 1.2 : 2);
+                if (model.Style == SeriesStyle::Dashed)
+                    pen.setStyle(Qt::DashLine);
+                line->setPen(pen);
+                for (const ChartPoint& p : model.Points)
+                    line->append(p.x, p.y);
+                series = line;
+            }
+            series->setName(QString::fromStdString(model.Name));
+            chart_->addSeries(series);
+            series->attachAxis(x_);
+            series->attachAxis(y_);
+            if (model.Name.empty())
+                for (QLegendMarker* marker : chart_->legend()->markers(series))
+                    marker->setVisible(false);
+        }
+
+        QChartView* view_;
+        QChart* chart_;
+        QValueAxis* x_;
+        QValueAxis* y_;
+        ChartData shown_;
+        Color back_, fore_;
+        bool built_ = false;
+    };
+
+} // namespace
+
+ControlBinding* CreateChartBinding(Control& control, QWidget* host, FormWindow& window)
+{
+    return new ChartBinding(static_cast<Chart&>(control), new ChartView(host), window);
+}
+
+} // namespace stumpcraft::qt
