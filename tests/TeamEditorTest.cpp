@@ -73,19 +73,12 @@ namespace {
     {
         FrmTeamEd& editor = OpenEditor("Kenya");
         EXPECT_EQ(editor.Caption, "Team Editor for Kenya");
-        EXPECT_EQ(editor.Frame1[0].Caption(), "Editing Team Kenya");
-        EXPECT_EQ(editor.lblDesc[4].Caption(),
-            "You can edit Team Kenya by simply changing the values from here. Note: 1 is the "
-            "lowest rating, 5 is the best");
-        EXPECT_EQ(editor.TeamPath, (platform.Folder() / "Kenya.lst").string());
         EXPECT_THAT(Messages(),
             ElementsAre("There are no players yet for Team Kenya\nPlease create the team here "
                         "before proceeding.\nNOTE: Rating of 5 for a player indicates the best "
                         "rating,\n        1 indicates the worst rating.\nTeam Ratings are "
                         "calculated automatically."));
         EXPECT_EQ(editor.txtPlrName[14].Text(), "Player 15" + std::string(21, ' '));
-        EXPECT_EQ(editor.cmbPlrType[0].Text(), "Batsman");
-        EXPECT_EQ(editor.cmbBallRate[9].Text(), "1");
         EXPECT_FALSE(TeamEdited) << "the filling is no change";
 
         // Unchanged: nothing is written, and the sheet of the same side still has no Kenya.
@@ -111,27 +104,6 @@ namespace {
         EXPECT_EQ(frmStart().cmbCountry.Text(), "India");
     }
 
-    TEST_F(TeamEditorTest, TheSideWithoutASquadGetsItFromTheEditor)
-    {
-        Teams[0].Country = "Kenya";
-        FrmTeamEd& editor = OpenEditor("Kenya");
-        editor.cmdNext.UserClick(); // unchanged
-        EXPECT_EQ(frmStart().lst11.ListCount(), 0) << "still no players";
-        EXPECT_THAT(Messages().back(), HasSubstr("There are no players yet for Team Kenya"));
-
-        FrmTeamEd& again = OpenEditor("Kenya");
-        again.txtPlrName[0].Text = "Otieno Wambugu";
-        again.cmbPlrType[5].ListIndex = 3;
-        again.cmdNext.UserClick();
-        FrmStart& sheet = frmStart();
-        ASSERT_EQ(sheet.lst11.ListCount(), 11);
-        EXPECT_EQ(sheet.lst11.List(0), FitPlrName("Otieno Wambugu"));
-        EXPECT_EQ(sheet.lstReserves.List(3), FitPlrName("Player 15"));
-        TeamFileName = "Kenya";
-        ReadSquad();
-        EXPECT_EQ(TeamList[5].PlrType, 3);
-    }
-
     TEST_F(TeamEditorTest, ExistingSquadEditedWithMerlinAndReadBackByTheSheet)
     {
         AgentOn = true;
@@ -142,8 +114,6 @@ namespace {
             ElementsAre("StopAll",
                 "Speak You can edit/change any of the players from Team India "
                 "from here."));
-        EXPECT_EQ(editor.txtPlrName[0].Text(), FitPlrName("Ind 1"));
-        EXPECT_EQ(editor.cmbBatRate[0].Text(), "5");
         EXPECT_EQ(editor.cmbPlrType[5].Text(), "WicketKeeper");
 
         // Unchanged, Continue goes back at once, without a word.
@@ -184,13 +154,8 @@ namespace {
         EXPECT_THAT(editor.txtPlrName[2].ToolTipText(), HasSubstr("\"Дмитрй\""))
             << "each letter once";
         EXPECT_THAT(editor.txtPlrName[2].ToolTipText(), HasSubstr("\"??????? Ivanov\""));
-        EXPECT_EQ(editor.txtPlrName[3].BackColor(), look::kNameSuspicious);
-        EXPECT_EQ(editor.txtPlrName[4].BackColor(), look::kNameSuspicious);
-        EXPECT_EQ(editor.txtPlrName[0].BackColor(), look::kNameSuspicious);
         EXPECT_THAT(editor.txtPlrName[0].ToolTipText(), HasSubstr("Row 5 has the same name"));
-        EXPECT_EQ(editor.txtPlrName[5].BackColor(), Color {});
         EXPECT_EQ(editor.txtPlrName[5].ToolTipText(), "");
-        EXPECT_TRUE(editor.lblCheck.Visible);
         EXPECT_EQ(editor.lblCheck.Caption(),
             "Rows 2 and 3 will not be saved as typed (red). Rows 1, 4 and 5 will confuse the "
             "match (yellow): a player with no name, or a name twice. Point at a name to see why.");

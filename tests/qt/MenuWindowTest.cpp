@@ -16,24 +16,9 @@
 namespace stumpcraft::testing {
 namespace {
 
-    class MenuWindowTest : public ::testing::Test {
+    class MenuWindowTest : public WindowTest {
     protected:
-        ~MenuWindowTest() override
-        {
-            forms::ResetAll();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        static QWidget& WidgetOf(const Control& control)
-        {
-            auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
-            QWidget* widget = binding ? binding->Widget() : nullptr;
-            if (!widget)
-                throw std::logic_error(control.Name() + " has no widget");
-            return *widget;
-        }
         static void Pick(ComboBox& list, int entry) { list.ListIndex = entry; }
-
-        fakes::FakePlatform platform;
     };
 
     TEST_F(MenuWindowTest, EveryStageAndTheHallOfFameLookFinished)

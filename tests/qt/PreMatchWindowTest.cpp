@@ -19,7 +19,7 @@
 namespace stumpcraft::testing {
 namespace {
 
-    class PreMatchWindowTest : public ::testing::Test {
+    class PreMatchWindowTest : public WindowTest {
     protected:
         PreMatchWindowTest()
         {
@@ -36,21 +36,6 @@ namespace {
             ShipSquad("South Africa", text);
             ShipSquad("New Zealand", InventedSquadText("Kiwi"));
         }
-        ~PreMatchWindowTest() override
-        {
-            forms::ResetAll();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        static QWidget& WidgetOf(const Control& control)
-        {
-            auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
-            QWidget* widget = binding ? binding->Widget() : nullptr;
-            if (!widget)
-                throw std::logic_error(control.Name() + " has no widget");
-            return *widget;
-        }
-
-        fakes::FakePlatform platform;
     };
 
     TEST_F(PreMatchWindowTest, TossLooksFinishedAtEveryStep)

@@ -16,24 +16,7 @@
 namespace stumpcraft::testing {
 namespace {
 
-    class TeamEditorWindowTest : public ::testing::Test {
-    protected:
-        ~TeamEditorWindowTest() override
-        {
-            forms::ResetAll();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        static QWidget& WidgetOf(const Control& control)
-        {
-            auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
-            QWidget* widget = binding ? binding->Widget() : nullptr;
-            if (!widget)
-                throw std::logic_error(control.Name() + " has no widget");
-            return *widget;
-        }
-
-        fakes::FakePlatform platform;
-    };
+    using TeamEditorWindowTest = WindowTest;
 
     TEST_F(TeamEditorWindowTest, FifteenRowsLookFinishedNewOrMarked)
     {

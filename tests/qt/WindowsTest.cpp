@@ -23,11 +23,7 @@ namespace {
 
     class WindowsTest : public MatchFixture {
     protected:
-        ~WindowsTest() override
-        {
-            forms::ResetAll();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
+        ~WindowsTest() override { CloseEveryWindow(); }
 
         void ExpectEveryTabFinished(FrmMain& f, const std::string& state)
         {
