@@ -24,14 +24,6 @@ namespace {
             platform.agent.requests.clear();
         }
 
-        std::vector<std::string> Ops() const
-        {
-            std::vector<std::string> ops;
-            for (const auto& r : platform.agent.requests)
-                ops.push_back(r.op + (r.arg.empty() ? "" : " " + r.arg));
-            return ops;
-        }
-
         fakes::FakePlatform platform;
     };
 
@@ -46,7 +38,7 @@ namespace {
             "Speak My name is Merlin, and I will be your friend, cum commentator, from here-on, "
             "throughout the game!",
             "Play GestureRight", "Speak Here, you can choose the type of game, you want to play" };
-        EXPECT_EQ(Ops(), expected);
+        EXPECT_EQ(platform.agent.Lines(), expected);
     }
 
     TEST_F(AgentTest, HidingSilencesTheGameAndShowingBringsItBack)
@@ -101,7 +93,7 @@ namespace {
     {
         Load();
         AnnounceConditions();
-        const auto ops = Ops();
+        const auto ops = platform.agent.Lines();
         ASSERT_EQ(ops.size(), 5u);
         EXPECT_EQ(ops[0], "StopAll");
         EXPECT_EQ(ops[1], "Play Greet");
@@ -132,7 +124,7 @@ namespace {
         Load();
         CommentBall(c.code, c.first, c.second);
         EXPECT_FALSE(AgentSpeaking);
-        const auto ops = Ops();
+        const auto ops = platform.agent.Lines();
         ASSERT_EQ(ops.size(), 4u);
         EXPECT_EQ(ops[0], "StopAll");
         EXPECT_EQ(ops[1], std::string("Play ") + c.animation);
@@ -166,7 +158,8 @@ namespace {
             const int pumps = platform.toolkit.pumps;
             CommentBall(code, "Brack", "Tolley");
             EXPECT_FALSE(AgentSpeaking);
-            EXPECT_EQ(Ops(), (std::vector<std::string> { "StopAll", "Speak \\Mrk=1\\" }))
+            EXPECT_EQ(
+                platform.agent.Lines(), (std::vector<std::string> { "StopAll", "Speak \\Mrk=1\\" }))
                 << "code " << code;
             EXPECT_GT(platform.toolkit.pumps, pumps) << "returns only once bookmark 1 arrives";
         }
@@ -192,7 +185,7 @@ namespace {
         EXPECT_FALSE(AgentSpeaking);
         EXPECT_GE(platform.toolkit.clock - start, kSpokenWaitLimitMs);
         EXPECT_LT(platform.toolkit.clock - start, kSpokenWaitLimitMs + 1000);
-        EXPECT_EQ(Ops().back(), "StopAll") << "the stuck line is dropped";
+        EXPECT_EQ(platform.agent.Lines().back(), "StopAll") << "the stuck line is dropped";
     }
 
     TEST_F(AgentTest, NestedCommentStopsTheOuterLineAndBothWaitsEnd)

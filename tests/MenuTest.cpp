@@ -76,14 +76,6 @@ namespace {
                     change.lblBlrName[row].UserClick();
             };
         }
-        std::vector<std::string> Spoken() const
-        {
-            std::vector<std::string> ops;
-            for (const auto& r : platform.agent.requests)
-                if (r.op != "MoveTo")
-                    ops.push_back(r.op + (r.arg.empty() ? "" : " " + r.arg));
-            return ops;
-        }
 
         fakes::FakePlatform platform;
     };
@@ -316,7 +308,7 @@ namespace {
             "Speak Very Good. Now, when you are ready for the toss, please click on the Next "
             "button",
             "Speak or, if you want to make any changes, you can click on the Reset button." };
-        EXPECT_EQ(Spoken(), expected);
+        EXPECT_EQ(platform.agent.Lines("MoveTo"), expected);
         EXPECT_TRUE(platform.toolkit.messages.empty());
 
         // Hidden by the player, he says nothing more: the boxes take over.

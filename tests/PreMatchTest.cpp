@@ -43,13 +43,6 @@ namespace {
             ScriptRandomDraw(draws);
             return frmToss();
         }
-        std::vector<std::string> Texts() const
-        {
-            std::vector<std::string> texts;
-            for (const auto& m : platform.toolkit.messages)
-                texts.push_back(m.text);
-            return texts;
-        }
         std::vector<std::string> Column(const ListBox& list) const { return list.Items(); }
 
         fakes::FakePlatform platform;
@@ -218,7 +211,7 @@ namespace {
         FrmStart& s = frmStart();
         platform.toolkit.messages.clear();
         s.cmdNext.UserClick();
-        EXPECT_EQ(Texts(),
+        EXPECT_EQ(platform.toolkit.Texts(),
             (std::vector<std::string> {
                 "You have not chosen a Captain. Please choose one before proceeding!",
                 "Hey! You have chosen the same opening bowler from both the ends! Please change "
@@ -242,7 +235,7 @@ namespace {
             s.cmdSpecials[k].UserClick();
         }
         s.cmdNext.UserClick();
-        EXPECT_EQ(Texts(),
+        EXPECT_EQ(platform.toolkit.Texts(),
             std::vector<std::string> { "Hey! You can not choose the keeper as a bowler!" });
         EXPECT_EQ(FrmStart::FillCount, 1) << "the sheet stays";
     }

@@ -51,20 +51,6 @@ namespace {
             sheet.cmdEdit.UserClick();
             return frmTeamEd();
         }
-        std::vector<std::string> Messages() const
-        {
-            std::vector<std::string> texts;
-            for (const auto& m : platform.toolkit.messages)
-                texts.push_back(m.text);
-            return texts;
-        }
-        std::vector<std::string> AgentLines() const
-        {
-            std::vector<std::string> ops;
-            for (const auto& r : platform.agent.requests)
-                ops.push_back(r.op + (r.arg.empty() ? "" : " " + r.arg));
-            return ops;
-        }
 
         fakes::FakePlatform platform;
     };
@@ -73,7 +59,7 @@ namespace {
     {
         FrmTeamEd& editor = OpenEditor("Kenya");
         EXPECT_EQ(editor.Caption, "Team Editor for Kenya");
-        EXPECT_THAT(Messages(),
+        EXPECT_THAT(platform.toolkit.Texts(),
             ElementsAre("There are no players yet for Team Kenya\nPlease create the team here "
                         "before proceeding.\nNOTE: Rating of 5 for a player indicates the best "
                         "rating,\n        1 indicates the worst rating.\nTeam Ratings are "
@@ -84,7 +70,7 @@ namespace {
         // Unchanged: nothing is written, and the sheet of the same side still has no Kenya.
         editor.cmdNext.UserClick();
         EXPECT_FALSE(fs::exists(platform.Folder() / "Kenya.lst"));
-        EXPECT_EQ(Messages().size(), 2u);
+        EXPECT_EQ(platform.toolkit.Texts().size(), 2u);
         FrmStart& sheet = frmStart();
         EXPECT_EQ(FrmStart::FillCount, 1) << "the same side's sheet again";
         EXPECT_EQ(sheet.Frame1[0].Caption(), "Finalizing Team India");
@@ -93,7 +79,7 @@ namespace {
         again.cmbBatRate[2].ListIndex = 0; // one pick is a change
         EXPECT_TRUE(TeamEdited);
         again.cmdNext.UserClick();
-        EXPECT_THAT(Messages(),
+        EXPECT_THAT(platform.toolkit.Texts(),
             ElementsAre(::testing::_, "Saving to file...", "Team Kenya created successfully!",
                 HasSubstr("Team India from here.")));
         Squad expected = DefaultSquad();
@@ -110,7 +96,7 @@ namespace {
         AgentChar = &platform.agent;
         const Bytes before = FileBytes("India");
         FrmTeamEd& editor = OpenEditor("India");
-        EXPECT_THAT(AgentLines(),
+        EXPECT_THAT(platform.agent.Lines(),
             ElementsAre("StopAll",
                 "Speak You can edit/change any of the players from Team India "
                 "from here."));
@@ -120,19 +106,19 @@ namespace {
         platform.agent.requests.clear();
         editor.cmdNext.UserClick();
         EXPECT_EQ(FileBytes("India"), before);
-        EXPECT_EQ(AgentLines().size(), 2u) << "only the sheet's own line";
+        EXPECT_EQ(platform.agent.Lines().size(), 2u) << "only the sheet's own line";
 
         FrmTeamEd& again = OpenEditor("India");
         again.txtPlrName[0].Text = "Zoë Quill";
         again.cmbBallRate[0].ListIndex = 0;
         platform.agent.requests.clear();
         again.cmdNext.UserClick();
-        const auto lines = AgentLines();
+        const auto lines = platform.agent.Lines();
         ASSERT_GE(lines.size(), 4u);
         EXPECT_THAT(std::vector(lines.begin(), lines.begin() + 4),
             ElementsAre("Play Process", "Speak Saving to file...", "StopAll",
                 "Speak Team India created successfully!"));
-        EXPECT_TRUE(Messages().empty());
+        EXPECT_TRUE(platform.toolkit.Texts().empty());
         FrmStart& sheet = frmStart();
         EXPECT_EQ(sheet.lst11.List(0), FitPlrName("Zoë Quill"));
         EXPECT_EQ(sheet.lstBallRate11.List(0), "5");
@@ -167,7 +153,8 @@ namespace {
         editor.cmdNext.UserClick();
         ASSERT_EQ(platform.toolkit.messages.size(), 1u);
         EXPECT_EQ(platform.toolkit.messages[0].buttons, MsgButtons::YesNo);
-        EXPECT_THAT(Messages()[0], HasSubstr("Row 3: Дмитрий Ivanov  becomes  ??????? Ivanov"));
+        EXPECT_THAT(platform.toolkit.Texts()[0],
+            HasSubstr("Row 3: Дмитрий Ivanov  becomes  ??????? Ivanov"));
         EXPECT_EQ(FileBytes("India"), before);
         EXPECT_EQ(forms::IfLoaded<FrmTeamEd>(), &editor) << "still editing";
 
@@ -201,9 +188,9 @@ namespace {
         editor.txtPlrName[0].Text = "Somebody Else";
         const auto squadInMemory = TeamList;
         editor.cmdNext.UserClick();
-        ASSERT_EQ(Messages().size(), 3u);
-        EXPECT_EQ(Messages()[1], "Saving to file...");
-        EXPECT_EQ(Messages()[2],
+        ASSERT_EQ(platform.toolkit.Texts().size(), 3u);
+        EXPECT_EQ(platform.toolkit.Texts()[1], "Saving to file...");
+        EXPECT_EQ(platform.toolkit.Texts()[2],
             "75: The squad file India.lst could not be saved: the file is read-only.\nIt is in "
             "the folder "
                 + platform.Folder().string()
@@ -218,7 +205,8 @@ namespace {
         // Once the player has made the file writable again, the same press saves it.
         fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
         editor.cmdNext.UserClick();
-        EXPECT_THAT(Messages(), ::testing::Contains("Team India created successfully!"));
+        EXPECT_THAT(
+            platform.toolkit.Texts(), ::testing::Contains("Team India created successfully!"));
         EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
@@ -227,7 +215,7 @@ namespace {
             FrmTeamEd& third = OpenEditor("India");
             third.txtPlrName[0].Text = "Third Try";
             third.cmdNext.UserClick();
-            EXPECT_THAT(Messages().back(), HasSubstr("cannot be written"));
+            EXPECT_THAT(platform.toolkit.Texts().back(), HasSubstr("cannot be written"));
             fs::permissions(platform.Folder(), fs::perms::owner_all);
         }
     }

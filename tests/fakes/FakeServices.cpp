@@ -120,6 +120,23 @@ void FakeAgent::StopAll()
     ++generation_;
 }
 
+std::vector<std::string> FakeAgent::Lines(const std::string& leftOut) const
+{
+    std::vector<std::string> out;
+    for (const auto& r : requests)
+        if (r.op != leftOut)
+            out.push_back(r.op + (r.arg.empty() ? "" : " " + r.arg));
+    return out;
+}
+
+std::vector<std::string> FakeToolkit::Texts() const
+{
+    std::vector<std::string> out;
+    for (const auto& m : messages)
+        out.push_back(m.text);
+    return out;
+}
+
 std::vector<std::string> FakeAgent::Of(const std::string& op) const
 {
     std::vector<std::string> out;

@@ -35,6 +35,9 @@ public:
     void EndProgram() override { ++endRequests; }
     void ShowForm(Form& form, bool modal) override;
 
+    // The texts of the boxes shown, in order.
+    std::vector<std::string> Texts() const;
+
     // Work that "arrives" with the next pump, in order.
     void Post(std::function<void()> work) { posted.push_back(std::move(work)); }
 
@@ -76,6 +79,8 @@ public:
 
     // Requests of one kind, in order.
     std::vector<std::string> Of(const std::string& op) const;
+    // Every request as "op arg", in order, but those of the kind left out.
+    std::vector<std::string> Lines(const std::string& leftOut = "") const;
 
     std::vector<AgentRequest> requests;
     // The lines the player heard to the end: a line is heard at the pump after it was
