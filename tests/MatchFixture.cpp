@@ -1,5 +1,7 @@
 #include "MatchFixture.h"
 
+#include "forms/frmBowlChange.h"
+#include "modules/OutcomeTable.h"
 #include "modules/modAgent.h"
 #include "modules/modProcs.h"
 
@@ -20,23 +22,6 @@ namespace {
         "Fitz Arnott" };
     constexpr std::array<int, 11> kBat { 5, 5, 4, 4, 4, 3, 3, 2, 2, 1, 1 };
     constexpr std::array<int, 11> kBall { 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 5 };
-
-    // The outcome table as the game's rules give it: K, result, and the winning draw.
-    struct Test {
-        int K, result, hit;
-    };
-    const std::vector<std::vector<Test>> kTable {
-        { { 5, 1, 1 }, { 10, 2, 1 }, { 50, 3, 1 }, { 100, 4, 1 }, { 25, Out, 1 }, { 10000, 6, 1 },
-            { 32767, 5, 1 } },
-        { { 20, 4, 4 }, { 10, 1, 1 }, { 20, 2, 1 }, { 50, 3, 1 }, { 15, Out, 1 }, { 100, 6, 1 },
-            { 32767, 5, 1 } },
-        { { 2, 1, 1 }, { 5, 2, 1 }, { 5, Out, 1 }, { 25, 3, 1 }, { 10, 4, 1 }, { 5000, 6, 1 },
-            { 32767, 5, 1 } },
-        { { 5, 4, 1 }, { 3, Out, 1 }, { 10, 6, 1 }, { 10, 2, 1 }, { 50, 3, 1 }, { 20, DotBall, 1 },
-            { 32767, 5, 1 } },
-        { { 5, Out, 1 }, { 3, 4, 1 }, { 5, 6, 1 }, { 10, 2, 1 }, { 50, 3, 1 }, { 10, DotBall, 1 },
-            { 32767, 5, 1 } },
-    };
 } // namespace
 
 void SetUpSides(const MatchSetup& setup)
@@ -70,7 +55,7 @@ void SetUpSides(const MatchSetup& setup)
 std::vector<int> OutcomeDraws(int level, int result)
 {
     std::vector<int> draws;
-    for (const Test& t : kTable.at(static_cast<std::size_t>(level - 1))) {
+    for (const OutcomeTest& t : LevelTableOf(level).tests) {
         if (t.result == result) {
             draws.push_back(t.hit);
             return draws;
@@ -98,6 +83,14 @@ std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
     std::vector<int> all;
     for (const auto& part : parts)
         all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+std::vector<int> Times(int n, const std::vector<int>& draws)
+{
+    std::vector<int> all;
+    for (int i = 0; i < n; ++i)
+        all.insert(all.end(), draws.begin(), draws.end());
     return all;
 }
 
@@ -160,6 +153,23 @@ void MatchFixture::EnableCommentator()
     platform.agent.loaded = true;
     AgentChar = &platform.agent;
     AgentOn = true;
+}
+
+void MatchFixture::ChooseBowlersWhenAsked()
+{
+    platform.toolkit.onModal = [](Form& form) {
+        auto& change = static_cast<FrmBowlChange&>(form);
+        for (int row = 10; row >= 0 && change.IsLoaded(); --row)
+            change.lblBlrName[row].UserClick();
+    };
+}
+
+void MatchFixture::ChooseBowler(FrmMain& f, int row)
+{
+    platform.toolkit.onModal
+        = [row](Form& form) { static_cast<FrmBowlChange&>(form).lblBlrName[row].UserClick(); };
+    f.lblNxtBlr.UserClick();
+    platform.toolkit.onModal = nullptr;
 }
 
 std::vector<std::string> MatchFixture::MessageTexts() const

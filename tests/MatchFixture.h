@@ -32,6 +32,14 @@ std::vector<int> OutcomeDraws(int level, int result);
 std::vector<int> BallDraws(int level, int result, int kind = 1, int fielder = 1);
 // Several deliveries' draws one after the other.
 std::vector<int> Join(std::initializer_list<std::vector<int>> parts);
+// One delivery's draws `n` times over.
+std::vector<int> Times(int n, const std::vector<int>& draws);
+
+// The captions of these controls, in order.
+template <typename... Controls> std::vector<std::string> Captions(const Controls&... controls)
+{
+    return { controls.Caption()... };
+}
 
 // The whole scorecard of the match so far, line by line, for golden comparisons.
 std::string Scorecard();
@@ -53,6 +61,10 @@ protected:
     std::vector<std::string> MessageTexts() const;
     // The commentator on the screen, its bookmarks reported back as the main menu does.
     void EnableCommentator();
+    // A user who, asked for a new bowler, clicks up the list from the bottom until one is taken.
+    void ChooseBowlersWhenAsked();
+    // Opens the bowler change from the next-bowler label and clicks `row` in it.
+    void ChooseBowler(FrmMain& f, int row);
 
     fakes::FakePlatform platform;
 };

@@ -1,26 +1,17 @@
-// Whole matches: the figures that must always agree, one seeded match pinned ball for ball,
-// and deliveries that never overlap while the commentator speaks.
+// Whole matches: the figures and the match history that must always agree, one seeded match
+// pinned ball for ball, and deliveries that never overlap while the commentator speaks.
 #include "MatchFixture.h"
 #include "forms/frmBowlChange.h"
 #include "modules/modAgent.h"
 #include "modules/modProcs.h"
 
 #include <algorithm>
+#include <map>
 
 namespace stumpcraft::testing {
 namespace {
 
     struct MatchWholeTest : MatchFixture {
-        // A user who, asked for a new bowler, clicks down the list until one is taken.
-        void ChooseBowlersWhenAsked()
-        {
-            platform.toolkit.onModal = [](Form& form) {
-                auto& change = static_cast<FrmBowlChange&>(form);
-                for (int row = 10; row >= 0 && change.IsLoaded(); --row)
-                    change.lblBlrName[row].UserClick();
-            };
-        }
-
         // What must hold between any two deliveries of an innings.
         void ExpectConsistent()
         {
@@ -51,74 +42,106 @@ namespace {
                 partnerships += bat.PartnershipRuns[w];
             ASSERT_EQ(partnerships, bat.Wickets > 0 ? bat.FallOfWicket[bat.Wickets] : 0);
         }
+
+        // The innings in its history against the sides' figures and the batting card.
+        void ExpectInningsMatchesCard(FrmMain& f, int inning)
+        {
+            const InningsHistory& h = History.innings[static_cast<std::size_t>(inning)];
+            ASSERT_EQ(h.side, CurrBatSide);
+            const MatchTeam& bat = Teams[h.side];
+            const MatchTeam& field = Teams[1 - h.side];
+            EXPECT_EQ(h.Runs(), bat.Runs);
+            EXPECT_EQ(h.Balls(), bat.Balls);
+            EXPECT_EQ(h.Wickets(), bat.Wickets);
+            int overWickets = 0;
+            for (std::size_t o = 0; o < h.overs.size(); ++o) {
+                overWickets += h.overs[o].wickets;
+                const int full = o + 1 < h.overs.size() ? 6 : h.overs[o].balls;
+                EXPECT_EQ(h.overs[o].balls, full) << "over " << o + 1;
+            }
+            EXPECT_EQ(overWickets, bat.Wickets);
+
+            std::map<int, int> faced, scored, bowled, given;
+            for (const BallRecord& b : h.balls) {
+                faced[b.striker] += 1;
+                scored[b.striker] += b.runs;
+                bowled[b.bowler] += 1;
+                given[b.bowler] += b.runs;
+                EXPECT_GE(b.level, 1);
+                EXPECT_LE(b.level, 5);
+            }
+            for (int s = 0; s <= 10; ++s) {
+                EXPECT_EQ(faced[s], bat.Plr[s].BallsFaced) << "slot " << s;
+                EXPECT_EQ(scored[s], bat.Plr[s].Runs) << "slot " << s;
+                EXPECT_EQ(bowled[s], field.Plr[s].BallsBowled) << "bowler " << s;
+                EXPECT_EQ(given[s], field.Plr[s].RunsGiven) << "bowler " << s;
+            }
+            for (std::size_t w = 0; w < h.wickets.size(); ++w) {
+                const WicketRecord& wk = h.wickets[w];
+                EXPECT_TRUE(h.balls[static_cast<std::size_t>(wk.ball)].wicket);
+                EXPECT_EQ(h.RunsAfter(wk.ball), bat.FallOfWicket[static_cast<int>(w) + 1]);
+                EXPECT_EQ(wk.howOut, f.lblBatOut[wk.batsman].Caption());
+            }
+        }
     };
 
+    // Between any two presses the figures agree; at each innings' end the match history
+    // tells the story of the card; the result is announced once. Where the computer captains
+    // both sides, played an over at a time, the player is never asked to choose its bowler:
+    // it rests nobody in the last fifth, yet replaces a bowler who has bowled out.
     TEST_F(MatchWholeTest, TheFiguresAgreeAfterEveryPressOfManySeededMatches)
     {
         const int overs[] = { 10, 20, 25, 30, 35, 40, 50 };
-        for (std::uint32_t seed = 1; seed <= 21; ++seed) {
-            MatchSetup setup;
-            setup.overs = overs[seed % 7];
-            setup.firstBatSide = static_cast<int>(seed % 2);
-            setup.computerSide0 = seed % 3 == 0;
+        for (std::uint32_t seed = 1; seed <= 28; ++seed) {
             forms::ResetAll();
             State = MatchState {};
             platform.toolkit.messages.clear();
-            FrmMain& f = StartMatch(setup);
+            platform.toolkit.shownForms.clear();
+            const bool computerOnly = seed % 4 == 0; // every menu's overs once
+            FrmMain& f = StartMatch({ .overs = overs[seed % 7],
+                .firstBatSide = static_cast<int>(seed % 2),
+                .computerSide0 = computerOnly });
             ChooseBowlersWhenAsked();
             SeedRandomDraw(seed);
-            const bool oneBallAtATime = seed % 2 == 0;
-            int presses = 0;
-            while (!MatchOver && presses < 2000) {
-                ++presses;
-                if (f.cmdChange.Visible)
+            const bool oneBallAtATime = seed % 2 == 1;
+            for (int presses = 0; !MatchOver; ++presses) {
+                ASSERT_LT(presses, 2000) << "seed " << seed;
+                if (f.cmdChange.Visible) {
+                    ExpectInningsMatchesCard(f, 0);
                     f.cmdChange.UserClick();
-                else if (oneBallAtATime)
-                    f.CmdNBowl.UserClick();
-                else
-                    f.CmdNOver.UserClick();
+                } else
+                    (oneBallAtATime ? f.CmdNBowl : f.CmdNOver).UserClick();
                 ASSERT_NO_FATAL_FAILURE(ExpectConsistent()) << "seed " << seed;
             }
-            ASSERT_TRUE(MatchOver) << "seed " << seed;
+            ExpectInningsMatchesCard(f, 1);
             EXPECT_EQ(f.cmdChange.Caption(), "E&xit to Main Menu");
             int results = 0;
             for (const auto& text : MessageTexts())
                 results += text.rfind("Congratulations", 0) == 0 || text.rfind("Fantastic", 0) == 0;
             EXPECT_EQ(results, 1) << "seed " << seed << ": the result is announced once";
+            const auto& shown = platform.toolkit.shownForms;
+            EXPECT_FALSE(computerOnly && std::count(shown.begin(), shown.end(), "frmBowlChange"))
+                << "the player chose the computer's bowler, seed " << seed;
         }
     }
 
-    // The computer rests nobody in the last fifth of an innings. With 10, 20, 30, 40 or 50
-    // overs its rotation still ends with the innings; with 25 or 35 a bowler who finishes
-    // his quota late is due again, and the user is asked to choose a bowler for it.
-    TEST_F(MatchWholeTest, TheComputerCaptainsAWholeMatchOnItsOwn)
+    TEST_F(MatchWholeTest, ANewMatchStartsWithAnEmptyHistory)
     {
-        for (int overs : { 10, 20, 25, 30, 35, 40, 50 }) {
-            forms::ResetAll();
-            State = MatchState {};
-            platform.toolkit.shownForms.clear();
-            MatchSetup setup;
-            setup.overs = overs;
-            setup.computerSide0 = true;
-            FrmMain& f = StartMatch(setup);
-            ChooseBowlersWhenAsked();
-            SeedRandomDraw(static_cast<std::uint32_t>(overs));
-            EXPECT_TRUE(PlayThrough(f)) << overs;
-            const bool asked = std::count(platform.toolkit.shownForms.begin(),
-                                   platform.toolkit.shownForms.end(), "frmBowlChange")
-                > 0;
-            EXPECT_FALSE(asked) << "the player chose the computer's bowler at " << overs
-                                << " overs";
-        }
+        FrmMain& f = StartMatch();
+        SeedRandomDraw(1);
+        f.CmdNOver.UserClick();
+        ASSERT_EQ(History.innings[0].Balls(), 6);
+        f.Unload();
+        forms::CollectUnloaded();
+        frmMain();
+        EXPECT_EQ(History, MatchHistory {});
     }
 
     // One seeded match, both sides captained by the computer. A change here changes how the
     // game plays: make it only on purpose, and say why.
     TEST_F(MatchWholeTest, GoldenSeededMatch)
     {
-        MatchSetup setup;
-        setup.computerSide0 = true;
-        FrmMain& f = StartMatch(setup);
+        FrmMain& f = StartMatch({ .computerSide0 = true });
         SeedRandomDraw(20261206);
         ASSERT_TRUE(PlayThrough(f));
         const std::string expected = R"(Northland 319/10 in 295 balls
@@ -156,9 +179,8 @@ Northland win by 18 runs
     // change are all refused: the card and the state stay in step.
     TEST_F(MatchWholeTest, NothingThatChangesTheMatchRunsWhileTheCommentatorSpeaks)
     {
-        MatchSetup setup;
-        setup.computerSide1 = false; // the fielding side chooses its own bowlers
-        FrmMain& f = StartMatch(setup);
+        // The fielding side chooses its own bowlers.
+        FrmMain& f = StartMatch({ .computerSide1 = false });
         EnableCommentator();
         // The commentator takes a while: its bookmark comes back two pumps late.
         platform.agent.Bookmark = [this](long mark) {
@@ -195,14 +217,22 @@ Northland win by 18 runs
         EXPECT_EQ(OtherBowler, 3) << "and so does the bowler change";
     }
 
-    TEST_F(MatchWholeTest, EscapeWhileTheCommentatorSpeaksEndsTheGameCleanly)
+    // The close box and Escape end the program, even while the commentator speaks; the
+    // program's own unload ends nothing.
+    TEST_F(MatchWholeTest, ClosingTheWindowOrEscapeEndsTheProgramCleanly)
     {
+        StartMatch().Unload();
+        EXPECT_EQ(platform.toolkit.endRequests, 0);
+        frmMain().RequestClose(UnloadMode::FormControlMenu);
+        EXPECT_EQ(platform.toolkit.endRequests, 1);
+
         FrmMain& f = StartMatch();
         EnableCommentator();
         platform.toolkit.Post([&] { f.Command1.Click(); });
         ScriptRandomDraw(BallDraws(1, 6));
         f.CmdNBowl.UserClick();
-        EXPECT_EQ(platform.toolkit.endRequests, 1);
+        EXPECT_EQ(platform.toolkit.endRequests, 2);
+        EXPECT_FALSE(f.IsLoaded());
         EXPECT_FALSE(MatchScreenLoaded()) << "no fresh match screen was loaded behind the user";
         EXPECT_EQ(Bat().Balls, 1);
     }

@@ -49,7 +49,7 @@ namespace {
         ScorecardTest() { KeepScorecardsOnResult = true; }
         ~ScorecardTest() override { KeepScorecardsOnResult = false; }
 
-        static std::tm Moment()
+        static std::tm Moment() // 6 December 2026, 14:05:09
         {
             std::tm when {};
             when.tm_year = 2026 - 1900;
@@ -64,9 +64,7 @@ namespace {
 
     TEST_F(ScorecardTest, TheSeededMatchKeepsItsCardAtTheResultInBothFormats)
     {
-        MatchSetup setup;
-        setup.computerSide0 = true;
-        FrmMain& f = StartMatch(setup);
+        FrmMain& f = StartMatch({ .computerSide0 = true });
         SeedRandomDraw(20261206);
         ASSERT_TRUE(PlayThrough(f));
 
@@ -170,11 +168,7 @@ namespace {
 
     TEST_F(ScorecardTest, AOneInningsGameShowsTheTotalItChases)
     {
-        MatchSetup setup;
-        setup.oneInnings = true;
-        setup.target = 250;
-        setup.firstBatSide = 1;
-        FrmMain& f = StartMatch(setup);
+        FrmMain& f = StartMatch({ .firstBatSide = 1, .oneInnings = true, .target = 250 });
         Bowl(f, BallDraws(1, 6));
         const std::string text = ScorecardText(ScorecardOfMatch("now"));
         EXPECT_NE(
