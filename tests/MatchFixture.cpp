@@ -172,12 +172,4 @@ void MatchFixture::ChooseBowler(FrmMain& f, int row)
     platform.toolkit.onModal = nullptr;
 }
 
-std::vector<std::string> MatchFixture::MessageTexts() const
-{
-    std::vector<std::string> texts;
-    for (const auto& m : platform.toolkit.messages)
-        texts.push_back(m.text);
-    return texts;
-}
-
 } // namespace stumpcraft::testing

@@ -58,7 +58,7 @@ protected:
     // Plays one delivery with CmdNBowl, with these draws.
     void Bowl(FrmMain& f, const std::vector<int>& draws);
 
-    std::vector<std::string> MessageTexts() const;
+    std::vector<std::string> MessageTexts() const { return platform.toolkit.Texts(); }
     // The commentator on the screen, its bookmarks reported back as the main menu does.
     void EnableCommentator();
     // A user who, asked for a new bowler, clicks up the list from the bottom until one is taken.
