@@ -24,10 +24,10 @@ namespace {
     using look::Place;
 
     // Hall of fame columns: caption, figure, "By"/"Playing As", name, country.
-    constexpr int kColCaption = 14, kColCaptionWidth = 204;
-    constexpr int kColValue = 218, kColValueWidth = 44;
-    constexpr int kColBy = 266, kColByWidth = 86;
-    constexpr int kColName = 356, kColNameWidth = 140;
+    constexpr int kColCaption = 14, kColCaptionWidth = 200;
+    constexpr int kColValue = 214, kColValueWidth = 60;
+    constexpr int kColBy = 276, kColByWidth = 86;
+    constexpr int kColName = 369, kColNameWidth = 129;
     constexpr int kColTeam = 500, kColTeamWidth = 92;
     constexpr int kFirstRow = 56, kRowStep = 21, kRowHeight = 20;
 } // namespace
@@ -150,9 +150,12 @@ void FrmMenu::LayOutHallOfFame()
         value.Elide = true;
     }
     PlaceHallOfFameRows(true);
-    // The figures show "00" until they are first filled, the names nothing.
-    for (int i : { 0, 1, 2, 3, 4, 6, 9, 12, 15 })
+    // The figures show "00" until they are first filled, the names nothing. A figure has
+    // room for the widest it can be, so it is never cut short; a long name may be.
+    for (int i : { 0, 1, 2, 3, 4, 6, 9, 12, 15 }) {
         lblRVal[i].Caption = "00";
+        lblRVal[i].Elide = false;
+    }
 
     Place(lblReset, frame, kColCaption, kFirstRow + 9 * kRowStep + 6, 400, 22);
     lblReset.Caption = "Click here to RESET the records of this player";
