@@ -50,9 +50,6 @@ namespace {
             return line.find("Great catch by Sol Kettering") != std::string::npos;
         }));
         EXPECT_FALSE(AgentSpeaking) << "the delivery waited until the line was spoken";
-
-        Bowl(f, BallDraws(1, 6));
-        EXPECT_EQ(platform.agent.Of("Play").back(), "pleased");
     }
 
     TEST_F(MatchDismissalTest, OnlyTheElevenFieldAndTheBowlerGetAllButRunOuts)

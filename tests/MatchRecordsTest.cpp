@@ -87,14 +87,6 @@ namespace {
         EXPECT_EQ(Counts(), (std::vector<int> { 3, 1, 1, 3, 1, 1 }));
     }
 
-    TEST_F(MatchRecordsTest, AOneInningsGameIsNeverCounted)
-    {
-        StartMatch({ .oneInnings = true, .target = 100 });
-        OpenStore();
-        ShowResult(1, 5);
-        EXPECT_EQ(Counts(), (std::vector<int> { 0, 0, 0, 0, 0, 0 }));
-    }
-
     TEST_F(MatchRecordsTest, UpdateRecordWritesBothRowsAndTheBestsTheyBeat)
     {
         FrmMain& f = StartMatch();
