@@ -6,6 +6,16 @@
 //   agent_snapshot <character file> <output folder>
 //   agent_snapshot --idle <seconds> <character file>
 //   agent_snapshot --desktop <character file> <output folder>
+//   agent_snapshot --match <program folder> <output folder>
+//
+// --match (under a display too) plays the start of a game in a scratch copy of the program's
+// folder: the menu's greeting, then the match screen with its announcements and a ball
+// commented, grabbing the whole screen at each stage.
+#include "forms/frmMain.h"
+#include "forms/frmMenu.h"
+#include "modules/QuickMatch.h"
+#include "modules/RecordsStore.h"
+#include "modules/modVars.h"
 #include "platform/AppPath.h"
 #include "platform/Errors.h"
 #include "qt/AgentBalloon.h"
@@ -13,6 +23,9 @@
 #include "qt/AgentWindow.h"
 #include "qt/MerlinFile.h"
 #include "qt/MerlinPainter.h"
+#include "qt/QtShell.h"
+#include "qt/QtToolkit.h"
+#include "qt/Renderer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +36,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -63,7 +77,7 @@ QImage Speaking(
     window.move(at);
     window.show();
     const QString shown = words > 0 ? line.section(' ', 0, words - 1) : line;
-    balloon.Say(shown, line, window.frameGeometry());
+    balloon.Say(shown, line, window.frameGeometry(), window.Side());
     const QRect both
         = window.frameGeometry().united(balloon.frameGeometry()).adjusted(-6, -6, 6, 6);
     QImage out(both.size() * 2, QImage::Format_ARGB32_Premultiplied);
@@ -156,6 +170,53 @@ int GrabDesktop(const QString& file, const QString& out)
     return 0;
 }
 
+// The menu and the match screen as a player meets them, with the commentator at the game's
+// own pace, grabbed from the screen at moments when he speaks.
+int GrabMatch(const QString& programFolder, const QString& out)
+{
+    namespace fs = std::filesystem;
+    const fs::path scratch
+        = fs::temp_directory_path() / ("agent-match-" + std::to_string(getpid()));
+    fs::create_directories(scratch);
+    for (const auto& entry : fs::directory_iterator(programFolder.toStdString()))
+        if (entry.path().extension() == ".lst" || entry.path().extension() == ".acs")
+            fs::copy_file(entry.path(), scratch / entry.path().filename());
+    SetAppPath(scratch.string());
+    QtToolkit toolkit;
+    QtShell shell;
+    QtAgentService agent(AgentOptions { 1.0, false, false });
+    Platform() = Services { &toolkit, &agent, &shell };
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const auto grab
+        = [&](const char* name) { screen->grabWindow(0).save(out + "/" + name + ".png"); };
+    const std::vector<std::pair<int, std::function<void()>>> steps {
+        { 0, [] { RunGameEvent([] { frmMenu().Show(); }); } },
+        { 9000, [&] { grab("match-0-menu"); } },
+        { 9100,
+            [] {
+                RunGameEvent([] {
+                    frmMenu().Hide();
+                    SetUpQuickMatch({ "Australia", "Bangladesh", "Player", "Computer", 50, 0 });
+                    frmMain().Show();
+                });
+            } },
+        { 12000, [&] { grab("match-1-conditions"); } },
+        { 16000, [&] { grab("match-2-conditions"); } },
+        { 24000, [] { RunGameEvent([] { frmMain().CmdNBowl.UserClick(); }); } },
+        { 25500, [&] { grab("match-3-ball"); } },
+        { 27000, [&] { grab("match-4-ball"); } },
+    };
+    for (const auto& [at, step] : steps)
+        QTimer::singleShot(at, step);
+    CpuOver(30);
+    forms::ResetAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    cnRecords.reset();
+    Platform() = Services {};
+    fs::remove_all(scratch);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -165,6 +226,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc == 4 && QString(argv[1]) == "--desktop")
         return GrabDesktop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && QString(argv[1]) == "--match")
+        return GrabMatch(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (argc == 4 && QString(argv[1]) == "--idle")
         return MeasureIdle(QString(argv[2]).toDouble(), QString::fromLocal8Bit(argv[3]));
     if (argc < 3) {

@@ -14,9 +14,8 @@ namespace {
     constexpr int kTextWidth = 220;
     constexpr int kPadX = 11;
     constexpr int kPadY = 8;
-    constexpr int kTail = 20; // how far the tail reaches out of the body
+    constexpr int kTail = kBalloonTail;
     constexpr double kRadius = 11;
-    constexpr double kFaceHeight = 0.46; // the face's height in the character's window
 
     QRect Available(const QRect& near)
     {
@@ -36,12 +35,14 @@ AgentBalloon::AgentBalloon(const MerlinPalette& colours)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    MarkAsAgentWindow(*this);
     QFont f = font();
     f.setPointSizeF(10);
     setFont(f);
 }
 
-void AgentBalloon::Say(const QString& shown, const QString& whole, const QRect& character)
+void AgentBalloon::Say(
+    const QString& shown, const QString& whole, const QRect& character, BalloonSide preferred)
 {
     if (whole != whole_) {
         whole_ = whole;
@@ -52,57 +53,84 @@ void AgentBalloon::Say(const QString& shown, const QString& whole, const QRect& 
         text_ = QRect(0, 0, std::max(needed.width(), 40) + 3, needed.height());
     }
     shown_ = shown;
-    Place(character);
+    Place(character, preferred);
     Redraw();
     if (!isVisible())
         show();
 }
 
-void AgentBalloon::Follow(const QRect& character)
+void AgentBalloon::Follow(const QRect& character, BalloonSide preferred)
 {
     if (!isVisible())
         return;
-    const bool side = tailRight_;
-    Place(character);
-    if (side != tailRight_)
+    const BalloonSide side = side_;
+    const QPoint tail = tail_;
+    Place(character, preferred);
+    if (side != side_ || tail != tail_)
         Redraw();
 }
 
-// Beside the character, on the side with room for it (its left if there is), the tail at the
-// height of the face, and wholly on the screen.
-void AgentBalloon::Place(const QRect& character)
+QSize AgentBalloon::Body() const { return text_.size() + QSize(2 * kPadX + 2, 2 * kPadY + 2); }
+
+QSize AgentBalloon::Room() const
 {
-    const QSize size(text_.width() + 2 * kPadX + kTail + 2, text_.height() + 2 * kPadY + 2);
+    return { kTextWidth + 3 + 2 * kPadX + 2, 4 * fontMetrics().lineSpacing() + 2 * kPadY + 2 };
+}
+
+// Beside the character on the side clear of the game's windows, the tail at the face, and
+// wholly on the screen.
+void AgentBalloon::Place(const QRect& character, BalloonSide preferred)
+{
     const QRect screen = Available(character);
-    const int faceY = character.top() + static_cast<int>(character.height() * kFaceHeight);
-    const int reach = character.width() / 3; // the tail reaches into the window's empty margin
-    tailRight_ = character.left() + reach - size.width() >= screen.left();
-    const int x = tailRight_ ? character.left() + reach - size.width() : character.right() - reach;
-    const int lowest = std::max(screen.top(), screen.bottom() - size.height());
-    const int y = std::clamp(faceY - 22, screen.top(), lowest);
-    tailY_ = std::clamp(faceY - y, 8, size.height() - 8);
-    text_.moveTopLeft(QPoint((tailRight_ ? 1 : kTail + 1) + kPadX, 1 + kPadY));
-    setGeometry(QRect(QPoint(x, y), size));
+    AgentObstacles obstacles { GameWindowRects(), {} };
+    BalloonChoice choice = BalloonSideFor(screen, obstacles, character, Body(), preferred);
+    if (!choice.clear) {
+        obstacles.controls = GameControlRects();
+        choice = BalloonSideFor(screen, obstacles, character, Body(), preferred);
+    }
+    side_ = choice.side;
+    const QRect at = BalloonBeside(character, BalloonWindowSize(Body(), side_), side_, screen);
+    const QPoint tip = BalloonTailTip(character, side_) - at.topLeft();
+    if (side_ == BalloonSide::Above)
+        tail_ = { std::clamp(tip.x(), 16, at.width() - 16), at.height() - 1 };
+    else
+        tail_ = { side_ == BalloonSide::Left ? at.width() - 1 : 1,
+            std::clamp(tip.y(), 8, at.height() - 8) };
+    const QPoint corner = side_ == BalloonSide::Right ? QPoint(kTail + 1, 1) : QPoint(1, 1);
+    text_.moveTopLeft(corner + QPoint(kPadX, kPadY));
+    setGeometry(at);
+}
+
+// The body with its tail: a curved wedge from the body's edge to the point by the face.
+QPainterPath AgentBalloon::Outline() const
+{
+    const QSizeF box = size();
+    const bool above = side_ == BalloonSide::Above;
+    const double left = side_ == BalloonSide::Right ? kTail + 1 : 1;
+    const QRectF body(
+        left, 1, box.width() - (above ? 2 : kTail + 2), box.height() - (above ? kTail + 2 : 2));
+    QPainterPath path;
+    path.addRoundedRect(body, kRadius, kRadius);
+    QPainterPath tail;
+    if (above) {
+        const double edge = body.bottom() - 1;
+        const double from = std::max(body.left() + 8, std::min(tail_.x() - 7.0, body.right() - 23));
+        tail.moveTo(from, edge);
+        tail.quadTo(from + 5, (edge + tail_.y()) / 2, tail_.x(), tail_.y());
+        tail.quadTo(from + 11, (edge + tail_.y()) / 2, from + 15, edge);
+    } else {
+        const double edge = side_ == BalloonSide::Left ? body.right() - 1 : body.left() + 1;
+        const double top = std::max(body.top() + 2, std::min(tail_.y() - 7.0, body.bottom() - 17));
+        tail.moveTo(edge, top);
+        tail.quadTo((edge + tail_.x()) / 2, top + 5, tail_.x(), tail_.y());
+        tail.quadTo((edge + tail_.x()) / 2, top + 11, edge, top + 15);
+    }
+    tail.closeSubpath();
+    return path.united(tail);
 }
 
 void AgentBalloon::Redraw()
 {
-    const QSizeF box = size();
-    const double left = tailRight_ ? 1 : kTail + 1;
-    const QRectF body(left, 1, box.width() - kTail - 2, box.height() - 2);
-    QPainterPath path;
-    path.addRoundedRect(body, kRadius, kRadius);
-    // The tail: a curved wedge from the body's side to a point beside the face.
-    const double edge = tailRight_ ? body.right() - 1 : body.left() + 1;
-    const double tip = tailRight_ ? box.width() - 1 : 1;
-    const double top = std::max(body.top() + 2, std::min(tailY_ - 7.0, body.bottom() - 17));
-    QPainterPath tail;
-    tail.moveTo(edge, top);
-    tail.quadTo((edge + tip) / 2, top + 5, tip, tailY_);
-    tail.quadTo((edge + tip) / 2, top + 11, edge, top + 15);
-    tail.closeSubpath();
-    path = path.united(tail);
-
     picture_ = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     picture_.setDevicePixelRatio(devicePixelRatioF());
     picture_.fill(Qt::transparent);
@@ -110,7 +138,7 @@ void AgentBalloon::Redraw()
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(c_.outline, 1.5));
     p.setBrush(c_.balloon);
-    p.drawPath(path);
+    p.drawPath(Outline());
     p.setPen(c_.ink);
     p.setFont(font());
     p.drawText(text_, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shown_);

@@ -17,13 +17,18 @@ QtAgentCharacter::QtAgentCharacter(
         if (events_.bookmark)
             events_.bookmark(mark);
     };
+    window_->SetBalloonRoom(balloon_->Room());
     QAction* voice = window_->VoiceAction();
     voice->setVisible(voice_.Available());
     voice->setChecked(voice_.Enabled());
     connect(voice, &QAction::toggled, this, [this](bool on) { voice_.SetEnabled(on); });
     connect(window_->HideAction(), &QAction::triggered, this, [this] { HideByUser(); });
     connect(window_.get(), &AgentWindow::Moved, this,
-        [this] { balloon_->Follow(window_->frameGeometry()); });
+        [this] { balloon_->Follow(window_->frameGeometry(), window_->Side()); });
+    connect(window_.get(), &AgentWindow::Refitted, this, [this] {
+        if (balloon_->isVisible())
+            balloon_->raise();
+    });
 }
 
 QtAgentCharacter::~QtAgentCharacter() = default;
@@ -76,7 +81,7 @@ void QtAgentCharacter::StopAll()
     queue_.StopAll();
     if (showPending_ && !window_->isVisible()) {
         if (movePending_)
-            window_->move(*movePending_);
+            window_->GlideTo(*movePending_);
         queue_.Push({ AgentRequest::Kind::Show, {}, {}, kCauseProgram });
     }
     movePending_.reset();
@@ -129,7 +134,7 @@ void QtAgentCharacter::Balloon(const QString& shown, const QString& whole)
         window_->SetTalking(false);
         return;
     }
-    balloon_->Say(shown, whole, window_->frameGeometry());
+    balloon_->Say(shown, whole, window_->frameGeometry(), window_->Side());
     // The mouth moves while words are still coming.
     window_->SetTalking(shown.size() < whole.size());
 }

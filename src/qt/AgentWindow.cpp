@@ -2,6 +2,7 @@
 
 #include "qt/AgentShape.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -39,17 +40,22 @@ AgentWindow::AgentWindow(const MerlinCharacter& character, double timeScale)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(character.name);
     setFixedSize(character.size);
+    MarkAsAgentWindow(*this);
     voice_->setCheckable(true);
     voice_->setVisible(false);
     clock_.start();
     frames_.setSingleShot(true);
     connect(&frames_, &QTimer::timeout, this, &AgentWindow::Tick);
+    refit_.setSingleShot(true);
+    connect(&refit_, &QTimer::timeout, this, [this] { Refit(false); });
+    qApp->installEventFilter(this);
 
     // Until it is sent somewhere, the character stands in the screen's bottom right corner.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect free = screen->availableGeometry();
         move(free.right() - width() - 4 * kMargin, free.bottom() - height() - 4 * kMargin);
     }
+    wanted_ = pos();
     Redraw(Now());
 }
 
@@ -84,6 +90,26 @@ void AgentWindow::SetTalking(bool talking)
 
 int AgentWindow::GlideTo(QPoint to)
 {
+    wanted_ = to;
+    const AgentSpot spot = SpotNear(to);
+    side_ = spot.side;
+    return Travel(spot.at);
+}
+
+AgentSpot AgentWindow::SpotNear(QPoint wanted) const
+{
+    const QRect room = AgentRoom(wanted + rect().center());
+    AgentObstacles obstacles { GameWindowRects(), {} };
+    const AgentSpot spot = PlaceAgent(room, obstacles, wanted, size(), balloonRoom_);
+    if (spot.clear)
+        return spot;
+    obstacles.controls = GameControlRects();
+    return PlaceAgent(room, obstacles, wanted, size(), balloonRoom_);
+}
+
+// Sets off for to; a hidden window, or one already there, just moves.
+int AgentWindow::Travel(QPoint to)
+{
     to = OnScreen(to);
     if (!isVisible() || to == pos()) {
         trip_.reset();
@@ -95,6 +121,48 @@ int AgentWindow::GlideTo(QPoint to)
     trip_ = Trip { pos(), to, now, now + seconds };
     Tick();
     return static_cast<int>(std::lround(seconds * 1000));
+}
+
+// Steps out of the way of the game's windows as they are now. A window shown or hidden, moved
+// or resized sends it back as near as it may to where the game last sent it; jump moves it
+// there at once (for its entrance), otherwise it glides. A trip in progress is redirected, and
+// while the user holds it, it stays in the hand.
+void AgentWindow::Refit(bool jump)
+{
+    if (!isVisible() || grip_)
+        return;
+    const AgentSpot spot = SpotNear(wanted_);
+    side_ = spot.side;
+    const QPoint to = OnScreen(spot.at);
+    if (to != (trip_ ? trip_->to : pos())) {
+        if (jump) {
+            trip_.reset();
+            move(to);
+        } else {
+            Travel(to);
+        }
+    }
+    // A window shown after it may have come up over it, where no window manager keeps it on
+    // top.
+    raise();
+    emit Refitted();
+    emit Moved();
+}
+
+bool AgentWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (watched->isWidgetType() && IsGameWindow(*static_cast<QWidget*>(watched)))
+            refit_.start(60);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Keeps the whole window on the screen nearest to the point.
@@ -143,7 +211,11 @@ void AgentWindow::paintEvent(QPaintEvent*)
     p.drawImage(QPoint(0, 0), picture_);
 }
 
-void AgentWindow::showEvent(QShowEvent*) { Tick(); }
+void AgentWindow::showEvent(QShowEvent*)
+{
+    Refit(true);
+    Tick();
+}
 
 void AgentWindow::hideEvent(QHideEvent*)
 {
@@ -170,7 +242,13 @@ void AgentWindow::mouseMoveEvent(QMouseEvent* event)
         move(OnScreen(event->globalPosition().toPoint() - *grip_));
 }
 
-void AgentWindow::mouseReleaseEvent(QMouseEvent*) { grip_.reset(); }
+// Where the user puts it is where it stays, until the game sends it elsewhere.
+void AgentWindow::mouseReleaseEvent(QMouseEvent*)
+{
+    if (grip_)
+        wanted_ = pos();
+    grip_.reset();
+}
 
 void AgentWindow::contextMenuEvent(QContextMenuEvent* event)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qt/AgentPlacement.h"
 #include "qt/MerlinAnimator.h"
 #include "qt/MerlinFile.h"
 #include "qt/MerlinPainter.h"
@@ -18,6 +19,10 @@ namespace stumpcraft::qt {
 // windows underneath. It breathes and blinks while idle, plays animations, glides to where
 // it is sent and can be dragged with the mouse. Its right-click menu offers "Hide" and, where
 // there is a voice, "Speak aloud". While hidden it does nothing at all.
+//
+// It never stands over the game: sent somewhere, it goes to the nearest place from which
+// neither it nor its balloon covers a shown game window, and it moves aside again (towards
+// where it was last sent) whenever one of those windows appears, moves or changes size.
 class AgentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -30,9 +35,13 @@ public:
     // Settles back to rest at once, dropping the animation or trip in progress.
     void Rest();
     void SetTalking(bool talking);
-    // Glides so that its top-left corner comes to to (kept on the screen); the trip's length
-    // in milliseconds. A hidden window just moves.
+    // Glides so that its top-left corner comes as near to to as the game's windows allow
+    // (and on the screen); the trip's length in milliseconds. A hidden window just moves.
     int GlideTo(QPoint to);
+    // The balloon body the character keeps room for beside him.
+    void SetBalloonRoom(QSize body) { balloonRoom_ = body; }
+    // The way the balloon opens from where he stands.
+    BalloonSide Side() const { return side_; }
 
     QAction* HideAction() const { return hide_; }
     QAction* VoiceAction() const { return voice_; }
@@ -41,7 +50,10 @@ public:
     const QRegion& Shape() const { return shape_; }
 
 signals:
+    // It moved, or the windows round it changed: the balloon finds its place again.
     void Moved();
+    // It stepped out of the way of the windows (and came up above them).
+    void Refitted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,12 +64,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     double Now() const;
     void Tick();
     void Redraw(double now);
     QPoint OnScreen(QPoint topLeft) const;
+    AgentSpot SpotNear(QPoint wanted) const;
+    int Travel(QPoint to);
+    void Refit(bool jump);
 
     const MerlinCharacter& character_;
     MerlinPainter painter_;
@@ -67,6 +83,10 @@ private:
     QTimer frames_;
     QImage picture_;
     QRegion shape_;
+    QPoint wanted_; // where it was last sent
+    BalloonSide side_ = BalloonSide::Left;
+    QSize balloonRoom_;
+    QTimer refit_; // gathers the changes of a window's move or resize into one
 
     struct Trip {
         QPoint from, to;

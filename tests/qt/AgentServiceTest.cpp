@@ -105,6 +105,30 @@ namespace {
         EXPECT_TRUE(shape.contains(QPoint(c.Window().width() / 2, c.Window().height() * 2 / 3)));
     }
 
+    TEST_F(AgentServiceTest, SentOntoAGameWindowHeAndHisBalloonStandBesideItAndFollowItsMoves)
+    {
+        QWidget game;
+        game.setGeometry(40, 40, 300, 300);
+        game.show();
+        QtAgentCharacter& c = Load();
+        const auto clear = [&] {
+            const QRect g = game.frameGeometry();
+            return !c.Window().frameGeometry().intersects(g)
+                && !(c.SpeechBalloon().isVisible()
+                    && c.SpeechBalloon().frameGeometry().intersects(g));
+        };
+        c.Show();
+        c.MoveTo(200, 100);
+        c.Speak("Here, you can choose the type of game, you want to play\\Mrk=1\\");
+        ASSERT_TRUE(Until([&] { return c.SpeechBalloon().isVisible(); }));
+        EXPECT_TRUE(clear());
+        EXPECT_EQ(c.SpeechBalloon().Side(), BalloonSide::Right);
+        game.move(460, 40);
+        EXPECT_TRUE(
+            Until([&] { return clear() && c.SpeechBalloon().Side() == BalloonSide::Left; }));
+        ASSERT_TRUE(Until([this] { return !marks.empty(); }));
+    }
+
     TEST_F(AgentServiceTest, SpeechAppearsWordByWordThenBookmarksInOrder)
     {
         QtAgentCharacter& c = Load();
