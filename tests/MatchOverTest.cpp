@@ -126,6 +126,20 @@ namespace {
         EXPECT_TRUE(f.lblWicketsTaken[1].Visible());
     }
 
+    // Ball by ball, the computer changes a bowler who has finished his quota before the quota
+    // test, as it does when the over is played in one go: nobody is asked to choose for it.
+    TEST_F(MatchOverTest, TheComputerChangesItsOwnBowlerAfterHisLastOverBallByBall)
+    {
+        FrmMain& f = StartMatch({ .overs = 10 });
+        Field().Plr[10].BallsBowled = 6;
+        for (int i = 0; i < 7; ++i)
+            Bowl(f, BallDraws(1, DotBall));
+        EXPECT_TRUE(MessageTexts().empty());
+        EXPECT_EQ(Field().Plr[9].BallsBowled, 1) << "the other end bowls the new over";
+        EXPECT_NE(OtherBowler, 10) << "the bowler out of overs has been rested";
+        EXPECT_FALSE(QuotaBowled(Field().Plr[OtherBowler].BallsBowled));
+    }
+
     TEST_F(MatchOverTest, TheFirstInningsEndsWhenItsOversAreBowled)
     {
         FrmMain& f = StartMatch({ .overs = 10 });

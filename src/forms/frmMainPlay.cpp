@@ -104,7 +104,11 @@ void FrmMain::EndInningsByOvers()
 
 void FrmMain::CmdNBowl_Click()
 {
-    if (!QuotaAllows() || MatchOver)
+    // The computer rests its own bowlers as an over ends. On its side the quota test waits
+    // for that change, as it does after "Next Over"; otherwise the player was asked to choose
+    // the computer's bowler whenever its bowler finished his quota ball by ball.
+    const bool computerChangesFirst = BallOfOver == 6 && Fielding().PlayerName == kComputer;
+    if ((!computerChangesFirst && !QuotaAllows()) || MatchOver)
         return;
     const bool decided = MatchOver;
     if (BallOfOver == 0 || BallOfOver == 6) {
@@ -114,6 +118,8 @@ void FrmMain::CmdNBowl_Click()
         else
             ChangeEnds();
         ShowBowlerCaptions();
+        if (computerChangesFirst && !QuotaAllows())
+            return;
     }
     BallOfOver += 1;
     PlayRecordedBall(StrikeEnd());
