@@ -1,6 +1,7 @@
 #include "fakes/FakeServices.h"
 
 #include "forms/frmStart.h"
+#include "modules/RecordsStore.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
 #include "platform/Errors.h"
@@ -161,6 +162,7 @@ FakePlatform::FakePlatform()
     SetAppPath(folder_.string());
     forms::ResetAll();
     State = MatchState {};
+    cnRecords.reset(); // the store of an earlier test's folder
     // What the team sheet keeps for a whole run starts afresh with each test.
     FrmStart::FillCount = 0;
     FrmStart::MissingWarned = false;
@@ -172,6 +174,7 @@ FakePlatform::~FakePlatform()
 {
     forms::ResetAll();
     State = MatchState {};
+    cnRecords.reset();
     Platform() = Services {};
     std::error_code ec;
     std::filesystem::remove_all(folder_, ec);
