@@ -1,5 +1,7 @@
 #include "qt/AgentCharacterQt.h"
 
+#include "qt/AgentShape.h"
+
 #include <QAction>
 
 namespace stumpcraft::qt {
@@ -18,15 +20,20 @@ QtAgentCharacter::QtAgentCharacter(
             events_.bookmark(mark);
     };
     window_->SetBalloonRoom(balloon_->Room());
+    // The menu offers the voice once the engine has started and speaks.
+    const auto offerVoice = [this] {
+        window_->VoiceAction()->setVisible(voice_.Available());
+        window_->VoiceAction()->setChecked(voice_.Enabled());
+    };
+    offerVoice();
+    voice_.started = offerVoice;
     QAction* voice = window_->VoiceAction();
-    voice->setVisible(voice_.Available());
-    voice->setChecked(voice_.Enabled());
     connect(voice, &QAction::toggled, this, [this](bool on) { voice_.SetEnabled(on); });
     connect(window_->HideAction(), &QAction::triggered, this, [this] { HideByUser(); });
     connect(window_.get(), &AgentWindow::Moved, this,
         [this] { balloon_->Follow(window_->frameGeometry(), window_->Side()); });
     connect(window_.get(), &AgentWindow::Refitted, this, [this] {
-        if (balloon_->isVisible())
+        if (balloon_->isVisible() && DesktopWindows())
             balloon_->raise();
     });
 }

@@ -11,11 +11,16 @@ QRegion ShapeOf(const QImage& picture, QSize size)
     return QRegion(QBitmap::fromImage(alpha.createAlphaMask()));
 }
 
+bool DesktopWindows()
+{
+    static const bool desktop = QGuiApplication::platformName() != QLatin1String("offscreen")
+        && QGuiApplication::platformName() != QLatin1String("minimal");
+    return desktop;
+}
+
 void ApplyShape(QWidget& window, const QRegion& shape)
 {
-    static const bool shapes = QGuiApplication::platformName() != QLatin1String("offscreen")
-        && QGuiApplication::platformName() != QLatin1String("minimal");
-    if (shapes)
+    if (DesktopWindows())
         window.setMask(shape);
 }
 

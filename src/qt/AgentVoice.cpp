@@ -3,9 +3,12 @@
 #include <utility>
 
 #ifdef STUMPCRAFT_HAVE_SPEECH
+#include "qt/AgentPlacement.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTextToSpeech>
+#include <QWidget>
 #endif
 
 namespace stumpcraft::qt {
@@ -15,10 +18,12 @@ namespace {
     // One engine for the whole run. The character is loaded afresh after every match, and
     // some engines (flite among them) keep global state that a second engine running beside
     // one being torn down corrupts, so every voice borrows this one.
+    // Null where the machine has no engine.
     QTextToSpeech* SharedEngine()
     {
         static QPointer<QTextToSpeech> engine;
-        if (!engine) {
+        static const bool none = QTextToSpeech::availableEngines().isEmpty();
+        if (!engine && !none) {
             engine = new QTextToSpeech(QCoreApplication::instance());
             // A wizard speaks a little lower and slower than the engine's default.
             engine->setPitch(-0.25);
@@ -26,6 +31,44 @@ namespace {
         }
         return engine;
     }
+
+    // Runs a task just after one of the game's windows has next been drawn, or after a while
+    // when none is; never once its owner has gone.
+    class AfterNextDrawing : public QObject {
+    public:
+        AfterNextDrawing(QObject* owner, std::function<void()> task)
+            : QObject(owner)
+            , task_(std::move(task))
+        {
+            QCoreApplication::instance()->installEventFilter(this);
+            QTimer::singleShot(kLatestMs, this, &AfterNextDrawing::Run);
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && watched->isWidgetType()
+                && IsGameWindow(*static_cast<QWidget*>(watched)->window())) {
+                QCoreApplication::instance()->removeEventFilter(this);
+                // After the drawing has reached the screen.
+                QTimer::singleShot(0, this, &AfterNextDrawing::Run);
+            }
+            return false;
+        }
+
+    private:
+        static constexpr int kLatestMs = 1500;
+
+        void Run()
+        {
+            if (auto task = std::exchange(task_, nullptr)) {
+                deleteLater();
+                task();
+            }
+        }
+
+        std::function<void()> task_;
+    };
 } // namespace
 #endif
 
@@ -39,19 +82,36 @@ AgentVoice::AgentVoice(bool wanted, QObject* parent)
         Done();
     });
 #ifdef STUMPCRAFT_HAVE_SPEECH
-    if (!wanted || QTextToSpeech::availableEngines().isEmpty())
-        return;
-    engine_ = SharedEngine();
-    if (engine_->state() == QTextToSpeech::Error) {
-        broken_ = true;
+    if (!wanted) {
+        started_ = true;
         return;
     }
-    connect(engine_, &QTextToSpeech::stateChanged, this,
-        [this](QTextToSpeech::State state) { Changed(state); });
-    enabled_ = true;
+    enabled_ = true; // until the engine turns out missing or broken
+    new AfterNextDrawing(this, [this] {
+        if (!started_)
+            Start();
+    });
 #else
     Q_UNUSED(wanted);
+    started_ = true;
 #endif
+}
+
+void AgentVoice::Start()
+{
+    started_ = true;
+#ifdef STUMPCRAFT_HAVE_SPEECH
+    engine_ = SharedEngine();
+    if (!engine_ || engine_->state() == QTextToSpeech::Error) {
+        broken_ = engine_ != nullptr;
+        enabled_ = false;
+    } else {
+        connect(engine_, &QTextToSpeech::stateChanged, this,
+            [this](QTextToSpeech::State state) { Changed(state); });
+    }
+#endif
+    if (started)
+        started();
 }
 
 AgentVoice::~AgentVoice()
@@ -73,12 +133,14 @@ void AgentVoice::SetEnabled(bool on)
 {
     if (!on)
         Stop();
-    enabled_ = on && Available();
+    enabled_ = on && (Available() || !started_);
 }
 
 bool AgentVoice::Say(const QString& text, std::function<void()> done)
 {
     Stop();
+    if (enabled_ && !started_)
+        Start();
     if (!enabled_ || !Available() || text.trimmed().isEmpty())
         return false;
 #ifdef STUMPCRAFT_HAVE_SPEECH

@@ -14,12 +14,17 @@ namespace stumpcraft::qt {
 // The commentator's voice, where the machine has a text-to-speech engine. Without one, or
 // once the engine has failed (no sound device, say), it quietly says nothing and the balloon
 // carries the line alone: nothing waits for it and nothing is reported to the user.
+//
+// Starting the engine takes a good part of the program's start, so it waits until the game's
+// first window has been drawn; a line to say before then starts it at once.
 class AgentVoice : public QObject {
 public:
     // wanted false keeps it silent for good (tests, or a user who prefers quiet).
     explicit AgentVoice(bool wanted, QObject* parent = nullptr);
     ~AgentVoice() override;
 
+    // Whether the engine has been started (or found missing), and whether it speaks.
+    bool Started() const { return started_; }
     bool Available() const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool on);
@@ -30,9 +35,14 @@ public:
     // Stops at once; done is not called.
     void Stop();
 
+    // Told once the engine has been started later on, so that a menu may offer the voice.
+    std::function<void()> started;
+
 private:
+    void Start();
     void Done();
 
+    bool started_ = false;
     bool enabled_ = false;
     bool broken_ = false;
     std::function<void()> done_;

@@ -144,7 +144,8 @@ void AgentWindow::Refit(bool jump)
     }
     // A window shown after it may have come up over it, where no window manager keeps it on
     // top.
-    raise();
+    if (DesktopWindows())
+        raise();
     emit Refitted();
     emit Moved();
 }

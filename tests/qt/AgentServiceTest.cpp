@@ -224,6 +224,16 @@ namespace {
         ASSERT_TRUE(Until([this] { return marks.size() == 2; }, 20000));
     }
 
+    TEST_F(AgentServiceTest, TheVoiceEngineStartsOnceAGameWindowHasBeenDrawn)
+    {
+        AgentVoice voice(true);
+        QTest::qWait(50);
+        EXPECT_FALSE(voice.Started()) << "nothing drawn yet";
+        QWidget game;
+        game.show();
+        EXPECT_TRUE(Until([&] { return voice.Started(); }, 1000));
+    }
+
     TEST_F(AgentServiceTest, LoadingAgainReplacesTheCharacterQuietly)
     {
         QtAgentCharacter& first = Load();
