@@ -74,6 +74,31 @@ namespace {
         EXPECT_EQ(MessageTexts().size(), 4u);
     }
 
+    // Cancel (Escape) closes the screen without a choice, after a refusal too: the bowlers and
+    // the next-bowler line stay as they were.
+    TEST_F(MatchScreenTest, CancelOnTheBowlerChangeChangesNothing)
+    {
+        MatchSetup setup;
+        setup.computerSide1 = false;
+        FrmMain& f = StartMatch(setup);
+        const int current = CurrBowler, other = OtherBowler;
+        const std::string next = f.lblNxtBlr.Caption();
+        platform.toolkit.onModal = [](Form& form) {
+            auto& change = static_cast<FrmBowlChange&>(form);
+            change.lblBlrName[5].UserClick(); // the keeper
+            ASSERT_TRUE(change.IsLoaded());
+            ASSERT_TRUE(change.cmdCancel.Cancel());
+            change.cmdCancel.KeyPress();
+        };
+        f.lblNxtBlr.UserClick();
+        EXPECT_EQ(forms::IfLoaded<FrmBowlChange>(), nullptr);
+        EXPECT_EQ(CurrBowler, current);
+        EXPECT_EQ(OtherBowler, other);
+        EXPECT_EQ(f.lblNxtBlr.Caption(), next);
+        EXPECT_EQ(
+            MessageTexts(), std::vector<std::string> { "Sorry! You can not choose the keeper!" });
+    }
+
     // A name with "|" or a bookmark tag in it can neither add an alternative nor end a wait,
     // in any line the commentator says; a box shows it as typed.
     TEST_F(MatchScreenTest, NoNameCanChangeWhatTheCommentatorSays)

@@ -238,6 +238,8 @@ namespace {
         SaveEveryTab(screen, "innings-break");
 
         screen.cmdChange.UserClick();
+        PlayOvers(screen, 20);
+        Save(screen, "match-chase-commentary"); // the status line at its longest
         PlayOvers(screen, 50);
         SaveEveryTab(screen, "result");
     }

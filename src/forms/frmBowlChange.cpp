@@ -34,27 +34,33 @@ void ShowBowlerChange()
         screen.Unload();
 }
 
-// The rows and columns of the match screen's bowling card, on a panel of its own.
+// The rows and columns of the match screen's bowling card, on a bordered panel of its own
+// under the window's title, with a Cancel button below the eleven.
 FrmBowlChange::FrmBowlChange()
     : Form("frmBowlChange")
 {
     using namespace look;
     Caption = "Choose a new Bowler";
     Width = kBowlingWidth;
-    Height = 376;
+    Height = 428;
     Picture1.Move(0, 0, Width, Height);
     Picture1.BackColor = kPitch;
+    Picture1.Boxed = true;
 
-    look::Cell(lblMsg, Picture1, { kBowlerName.left, Width - 2 * kBowlerName.left }, 8);
+    const Column line { kBowlerName.left, Width - 2 * kBowlerName.left };
+    Heading(lblTitle, Picture1, line.left, 8, line.width, Caption.c_str());
+    lblTitle.FontSize = kTitlePrint;
+    lblTitle.Height = kTitleHeight;
+    look::Cell(lblMsg, Picture1, line, 36);
     lblMsg.ForeColor = kHeading;
     static const char* const kHeadings[] = { "Overs", "Maidens", "Runs", "Wickets", "Bowler" };
     static const Column kColumns[]
         = { kBowlerOvers, kBowlerMaidens, kBowlerRuns, kBowlerWickets, kBowlerName };
     for (int i = 0; i < 5; ++i)
-        Heading(labels[i], Picture1, kColumns[i].left, 38, kColumns[i].width, kHeadings[i],
+        Heading(labels[i], Picture1, kColumns[i].left, 64, kColumns[i].width, kHeadings[i],
             i < 4 ? Alignment::Right : Alignment::Left);
     for (int i = 0; i <= 10; ++i) {
-        const int top = 62 + i * 28;
+        const int top = 86 + i * 28;
         look::Cell(lblBlrName[i], Picture1, kBowlerName, top);
         lblBlrName[i].MousePointer = Cursor::Hand;
         lblBlrName[i].Click = [this, i] { lblBlrName_Click(i); };
@@ -63,6 +69,10 @@ FrmBowlChange::FrmBowlChange()
         look::Cell(lblRunsGiven[i], Picture1, kBowlerRuns, top, Alignment::Right);
         look::Cell(lblWicketsTaken[i], Picture1, kBowlerWickets, top, Alignment::Right);
     }
+    Place(cmdCancel, Picture1, Width - kBowlerName.left - 100, Height - 36, 100, 28);
+    cmdCancel.Caption = "Cancel";
+    cmdCancel.Cancel = true;
+    cmdCancel.Click = [this] { Unload(); };
 }
 
 void FrmBowlChange::Form_Load()

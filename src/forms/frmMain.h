@@ -19,6 +19,9 @@ public:
     ControlArray<Frame, 2> frameBatter { this, "frameBatter" };
     ControlArray<PictureBox, 2> picInStrike { this, "picInStrike" };
     ControlArray<HScrollBar, 2> HScroll1 { this, "HScroll1" };
+    // The words at the two ends of each level slider.
+    ControlArray<Label, 2> lblCautious { this, "lblCautious" };
+    ControlArray<Label, 2> lblAggressive { this, "lblAggressive" };
     // 0-4 and 5-9: row titles of the two frames; 10 and 11: the level captions.
     ControlArray<Label, 12> lbls { this, "lbls" };
     ControlArray<Label, 10> lblDetails { this, "lblDetails" };

@@ -10,6 +10,8 @@ namespace {
 
     constexpr int kRight = 492; // left edge of the right-hand column
     constexpr int kRightWidth = 180; // a batter frame's caption holds a long name
+    constexpr int kFrameHeight = 144; // five figures and the level slider with its words
+    constexpr int kButtonsTop = 62 + 2 * (kFrameHeight + 2) + 2;
 
     void Cell(
         Label& l, Control& page, int left, int top, int width, Alignment align = Alignment::Left)
@@ -31,17 +33,18 @@ void FrmMain::LayOutSide()
     for (int frame = 0; frame < 2; ++frame)
         LayOutBatterFrame(frame);
 
-    cmdChange.Move(kRight, 316, kRightWidth, 24);
+    // The innings button takes the place of the play buttons, which are hidden while it shows.
+    cmdChange.Move(kRight, kButtonsTop, kRightWidth, 24);
     cmdChange.Caption = "&Change Innings";
     cmdChange.Visible = false;
-    CmdNOver.Move(kRight, 344, kRightWidth / 2 - 2, 24);
+    CmdNOver.Move(kRight, kButtonsTop, kRightWidth / 2 - 2, 24);
     CmdNOver.Caption = "&Next Over";
-    CmdNBowl.Move(kRight + kRightWidth / 2 + 2, 344, kRightWidth / 2 - 2, 24);
+    CmdNBowl.Move(kRight + kRightWidth / 2 + 2, kButtonsTop, kRightWidth / 2 - 2, 24);
     CmdNBowl.Caption = "Next &Bowl";
-    cmdHelp.Move(kRight, 372, kRightWidth, 24);
+    cmdHelp.Move(kRight, kButtonsTop + 28, kRightWidth, 24);
     cmdHelp.Caption = "Click here for &Help";
     // Escape ends the game; the button itself is never seen.
-    Command1.Move(kRight, 372, kRightWidth, 24);
+    Command1.Move(kRight, kButtonsTop + 28, kRightWidth, 24);
     Command1.Caption = "Command1";
     Command1.Cancel = true;
     Command1.Visible = false;
@@ -61,28 +64,39 @@ void FrmMain::LayOutBatterFrame(int frame)
 {
     static const char* const kTitles[] = { "Runs", "Balls", "Fours", "Sixes", "Strike Rate" };
     Frame& box = frameBatter[frame];
-    box.Move(kRight, 62 + frame * 126, kRightWidth, 124);
+    box.Move(kRight, 62 + frame * (kFrameHeight + 2), kRightWidth, kFrameHeight);
     for (int i = 0; i < 5; ++i) {
         const int n = frame * 5 + i;
-        Place(lbls[n], box, 8, 18 + i * 17, 72, 16);
+        Place(lbls[n], box, 8, 18 + i * 16, 72, 16);
         lbls[n].Caption = kTitles[i];
-        Place(lblDetails[n], box, 88, 18 + i * 17, 60, 16);
+        // Flat figures: results to read, not fields to type in.
+        Place(lblDetails[n], box, 88, 18 + i * 16, 60, 16);
         lblDetails[n].Caption = "00";
         lblDetails[n].TextAlign = Alignment::Right;
-        lblDetails[n].Boxed = true;
     }
     Place(picInStrike[frame], box, kRightWidth - 24, 20, 16, 16);
     picInStrike[frame].Picture = "ball";
     picInStrike[frame].Visible = frame == 0;
 
-    Place(HScroll1[frame], box, 8, 104, 104, 16);
+    // The slider shows a stop for each level; below it its two ends are named, with the level
+    // set between them.
+    Place(HScroll1[frame], box, 8, 100, kRightWidth - 16, 22);
     HScroll1[frame].Min = 1;
     HScroll1[frame].Max = 5;
     HScroll1[frame].Value = 1;
     HScroll1[frame].SmallChange = 1;
     HScroll1[frame].LargeChange = 1;
-    Place(lbls[10 + frame], box, 118, 104, 56, 16);
+    Place(lblCautious[frame], box, 8, 122, 50, 16);
+    Place(lbls[10 + frame], box, 60, 122, 46, 16);
+    Place(lblAggressive[frame], box, 108, 122, kRightWidth - 8 - 108, 16);
     lbls[10 + frame].Caption = "Level 1";
+    lbls[10 + frame].TextAlign = Alignment::Center;
+    for (Label* end : { &lblCautious[frame], &lblAggressive[frame] }) {
+        const bool low = end == &lblCautious[frame];
+        end->Caption = low ? "cautious" : "aggressive";
+        end->FontSize = kSmallPrint;
+        end->TextAlign = low ? Alignment::Left : Alignment::Right;
+    }
 }
 
 void FrmMain::LayOutCommentary()
@@ -169,20 +183,24 @@ void FrmMain::LayOutBowlingCard()
 void FrmMain::LayOutPartnerships()
 {
     PictureBox& page = Picture1[3];
-    Heading(labels[0], page, 256, 6, 112, "Fall of Wickets", Alignment::Right);
-    Heading(labels[1], page, 372, 6, 96, "Partnerships", Alignment::Right);
+    const auto headingOver
+        = [](Column column, int width) { return column.left + column.width - width; };
+    Heading(labels[0], page, headingOver(kFallOfWicket, kFallOfWicketHeading), 6,
+        kFallOfWicketHeading, "Fall of Wickets", Alignment::Right);
+    Heading(labels[1], page, headingOver(kPartnership, kPartnershipHeading), 6, kPartnershipHeading,
+        "Partnerships", Alignment::Right);
     for (int k = 0; k < 10; ++k) {
         const int top = 30 + k * 30;
-        Cell(lblWickets[k], page, 8, top, 64);
+        look::Cell(lblWickets[k], page, kWicketNumber, top);
         lblWickets[k].Caption = "Wicket " + std::to_string(k + 1);
         lblWickets[k].ForeColor = kHeading;
-        // A pair of long names takes two lines of a smaller hand rather than being cut.
-        Cell(lblPlrs[k], page, 76, top - 4, 176);
+        // Two long names fit on one line; only the longest pairs take a second.
+        look::Cell(lblPlrs[k], page, kPartners, top - 4);
         lblPlrs[k].Height = 28;
         lblPlrs[k].FontSize = kSmallPrint;
         lblPlrs[k].WordWrap = true;
-        Cell(lblFoW[k], page, 256, top, 112, Alignment::Right);
-        Cell(lblPart[k], page, 372, top, 96, Alignment::Right);
+        look::Cell(lblFoW[k], page, kFallOfWicket, top, Alignment::Right);
+        look::Cell(lblPart[k], page, kPartnership, top, Alignment::Right);
     }
 }
 

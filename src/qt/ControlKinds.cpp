@@ -65,6 +65,8 @@ namespace {
     public:
         using Bound::Bound;
 
+        static constexpr int kTextPad = 3;
+
     protected:
         bool IsSurface() const override { return true; }
         bool KeepsColourWhenDisabled() const override { return true; }
@@ -75,12 +77,19 @@ namespace {
             w_->setTextFormat(Qt::PlainText);
             w_->setWordWrap(m.WordWrap);
             w_->setFrameStyle(m.Boxed ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
-            // Text keeps off a box or a coloured edge.
-            w_->setIndent(m.Boxed || m.BackColor().set ? 3 : 0);
+            // Text keeps off a box or a coloured edge, on both sides: a line that wraps stops
+            // short of the right edge as it starts clear of the left.
+            // (A box is drawn inside the contents margins: it keeps its text off by indent.)
+            const int pad = m.Boxed || m.BackColor().set ? kTextPad : 0;
+            if (m.Boxed) {
+                w_->setIndent(pad);
+            } else {
+                w_->setIndent(0);
+                w_->setContentsMargins(pad, 0, pad, 0);
+            }
             const QString caption = ToQ(m.Caption);
             if (m.Elide && !m.WordWrap) {
-                const int room
-                    = std::max(0, m.Width - 2 * (w_->frameWidth() + std::max(0, w_->indent())));
+                const int room = std::max(0, m.Width - 2 * (w_->frameWidth() + pad));
                 const QString shown = w_->fontMetrics().elidedText(caption, Qt::ElideRight, room);
                 w_->setText(shown);
                 if (shown != caption && m.ToolTipText().empty())
@@ -220,7 +229,7 @@ namespace {
             w_->setPageStep(m.LargeChange);
             w_->setValue(m.Value);
             // A short scale, such as a batsman's level, shows its stops.
-            const bool ticks = w_->maximum() - w_->minimum() <= 20 && m.Height >= 24;
+            const bool ticks = w_->maximum() - w_->minimum() <= 20 && m.Height >= 20;
             w_->setTickPosition(ticks ? QSlider::TicksBelow : QSlider::NoTicks);
             w_->setTickInterval(1);
         }
@@ -296,6 +305,7 @@ namespace {
         void SyncKind() override
         {
             const TextBox& m = model();
+            SyncFlat(m);
             if (w_->text() != ToQ(m.Text)) {
                 // Only when the game changed it: typing keeps its cursor. A text the game
                 // puts in shows from its start, not from its padding at the end.
@@ -304,6 +314,31 @@ namespace {
             }
             w_->setMaxLength(m.MaxLength > 0 ? m.MaxLength : 32767);
             w_->setReadOnly(m.Locked);
+        }
+
+    private:
+        // A locked box shows a figure to read: flat on its panel, in the panel's colours
+        // (or its own), with no field, no text cursor and no place in the tab order.
+        void SyncFlat(const TextBox& m)
+        {
+            w_->setFrame(!m.Locked);
+            w_->setFocusPolicy(m.Locked ? Qt::NoFocus : Qt::StrongFocus);
+            if (m.Locked && m.MousePointer == Cursor::Default)
+                w_->setCursor(Qt::ArrowCursor);
+            else if (m.MousePointer == Cursor::Default)
+                w_->unsetCursor();
+            if (!m.Locked)
+                return;
+            QPalette palette = w_->palette();
+            const QWidget* panel = w_->parentWidget();
+            const QPalette around = panel ? panel->palette() : palette;
+            if (!m.BackColor().set)
+                palette.setColor(QPalette::Base, Qt::transparent); // the panel shows through
+            if (!m.ForeColor().set)
+                for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+                    palette.setColor(
+                        group, QPalette::Text, around.color(group, QPalette::WindowText));
+            w_->setPalette(palette);
         }
     };
 

@@ -303,6 +303,16 @@ namespace {
         EXPECT_EQ(qt::ControlsOutsideContainer(f), std::vector<std::string> { "cmdHelp" });
     }
 
+    // A locked text box is a figure to read: the surface shows through it, as beside it.
+    TEST_F(RendererTest, ALockedTextBoxIsDrawnFlatOnItsPanel)
+    {
+        auto& f = frmSample();
+        f.txtName.Locked = true;
+        const QImage image = qt::RenderForm(f);
+        EXPECT_EQ(image.pixelColor(QPoint(228, 174)), image.pixelColor(QPoint(228, 158)));
+        EXPECT_EQ(WidgetOf<QLineEdit>(f.txtName)->focusPolicy(), Qt::NoFocus);
+    }
+
     TEST_F(RendererTest, SnapshotDrawsTheWindowWithTheModelsColours)
     {
         auto& f = frmSample();

@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QCoreApplication>
 #include <QLegendMarker>
+#include <QSlider>
 #include <QTest>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -88,6 +89,23 @@ namespace {
         QTest::mouseClick(binding->Widget(), Qt::LeftButton);
         EXPECT_EQ(Bat().Balls, 1);
         EXPECT_EQ(f.lblSmallScore[1].Caption, std::string("Overs: 0.1"));
+    }
+
+    // A pair of long names reads on one line, and the level sliders show their stops.
+    TEST_F(WindowsTest, PartnersTakeOneLineAndTheLevelsShowTheirStops)
+    {
+        FrmMain& f = StartMatch();
+        f.SSTab1.Tab = 3;
+        f.lblPlrs[0].WordWrap = false;
+        f.lblPlrs[0].Caption = "Hamish Threlfall / Ashikur Talukder";
+        qt::RenderForm(f);
+        EXPECT_TRUE(qt::CaptionFits(f.lblPlrs[0]));
+        for (auto& level : f.HScroll1) {
+            auto* binding = dynamic_cast<qt::ControlBinding*>(level.Peer());
+            ASSERT_NE(binding, nullptr);
+            EXPECT_EQ(
+                static_cast<QSlider*>(binding->Widget())->tickPosition(), QSlider::TicksBelow);
+        }
     }
 
     // The renderer draws the chart control's data: each series, named where the legend lists
