@@ -12,14 +12,14 @@
 namespace stumpcraft {
 namespace {
 
-    using fakes::AgentRequest;
+    using Lines = std::vector<std::string>;
 
     class AgentTest : public ::testing::Test {
     protected:
         // Loads the character as the main menu does and lets its shown event arrive.
-        void Load(int frameTop = 120)
+        void Load()
         {
-            LoadAgent(700, frameTop);
+            LoadAgent(700, 120);
             platform.toolkit.DoEvents();
             platform.agent.requests.clear();
         }
@@ -27,23 +27,20 @@ namespace {
         fakes::FakePlatform platform;
     };
 
-    TEST_F(AgentTest, LoadShowsMovesAndQueuesTheGreetingInOrder)
+    TEST_F(AgentTest, LoadQueuesTheGreetingAndHidingSilencesTheGame)
     {
         LoadAgent(700, 137);
-        EXPECT_TRUE(AgentOn);
         EXPECT_EQ(AgentChar, &platform.agent);
         EXPECT_TRUE(platform.toolkit.messages.empty());
-        const std::vector<std::string> expected { "Show", "MoveTo 700,137",
-            "Speak Welcome to Stumpcraft", "Play Announce", "Play Greet",
-            "Speak My name is Merlin, and I will be your friend, cum commentator, from here-on, "
-            "throughout the game!",
-            "Play GestureRight", "Speak Here, you can choose the type of game, you want to play" };
-        EXPECT_EQ(platform.agent.Lines(), expected);
-    }
-
-    TEST_F(AgentTest, HidingSilencesTheGameAndShowingBringsItBack)
-    {
-        Load();
+        EXPECT_EQ(platform.agent.Lines(),
+            (Lines { "Show", "MoveTo 700,137", "Speak Welcome to Stumpcraft", "Play Announce",
+                "Play Greet",
+                "Speak My name is Merlin, and I will be your friend, cum commentator, from "
+                "here-on, throughout the game!",
+                "Play GestureRight",
+                "Speak Here, you can choose the type of game, you want to play" }));
+        platform.toolkit.DoEvents();
+        EXPECT_TRUE(AgentOn);
         platform.agent.Hide();
         EXPECT_TRUE(AgentOn) << "the hidden event arrives between events, not inside Hide";
         platform.toolkit.DoEvents();
@@ -53,39 +50,26 @@ namespace {
         EXPECT_TRUE(AgentOn);
     }
 
-    TEST_F(AgentTest, MissingCharacterFileShowsTheGetMerlinBoxAndStaysSilent)
+    // A missing file asks for Merlin, any other error shows the standard box, and a refusal
+    // without an error shows nothing; each leaves the game silent.
+    TEST_F(AgentTest, ACharacterThatCannotLoadLeavesTheGameSilent)
     {
-        platform.agent.loadError = kAgentFileMissing;
-        LoadAgent(700, 120);
-        ASSERT_EQ(platform.toolkit.messages.size(), 1u);
-        const auto& box = platform.toolkit.messages[0];
-        EXPECT_EQ(box.title, "Please Get Merlin !!!");
-        EXPECT_EQ(box.icon, MsgIcon::Exclamation);
-        EXPECT_EQ(box.buttons, MsgButtons::OK);
-        EXPECT_EQ(box.text,
+        platform.agent.loadStatus = 1;
+        for (long error : { kAgentFileMissing, -2147467259L, 0L }) {
+            platform.agent.loadError = error;
+            LoadAgent(700, 120);
+            EXPECT_FALSE(AgentOn || AgentChar) << error;
+        }
+        EXPECT_TRUE(platform.agent.requests.empty());
+        ASSERT_EQ(platform.toolkit.messages.size(), 2u);
+        EXPECT_EQ(platform.toolkit.messages[0].title, "Please Get Merlin !!!");
+        EXPECT_EQ(platform.toolkit.messages[0].text,
             "It seems that you do not have Merlin installed on your computer !!!\n"
             "\tYou can still run the game, but for best results,\n"
             "it is advisable to get Merlin from https://stumpcraft.example/merlin");
-        EXPECT_FALSE(AgentOn);
-        EXPECT_EQ(AgentChar, nullptr);
-        EXPECT_TRUE(platform.agent.requests.empty());
-    }
-
-    TEST_F(AgentTest, OtherLoadFailuresLeaveTheGameSilent)
-    {
-        // Any other error shows the standard box; a refusal without an error shows nothing.
-        platform.agent.loadError = -2147467259;
-        LoadAgent(700, 120);
-        platform.agent.loadError = 0;
-        platform.agent.loadStatus = 1;
-        LoadAgent(700, 120);
-        ASSERT_EQ(platform.toolkit.messages.size(), 1u);
-        const auto& box = platform.toolkit.messages[0];
-        EXPECT_EQ(box.text, "-2147467259: The character could not be loaded");
-        EXPECT_EQ(box.title, "Stumpcraft");
-        EXPECT_EQ(box.icon, MsgIcon::None);
-        EXPECT_FALSE(AgentOn);
-        EXPECT_TRUE(platform.agent.requests.empty());
+        EXPECT_EQ(
+            platform.toolkit.messages[1].text, "-2147467259: The character could not be loaded");
+        EXPECT_EQ(platform.toolkit.messages[1].title, "Stumpcraft");
     }
 
     // Each line offers its alternatives, one of which the character picks.
@@ -95,13 +79,12 @@ namespace {
         AnnounceConditions();
         const auto ops = platform.agent.Lines();
         ASSERT_EQ(ops.size(), 5u);
-        EXPECT_EQ(ops[0], "StopAll");
-        EXPECT_EQ(ops[1], "Play Greet");
+        EXPECT_EQ(Lines(ops.begin(), ops.begin() + 2), (Lines { "StopAll", "Play Greet" }));
         const std::pair<const char*, long> lines[] = { { "Speak Welcome to the Eden Gardens", 2 },
             { "Speak Players will have", 3 }, { "Speak It is going to be a run feast", 2 } };
         for (int i = 0; i < 3; ++i) {
             const std::string& line = ops[static_cast<std::size_t>(i + 2)];
-            EXPECT_EQ(line.rfind(lines[i].first, 0), 0u) << line;
+            EXPECT_TRUE(line.starts_with(lines[i].first)) << line;
             EXPECT_EQ(std::count(line.begin(), line.end(), '|'), lines[i].second) << line;
         }
     }
@@ -129,11 +112,9 @@ namespace {
         EXPECT_EQ(ops[0], "StopAll");
         EXPECT_EQ(ops[1], std::string("Play ") + c.animation);
         const std::string line = ops[2];
-        EXPECT_EQ(line.rfind(std::string("Speak ") + c.opening, 0), 0u) << line;
+        EXPECT_TRUE(line.starts_with(std::string("Speak ") + c.opening)) << line;
         EXPECT_NE(line.find(c.naming), std::string::npos) << line;
-        if (c.ends) {
-            EXPECT_TRUE(line.ends_with(c.naming)) << "nothing in the empty name's place";
-        }
+        EXPECT_TRUE(!c.ends || line.ends_with(c.naming)) << "nothing in the empty name's place";
         EXPECT_EQ(ops[3], "Speak \\Mrk=1\\");
     }
 
@@ -158,22 +139,24 @@ namespace {
             const int pumps = platform.toolkit.pumps;
             CommentBall(code, "Brack", "Tolley");
             EXPECT_FALSE(AgentSpeaking);
-            EXPECT_EQ(
-                platform.agent.Lines(), (std::vector<std::string> { "StopAll", "Speak \\Mrk=1\\" }))
-                << "code " << code;
+            EXPECT_EQ(platform.agent.Lines(), (Lines { "StopAll", "Speak \\Mrk=1\\" })) << code;
             EXPECT_GT(platform.toolkit.pumps, pumps) << "returns only once bookmark 1 arrives";
         }
     }
 
-    TEST_F(AgentTest, WaitLastsUntilBookmarkOneAndIgnoresOtherNumbers)
+    // Other bookmarks reach the game first and leave it waiting; a second boundary handled
+    // while the first line is spoken stops that line, and its bookmark ends both waits.
+    TEST_F(AgentTest, WaitEndsAtBookmarkOneEvenWhenALineInterruptsIt)
     {
         Load();
-        // Other bookmarks reach the game first; only number 1 ends the wait.
         platform.toolkit.Post([] { Agent1_Bookmark(2); });
         platform.toolkit.Post([] { Agent1_Bookmark(0); });
         platform.toolkit.Post([] { EXPECT_TRUE(AgentSpeaking); });
+        platform.toolkit.Post([] { CommentBall(6, "", ""); });
         CommentBall(4, "", "");
         EXPECT_FALSE(AgentSpeaking);
+        EXPECT_EQ(platform.agent.Lines("Speak"),
+            (Lines { "StopAll", "Play pleased", "StopAll", "Play pleased" }));
     }
 
     TEST_F(AgentTest, ACharacterThatNeverReportsItsBookmarkHoldsTheGameAMinuteAtMost)
@@ -186,19 +169,6 @@ namespace {
         EXPECT_GE(platform.toolkit.clock - start, kSpokenWaitLimitMs);
         EXPECT_LT(platform.toolkit.clock - start, kSpokenWaitLimitMs + 1000);
         EXPECT_EQ(platform.agent.Lines().back(), "StopAll") << "the stuck line is dropped";
-    }
-
-    TEST_F(AgentTest, NestedCommentStopsTheOuterLineAndBothWaitsEnd)
-    {
-        Load();
-        // A second boundary handled while the first line is still being spoken.
-        platform.toolkit.Post([] { CommentBall(6, "", ""); });
-        CommentBall(4, "", "");
-        EXPECT_FALSE(AgentSpeaking);
-        const auto stops = platform.agent.Of("StopAll");
-        const auto plays = platform.agent.Of("Play");
-        EXPECT_EQ(stops.size(), 2u);
-        EXPECT_EQ(plays, (std::vector<std::string> { "pleased", "pleased" }));
     }
 
     TEST_F(AgentTest, NamesCannotAddAlternativesOrBookmarks)

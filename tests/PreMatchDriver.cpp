@@ -1,42 +1,37 @@
 #include "PreMatchDriver.h"
 
+#include "forms/frmBowlChange.h"
+#include "forms/frmToss.h"
 #include "modules/modVars.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace stumpcraft::testing {
 
-namespace {
-    void Pick(ComboBox& list, const std::string& entry)
-    {
-        for (int i = 0; i < list.ListCount(); ++i)
-            if (list.List(i) == entry)
-                list.ListIndex = i;
-        ASSERT_EQ(list.Text(), entry);
-    }
-} // namespace
-
-void TakeToss(FrmToss& toss)
+void Pick(ComboBox& list, const std::string& entry)
 {
-    if (toss.Frame1[1].Enabled)
-        toss.optheadstails[0].UserClick();
-    if (toss.Frame1[2].Enabled && toss.Frame1[2].Visible)
-        toss.optbatbowl[0].UserClick();
-    toss.cmdNext.UserClick();
+    const auto& items = list.Items();
+    const auto at = std::find(items.begin(), items.end(), entry);
+    ASSERT_NE(at, items.end()) << entry;
+    list.ListIndex = static_cast<int>(at - items.begin());
+}
+
+void MarkSpecials(FrmStart& sheet, const std::array<int, 4>& rows)
+{
+    for (int k = 0; k < 4; ++k) {
+        sheet.lst11.ListIndex = rows[static_cast<std::size_t>(k)];
+        sheet.cmdSpecials[k].UserClick();
+    }
 }
 
 void SignSheet(FrmStart& sheet)
 {
-    const int rows[4] = { 0, 5, 10, 9 };
-    for (int k = 0; k < 4; ++k) {
-        sheet.lst11.ListIndex = rows[k];
-        sheet.cmdSpecials[k].UserClick();
-    }
+    MarkSpecials(sheet, { 0, 5, 10, 9 });
     sheet.cmdNext.UserClick();
 }
 
-void SetUpGame(FrmMenu& menu, int gameType, const std::vector<std::string>& names,
-    const std::string& country0, const std::string& country1, const char* overs)
+void EnterPlayers(FrmMenu& menu, int gameType, const std::vector<std::string>& names)
 {
     menu.optoditest[gameType].UserClick();
     if (gameType == 0)
@@ -45,14 +40,35 @@ void SetUpGame(FrmMenu& menu, int gameType, const std::vector<std::string>& name
         menu.txtName.Text = name;
         menu.cmdGo.UserClick();
     }
+}
+
+void SetUpGame(FrmMenu& menu, int gameType, const std::vector<std::string>& names,
+    const std::string& country0, const std::string& country1, const char* overs)
+{
+    EnterPlayers(menu, gameType, names);
     Pick(menu.cmbCountry[0], country0);
     Pick(menu.cmbCountry[1], country1);
     Pick(menu.cmbOvers, overs);
     menu.cmdNext.UserClick();
-    if (!OneInningsGame)
-        TakeToss(frmToss());
+    if (!OneInningsGame) { // a person calls heads and bats
+        FrmToss& toss = frmToss();
+        if (toss.Frame1[1].Enabled)
+            toss.optheadstails[0].UserClick();
+        if (toss.Frame1[2].Enabled && toss.Frame1[2].Visible)
+            toss.optbatbowl[0].UserClick();
+        toss.cmdNext.UserClick();
+    }
     SignSheet(frmStart());
     SignSheet(frmStart());
+}
+
+void ChooseBowlersWhenAsked(fakes::FakeToolkit& toolkit)
+{
+    toolkit.onModal = [](Form& form) {
+        auto& change = static_cast<FrmBowlChange&>(form);
+        for (int row = 10; row >= 0 && change.IsLoaded(); --row)
+            change.lblBlrName[row].UserClick();
+    };
 }
 
 } // namespace stumpcraft::testing

@@ -5,9 +5,9 @@
 #include "PreMatchDriver.h"
 #include "TestSquads.h"
 #include "fakes/FakeServices.h"
-#include "forms/frmBowlChange.h"
 #include "forms/frmMain.h"
 #include "forms/frmOneInnings.h"
+#include "forms/frmToss.h"
 #include "modules/RecordsStore.h"
 #include "modules/TeamFile.h"
 #include "modules/modProcs.h"
@@ -19,6 +19,8 @@
 
 namespace stumpcraft::testing {
 namespace {
+
+    using Texts = std::vector<std::string>;
 
     class PreMatchTest : public ::testing::Test {
     protected:
@@ -43,125 +45,120 @@ namespace {
             ScriptRandomDraw(draws);
             return frmToss();
         }
-        std::vector<std::string> Column(const ListBox& list) const { return list.Items(); }
 
         fakes::FakePlatform platform;
     };
 
-    TEST_F(PreMatchTest, HumanCallsAndWinsThenChoosesAndMayChangeHisMind)
-    {
-        FrmToss& t = Toss({ 1, 1 }); // Ann calls; the coin shows heads
-        EXPECT_EQ(t.lbltoss.Caption(), "Ann(Kenya) gets the chance to toss today");
-        EXPECT_FALSE(ComputerCallsToss || t.Frame1[2].Visible || t.Picture2.Visible);
-        t.optheadstails[0].UserClick();
-        EXPECT_FALSE(t.Frame1[1].Enabled);
-        EXPECT_EQ(t.lblTossWonBy.Caption(), "Ann(Kenya) has won the toss");
-        EXPECT_TRUE(Teams[0].WonToss && !Teams[1].WonToss);
-        EXPECT_EQ(t.Frame1[2].Caption(), "Ann, Will you choose BATTING or FIELDING");
-        EXPECT_TRUE(t.Frame1[2].Enabled && t.lblDesc[1].Visible);
-        t.optbatbowl[1].UserClick();
-        EXPECT_EQ(FirstBatSide, 1);
-        t.optbatbowl[0].UserClick();
-        EXPECT_EQ(FirstBatSide, 0);
-        EXPECT_TRUE(t.Picture2.Visible);
-        EXPECT_EQ(ScriptedDrawsLeft(), 0);
-        t.cmdNext.UserClick();
-        EXPECT_EQ(platform.toolkit.shownForms.back(), "frmStart");
-    }
+    // One toss as the draws make it go: who calls (1 the first side, 2 the second), the
+    // computer's call, the coin, the computer's choice, as far as each is drawn.
+    struct TossCase {
+        std::vector<int> draws;
+        const char* caller;
+        int call; // the person's click on heads (0) or tails (1); -1: the computer calls
+        const char* callCaption; // the call's frame when done
+        std::vector<int> choices; // the person's clicks on bat (0) or field (1), in turn
+        const char* wonBy;
+        const char* question; // the choice's frame
+        int firstBat;
+        std::vector<std::string> lastSpoken; // Merlin's last lines, in order
+        bool twoPlayers = false;
+    };
 
-    TEST_F(PreMatchTest, HumanCallsAndLosesSoTheComputerChoosesAtOnce)
-    {
-        FrmToss& t = Toss({ 1, 2, 1 }); // Ann calls heads, tails comes up, the computer bats
-        t.optheadstails[0].UserClick();
-        EXPECT_EQ(t.lblTossWonBy.Caption(), "Computer(Holland) has won the toss");
-        EXPECT_EQ(t.Frame1[2].Caption(), "Computer will bat first");
-        EXPECT_FALSE(t.Frame1[2].Enabled);
-        EXPECT_EQ(t.lblDesc[1].Caption(), "Computer will bat first");
-        EXPECT_TRUE(t.optbatbowl[0].Value && t.Picture2.Visible);
-        EXPECT_EQ(FirstBatSide, 1);
-    }
+    class TossTest : public PreMatchTest, public ::testing::WithParamInterface<TossCase> { };
 
-    TEST_F(PreMatchTest, ComputerCallsWhenDrawnAndItsLinesComeInOrder)
+    // Each way is taken twice, as in two matches of one run: nothing piles up.
+    TEST_P(TossTest, EachSideCallsAndChoosesAsTheCoinFalls)
     {
+        const TossCase& c = GetParam();
+        if (c.twoPlayers) {
+            OnePlayer = false;
+            Teams[1].PlayerName = "Bo";
+        }
         Commentator();
-        // The computer is drawn, calls tails, the coin shows tails, it chooses to bowl.
-        FrmToss& t = Toss({ 2, 2, 2, 2 });
-        EXPECT_TRUE(ComputerCallsToss);
-        EXPECT_EQ(t.Frame1[1].Caption(), "Computer chose Tails");
-        EXPECT_EQ(t.lblDesc[0].Caption(), "Computer chose Tails");
-        EXPECT_FALSE(t.Frame1[1].Enabled);
-        EXPECT_EQ(t.Frame1[2].Caption(), "Computer will bowl first");
-        EXPECT_EQ(FirstBatSide, 0);
-        EXPECT_TRUE(t.Picture2.Visible);
-        // The call ran inside the load, so its result comes before "Computer chose".
-        EXPECT_EQ(platform.agent.Of("Speak"),
-            (std::vector<std::string> { "Welcome to everybody for the toss.",
-                "Computer gets the chance to toss today",
-                "Computer has won the toss and has elected to field", "Computer chose Tails" }));
-        EXPECT_EQ(platform.agent.Of("Play"), (std::vector<std::string> { "Wave", "Domagic1" }));
-    }
-
-    TEST_F(PreMatchTest, ComputerCallsAndLosesSoThePersonChooses)
-    {
-        Commentator();
-        FrmToss& t = Toss({ 2, 1, 2 }); // heads called, tails comes up
-        EXPECT_EQ(t.lblTossWonBy.Caption(), "Ann(Kenya) has won the toss");
-        EXPECT_EQ(t.Frame1[2].Caption(),
-            "Computer has lost the toss! Ann, Will you choose BATTING or FIELDING");
-        EXPECT_TRUE(t.Frame1[2].Enabled && t.lblDesc[1].Visible);
-        EXPECT_FALSE(t.Picture2.Visible);
-        const auto spoken = platform.agent.Of("Speak");
-        ASSERT_GE(spoken.size(), 2u);
-        EXPECT_EQ(spoken[spoken.size() - 2],
-            "Please choose batting or bowling and then click the Next button.");
-        EXPECT_EQ(spoken.back(), "Computer chose Heads");
-        t.optbatbowl[1].UserClick();
-        EXPECT_EQ(FirstBatSide, 1);
-        EXPECT_EQ(
-            platform.agent.Of("Speak").back(), "Ann has won the toss and has elected to field");
-    }
-
-    TEST_F(PreMatchTest, TwoPlayersCallAndChooseByHandInEveryMatch)
-    {
-        OnePlayer = false;
-        Teams[1].PlayerName = "Bo";
         for (int match = 0; match < 2; ++match) {
-            FrmToss& t = Toss({ 2, 2 }); // Bo calls, and wins with tails
-            EXPECT_EQ(t.lbltoss.Caption(), "Bo(Holland) gets the chance to toss today")
-                << "the design caption again in match " << match;
-            EXPECT_FALSE(ComputerCallsToss);
-            EXPECT_TRUE(t.Frame1[1].Enabled);
-            t.optheadstails[1].UserClick();
-            EXPECT_EQ(t.Frame1[2].Caption(), "Bo, Will you choose BATTING or FIELDING");
-            t.optbatbowl[0].UserClick();
-            EXPECT_EQ(FirstBatSide, 1);
+            FrmToss& t = Toss(c.draws);
+            EXPECT_EQ(t.lbltoss.Caption(), c.caller);
+            EXPECT_EQ(ComputerCallsToss, c.call < 0);
+            EXPECT_EQ(t.Frame1[1].Enabled, c.call >= 0);
+            if (c.call >= 0)
+                t.optheadstails[c.call].UserClick();
+            EXPECT_FALSE(t.Frame1[1].Enabled) << "the call cannot be changed";
+            EXPECT_EQ(t.Frame1[1].Caption(), c.callCaption);
+            EXPECT_EQ(t.lblTossWonBy.Caption(), c.wonBy);
+            EXPECT_EQ(Teams[0].WonToss, std::string(c.wonBy).starts_with("Ann("));
+            EXPECT_NE(Teams[0].WonToss, Teams[1].WonToss);
+            EXPECT_EQ(t.Frame1[2].Caption(), c.question);
+            EXPECT_EQ(t.Frame1[2].Enabled, !c.choices.empty());
+            EXPECT_TRUE(t.lblDesc[1].Visible);
+            EXPECT_EQ(t.Picture2.Visible, c.choices.empty()) << "Continue after the choice";
+            if (c.call < 0) {
+                EXPECT_EQ(t.lblDesc[0].Caption(), c.callCaption);
+            }
+            if (c.choices.empty()) {
+                EXPECT_EQ(t.lblDesc[1].Caption(), c.question);
+            }
+            for (int choice : c.choices)
+                t.optbatbowl[choice].UserClick();
+            EXPECT_EQ(FirstBatSide, c.firstBat);
+            EXPECT_TRUE(t.Picture2.Visible);
+            EXPECT_EQ(ScriptedDrawsLeft(), 0);
+            const auto spoken = platform.agent.Of("Speak");
+            ASSERT_GE(spoken.size(), c.lastSpoken.size());
+            EXPECT_EQ(
+                std::vector(spoken.end() - std::ssize(c.lastSpoken), spoken.end()), c.lastSpoken);
             t.cmdNext.UserClick();
             EXPECT_EQ(platform.toolkit.shownForms.back(), "frmStart");
             frmStart().Unload();
         }
     }
 
+    constexpr const char* kAnnCalls = "Ann(Kenya) gets the chance to toss today";
+    constexpr const char* kComputerCalls = "Computer(Holland) gets the chance to toss today";
+    constexpr const char* kPersonCalls = "What do you choose? HEADS or TAILS";
+
+    INSTANTIATE_TEST_SUITE_P(EveryWay, TossTest,
+        ::testing::Values(
+            // Ann calls and wins, and changes her mind before she goes on.
+            TossCase { { 1, 1 }, kAnnCalls, 0, kPersonCalls, { 1, 0 },
+                "Ann(Kenya) has won the toss", "Ann, Will you choose BATTING or FIELDING", 0,
+                { "Ann has won the toss and has elected to field",
+                    "Ann has won the toss and has elected to bat" } },
+            // Ann calls and loses: the computer chooses at once.
+            TossCase { { 1, 2, 1 }, kAnnCalls, 0, kPersonCalls, {},
+                "Computer(Holland) has won the toss", "Computer will bat first", 1,
+                { "Computer has won the toss and has elected to bat" } },
+            // The computer calls inside the load, so its result comes before its call.
+            TossCase { { 2, 2, 2, 2 }, kComputerCalls, -1, "Computer chose Tails", {},
+                "Computer(Holland) has won the toss", "Computer will bowl first", 0,
+                { "Welcome to everybody for the toss.", "Computer gets the chance to toss today",
+                    "Computer has won the toss and has elected to field",
+                    "Computer chose Tails" } },
+            TossCase { { 2, 1, 2 }, kComputerCalls, -1, "Computer chose Heads", { 1 },
+                "Ann(Kenya) has won the toss",
+                "Computer has lost the toss! Ann, Will you choose BATTING or FIELDING", 1,
+                { "Please choose batting or bowling and then click the Next button.",
+                    "Computer chose Heads", "Ann has won the toss and has elected to field" } },
+            // Two players: each calls and chooses by hand.
+            TossCase { { 2, 2 }, "Bo(Holland) gets the chance to toss today", 1, kPersonCalls,
+                { 0 }, "Bo(Holland) has won the toss", "Bo, Will you choose BATTING or FIELDING", 1,
+                { "Bo has won the toss and has elected to bat" }, true }));
+
     TEST_F(PreMatchTest, SheetFillsTheFirstSideThenStoresBothAndOpensTheMatch)
     {
         FirstBatSide = 0;
         FrmStart& s = frmStart();
-        EXPECT_EQ(FrmStart::FillCount, 1);
-        EXPECT_EQ(s.Frame1[0].Caption(), "Finalizing Team Kenya");
-        EXPECT_EQ(s.Caption, "Before you begin... Finalize Team Kenya");
         EXPECT_EQ(s.cmbCountry.Text(), "Kenya");
         ASSERT_EQ(s.lst11.ListCount(), 11);
         EXPECT_EQ(s.lst11.List(0), FitPlrName("Kenyan 1")) << "names padded as stored";
         EXPECT_EQ(s.lstReserves.List(3), FitPlrName("Kenyan 15"));
-        ASSERT_EQ(platform.toolkit.messages.size(), 1u);
-        EXPECT_EQ(platform.toolkit.messages[0].text,
-            "You can set any of the options for Team Kenya from here.\nFor example, you can set "
-            "the Captain, Keeper, First Bowler, Second Bowler.\nOr, you can change the batting "
-            "order, or even swap players from the reserve bench");
+        EXPECT_EQ(platform.toolkit.Texts(),
+            Texts { "You can set any of the options for Team Kenya from here.\nFor example, you "
+                    "can set the Captain, Keeper, First Bowler, Second Bowler.\nOr, you can "
+                    "change the batting order, or even swap players from the reserve bench" });
 
         // Specials, then a move: the special stays with its row, and so does its mark.
         s.lst11.ListIndex = 2;
         s.cmdSpecials[0].UserClick();
-        EXPECT_EQ(Teams[0].Captain, 2);
         s.cmdUp.UserClick();
         EXPECT_EQ(s.lst11.ListIndex, 1);
         EXPECT_EQ(s.lstMarks.List(2), "c");
@@ -174,15 +171,13 @@ namespace {
                       Teams[0].Captain, Teams[0].Keeper, Teams[0].Bowler1, Teams[0].Bowler2 }),
             (std::vector<int> { 0, 5, 10, 9 }));
 
-        EXPECT_EQ(FrmStart::FillCount, 2);
         EXPECT_EQ(s.Frame1[0].Caption(), "Finalizing Team Holland");
         EXPECT_EQ(s.Caption, "Before you begin... Finalize Team Holland") << "no pile of titles";
         EXPECT_EQ(s.lstMarks.List(0), "");
-        s.lst11.ListIndex = 3;
-        s.cmdSpecials[0].UserClick();
+        MarkSpecials(s, { 3, 5, 10, 9 });
+        s.cmdNext.UserClick();
         EXPECT_EQ(Teams[1].Captain, 3) << "the second sheet's specials go to the second side";
         EXPECT_EQ(Teams[0].Captain, 0);
-        SignSheet(s);
         EXPECT_EQ(Teams[1].Plr[0].Name, FitPlrName("Dutch 1"));
         EXPECT_FALSE(s.IsLoaded());
         EXPECT_TRUE(MatchScreenLoaded());
@@ -194,11 +189,7 @@ namespace {
         CurrBatSide = 1; // left so by an earlier match: its side is filled first
         FrmStart& s = frmStart();
         SignSheet(s); // keeper row 5, for side 1
-        const int rows[4] = { 1, 7, 3, 2 };
-        for (int k = 0; k < 4; ++k) {
-            s.lst11.ListIndex = rows[k];
-            s.cmdSpecials[k].UserClick();
-        }
+        MarkSpecials(s, { 1, 7, 3, 2 });
         s.cmdNext.UserClick();
         EXPECT_EQ((std::vector<int> { Teams[1].Keeper, Teams[0].Keeper, Teams[0].Captain }),
             (std::vector<int> { 5, 7, 1 }));
@@ -211,63 +202,56 @@ namespace {
         FrmStart& s = frmStart();
         platform.toolkit.messages.clear();
         s.cmdNext.UserClick();
+        const std::string keeper = "Hey! You can not choose the keeper as a bowler!";
         EXPECT_EQ(platform.toolkit.Texts(),
-            (std::vector<std::string> {
-                "You have not chosen a Captain. Please choose one before proceeding!",
+            (Texts { "You have not chosen a Captain. Please choose one before proceeding!",
                 "Hey! You have chosen the same opening bowler from both the ends! Please change "
                 "it before proceeding!",
-                "Hey! You can not choose the keeper as a bowler!" }));
+                keeper }));
 
         // With Merlin on the screen each of the last two stops the one before it.
         Commentator();
         s.cmdNext.UserClick();
-        std::vector<std::string> ops;
+        Texts ops;
         for (const auto& r : platform.agent.requests)
             ops.push_back(r.op);
-        EXPECT_EQ(
-            ops, (std::vector<std::string> { "Speak", "StopAll", "Speak", "StopAll", "Speak" }));
+        EXPECT_EQ(ops, (Texts { "Speak", "StopAll", "Speak", "StopAll", "Speak" }));
 
         AgentOn = false;
         platform.toolkit.messages.clear();
-        const int rows[4] = { 0, 5, 2, 5 }; // bowler 2 is the keeper
-        for (int k = 0; k < 4; ++k) {
-            s.lst11.ListIndex = rows[k];
-            s.cmdSpecials[k].UserClick();
-        }
+        MarkSpecials(s, { 0, 5, 2, 5 }); // bowler 2 is the keeper
         s.cmdNext.UserClick();
-        EXPECT_EQ(platform.toolkit.Texts(),
-            std::vector<std::string> { "Hey! You can not choose the keeper as a bowler!" });
-        EXPECT_EQ(FrmStart::FillCount, 1) << "the sheet stays";
+        EXPECT_EQ(platform.toolkit.Texts(), Texts { keeper });
+        EXPECT_TRUE(s.IsLoaded()) << "the sheet stays";
+        EXPECT_EQ(s.Frame1[0].Caption(), "Finalizing Team Kenya");
     }
 
     TEST_F(PreMatchTest, MovesSwapsAndKeysKeepTheColumnsInStep)
     {
         FrmStart& s = frmStart();
         platform.toolkit.messages.clear();
-        const auto before = Column(s.lst11);
+        const auto row = [&s](int i) {
+            return Texts { s.lst11.List(i), s.lstBatRate11.List(i), s.lstBallRate11.List(i) };
+        };
+        const Texts before = s.lst11.Items();
         s.lst11.ListIndex = 0;
         s.cmdUp.UserClick(); // the first row goes nowhere
         s.lst11.ListIndex = 10;
         s.cmdDown.UserClick(); // nor the last
-        EXPECT_EQ(Column(s.lst11), before);
+        EXPECT_EQ(s.lst11.Items(), before);
 
         // Kenyan 4 (rated 4 and 2) swaps with the second reserve, Kenyan 13 (1 and 5).
         s.lst11.ListIndex = 3;
         s.lstBatRateReserves.ListIndex = 1; // a click on a rating picks the reserve's row
-        EXPECT_EQ(s.lstReserves.ListIndex, 1);
-        int key = 's';
-        EXPECT_EQ(s.lst11.UserKeyPress(key), 0) << "the sheet used the key";
-        EXPECT_EQ(s.lst11.List(3), FitPlrName("Kenyan 13"));
-        EXPECT_EQ(s.lstBatRate11.List(3), "1");
-        EXPECT_EQ(s.lstBallRate11.List(3), "5");
-        EXPECT_EQ(s.lstReserves.List(1), FitPlrName("Kenyan 4"));
-        EXPECT_EQ(s.lstBatRateReserves.List(1), "4");
-        EXPECT_EQ(s.lstBallRateReserves.List(1), "2");
+        EXPECT_EQ(s.lst11.UserKeyPress('s'), 0) << "the sheet used the key";
+        EXPECT_EQ(row(3), (Texts { FitPlrName("Kenyan 13"), "1", "5" }));
+        EXPECT_EQ((Texts { s.lstReserves.List(1), s.lstBatRateReserves.List(1),
+                      s.lstBallRateReserves.List(1) }),
+            (Texts { FitPlrName("Kenyan 4"), "4", "2" }));
         EXPECT_EQ(s.lst11.ListIndex, 3);
 
         EXPECT_EQ(s.lst11.UserKeyPress('d'), 0);
-        EXPECT_EQ(s.lst11.List(4), FitPlrName("Kenyan 13"));
-        EXPECT_EQ(s.lstBallRate11.List(4), "5");
+        EXPECT_EQ(row(4), (Texts { FitPlrName("Kenyan 13"), "1", "5" }));
         EXPECT_EQ(s.lstBatRate11.ListIndex, 4) << "the ratings' rows follow the selection";
         EXPECT_EQ(s.lst11.UserKeyPress('u'), 0);
         EXPECT_EQ(s.lst11.UserKeyPress('k'), 0);
@@ -277,10 +261,9 @@ namespace {
 
         s.lst11.ListIndex = -1;
         s.lst11.UserKeyPress('c');
-        ASSERT_EQ(platform.toolkit.messages.size(), 1u);
-        EXPECT_EQ(platform.toolkit.messages[0].text,
-            "First, click on the player's name whom you want to make &Captain (c)\nAnd then, "
-            "click on the &Captain (c) button.");
+        EXPECT_EQ(platform.toolkit.Texts(),
+            Texts { "First, click on the player's name whom you want to make &Captain (c)\nAnd "
+                    "then, click on the &Captain (c) button." });
     }
 
     TEST_F(PreMatchTest, SideWithoutAReadableSquadWaitsForTheTeamEditor)
@@ -337,14 +320,11 @@ namespace {
         EXPECT_EQ(o.lbl.Caption(), "Enter the runs scored by Holland");
         for (const char* bad : { "   ", "12a", "32768", "-32769", "1e9" })
             Enter(o, bad);
-        ASSERT_EQ(platform.toolkit.messages.size(), 5u);
-        EXPECT_EQ(platform.toolkit.messages[0].text,
-            "Please enter the score you want to chase or defend");
-        EXPECT_EQ(platform.toolkit.messages[1].text, "Sorry! You can only enter numbers for runs");
-        EXPECT_EQ(platform.toolkit.messages[1].icon, MsgIcon::Critical);
+        EXPECT_EQ(platform.toolkit.Texts(),
+            (Texts { "Please enter the score you want to chase or defend",
+                "Sorry! You can only enter numbers for runs", "6: Overflow", "6: Overflow",
+                "6: Overflow" }));
         EXPECT_EQ(platform.toolkit.messages[1].title, "StumpC Error");
-        EXPECT_EQ(platform.toolkit.messages[2].text, "6: Overflow");
-        EXPECT_EQ(platform.toolkit.messages[3].text, "6: Overflow");
         EXPECT_EQ(Teams[1].Runs, 0);
         EXPECT_TRUE(o.IsLoaded());
         Enter(o, " 2.5 ");
@@ -374,10 +354,7 @@ namespace {
 
     TEST_F(PreMatchTest, OneInningsGameFromTheMenuIsPlayedButNotCounted)
     {
-        platform.toolkit.onModal = [](Form& form) {
-            for (int row = 10; row >= 0 && form.IsLoaded(); --row)
-                static_cast<FrmBowlChange&>(form).lblBlrName[row].UserClick();
-        };
+        ChooseBowlersWhenAsked(platform.toolkit);
         FrmMenu& m = frmMenu();
         SetUpGame(m, 1, { "Ann" }, "Kenya", "Holland", "10");
         FrmOneInnings& o = frmOneInnings();
@@ -385,8 +362,8 @@ namespace {
         o.txtScore.Text = "60";
         o.cmdNext.UserClick();
         ASSERT_TRUE(PlayThrough(frmMain()));
-        EXPECT_EQ(RecordsStore(RecordsStore::DefaultPath()).Find("Ann")->Played, 0);
-        EXPECT_EQ(RecordsStore(RecordsStore::DefaultPath()).Find("Computer")->Played, 0);
+        const RecordsStore store(RecordsStore::DefaultPath());
+        EXPECT_EQ(store.Find("Ann")->Played + store.Find("Computer")->Played, 0);
     }
 
 } // namespace

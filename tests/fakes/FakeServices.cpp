@@ -20,21 +20,15 @@ MsgResult FakeToolkit::MessageBox(
         answers.pop_front();
         return r;
     }
-    switch (buttons) {
-    case MsgButtons::YesNo:
-    case MsgButtons::YesNoCancel:
+    if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel)
         return MsgResult::Yes;
-    case MsgButtons::RetryCancel:
-        return MsgResult::Cancel;
-    default:
-        return MsgResult::OK;
-    }
+    return buttons == MsgButtons::RetryCancel ? MsgResult::Cancel : MsgResult::OK;
 }
 
 void FakeToolkit::DoEvents()
 {
     ++pumps;
-    clock += msPerPump;
+    clock += 10;
     // Only what was waiting when the pump began; work posted meanwhile waits for the next.
     auto batch = std::move(posted);
     posted.clear();
@@ -64,22 +58,17 @@ AgentCharacter* FakeAgent::Character(const std::string& character)
     return loaded && character == "Merlin" ? this : nullptr;
 }
 
+// The character's shown or hidden event arrives with the next pump, not inside the call.
 void FakeAgent::Show()
 {
     requests.push_back({ "Show", "" });
-    toolkit_.Post([this] {
-        if (Shown)
-            Shown("Merlin", 0);
-    });
+    toolkit_.Post([this] { Shown ? Shown("Merlin", 0) : void(); });
 }
 
 void FakeAgent::Hide()
 {
     requests.push_back({ "Hide", "" });
-    toolkit_.Post([this] {
-        if (Hidden)
-            Hidden("Merlin", 0);
-    });
+    toolkit_.Post([this] { Hidden ? Hidden("Merlin", 0) : void(); });
 }
 
 void FakeAgent::MoveTo(int x, int y)
@@ -152,6 +141,14 @@ void FakeShell::OpenDocument(const Form*, const std::string& path, const std::st
     opened.push_back(path);
 }
 
+// No form, a fresh match state and no store open (an earlier test's store is of its folder).
+void FakePlatform::ResetGame()
+{
+    forms::ResetAll();
+    State = MatchState {};
+    cnRecords.reset();
+}
+
 FakePlatform::FakePlatform()
 {
     static std::atomic<int> counter { 0 };
@@ -160,9 +157,7 @@ FakePlatform::FakePlatform()
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     SetAppPath(folder_.string());
-    forms::ResetAll();
-    State = MatchState {};
-    cnRecords.reset(); // the store of an earlier test's folder
+    ResetGame();
     // What the team sheet keeps for a whole run starts afresh with each test.
     FrmStart::FillCount = 0;
     FrmStart::MissingWarned = false;
@@ -172,9 +167,7 @@ FakePlatform::FakePlatform()
 
 FakePlatform::~FakePlatform()
 {
-    forms::ResetAll();
-    State = MatchState {};
-    cnRecords.reset();
+    ResetGame();
     Platform() = Services {};
     std::error_code ec;
     std::filesystem::remove_all(folder_, ec);

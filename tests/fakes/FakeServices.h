@@ -30,7 +30,7 @@ public:
         const std::string& title) override;
     void DoEvents() override;
     ScreenSize Screen() override { return screen; }
-    // Time passes only as the game pumps: msPerPump for every pump.
+    // Time passes only as the game pumps: 10 ms for every pump.
     long long Milliseconds() override { return clock; }
     void EndProgram() override { ++endRequests; }
     void ShowForm(Form& form, bool modal) override;
@@ -50,7 +50,6 @@ public:
     int pumps = 0;
     int endRequests = 0;
     long long clock = 0;
-    int msPerPump = 10;
     ScreenSize screen { 1280, 800 };
 };
 
@@ -120,6 +119,7 @@ public:
     FakeShell shell;
 
 private:
+    static void ResetGame();
     std::filesystem::path folder_;
 };
 
