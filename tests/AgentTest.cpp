@@ -27,7 +27,7 @@ namespace {
         fakes::FakePlatform platform;
     };
 
-    TEST_F(AgentTest, LoadQueuesTheGreetingAndHidingSilencesTheGame)
+    TEST_F(AgentTest, LoadShowsMovesAndQueuesTheGreetingInOrder)
     {
         LoadAgent(700, 137);
         EXPECT_EQ(AgentChar, &platform.agent);
@@ -39,13 +39,6 @@ namespace {
                 "here-on, throughout the game!",
                 "Play GestureRight",
                 "Speak Here, you can choose the type of game, you want to play" }));
-        platform.toolkit.DoEvents();
-        EXPECT_TRUE(AgentOn);
-        platform.agent.Hide();
-        EXPECT_TRUE(AgentOn) << "the hidden event arrives between events, not inside Hide";
-        platform.toolkit.DoEvents();
-        EXPECT_FALSE(AgentOn);
-        platform.agent.Show();
         platform.toolkit.DoEvents();
         EXPECT_TRUE(AgentOn);
     }
@@ -93,21 +86,29 @@ namespace {
         int code;
         const char* first;
         const char* second;
-        const char* animation;
-        const char* opening; // how the line's first alternative begins
-        const char* naming; // where the names went
+        const char* animation; // none: the code has no line
+        const char* opening = ""; // how the line's first alternative begins
+        const char* naming = ""; // where the names went
         bool ends = false; // the line ends there
     };
 
     class CommentLineTest : public AgentTest, public ::testing::WithParamInterface<LineCase> { };
 
+    // Every code stops what is being said and waits for bookmark 1; one with a line first plays
+    // its animation and speaks the line, the names in their places.
     TEST_P(CommentLineTest, StopsPlaysSpeaksThenWaitsForBookmarkOne)
     {
         const LineCase& c = GetParam();
         Load();
+        const int pumps = platform.toolkit.pumps;
         CommentBall(c.code, c.first, c.second);
         EXPECT_FALSE(AgentSpeaking);
+        EXPECT_GT(platform.toolkit.pumps, pumps) << "returns only once bookmark 1 arrives";
         const auto ops = platform.agent.Lines();
+        if (!c.animation) {
+            EXPECT_EQ(ops, (Lines { "StopAll", "Speak \\Mrk=1\\" }));
+            return;
+        }
         ASSERT_EQ(ops.size(), 4u);
         EXPECT_EQ(ops[0], "StopAll");
         EXPECT_EQ(ops[1], std::string("Play ") + c.animation);
@@ -115,6 +116,7 @@ namespace {
         EXPECT_TRUE(line.starts_with(std::string("Speak ") + c.opening)) << line;
         EXPECT_NE(line.find(c.naming), std::string::npos) << line;
         EXPECT_TRUE(!c.ends || line.ends_with(c.naming)) << "nothing in the empty name's place";
+        EXPECT_EQ(line.find('\\'), std::string::npos) << "no bookmark but the last";
         EXPECT_EQ(ops[3], "Speak \\Mrk=1\\");
     }
 
@@ -129,20 +131,16 @@ namespace {
                 "but Oyelaran plucked" },
             LineCase { 18, "Mbeki-Rowe", "", "sad", "Thats a great piece", "by Mbeki-Rowe. He's" },
             // Empty names leave nothing in their place.
-            LineCase { 11, "", "", "sad", "Bowled him!", "What a fast ball by ", true }));
-
-    TEST_F(AgentTest, CodeWithoutALineStillStopsBookmarksAndWaits)
-    {
-        Load();
-        for (int code : { 0, 1, 5, 7, 8, 12, 17, -1, 32767 }) {
-            platform.agent.requests.clear();
-            const int pumps = platform.toolkit.pumps;
-            CommentBall(code, "Brack", "Tolley");
-            EXPECT_FALSE(AgentSpeaking);
-            EXPECT_EQ(platform.agent.Lines(), (Lines { "StopAll", "Speak \\Mrk=1\\" })) << code;
-            EXPECT_GT(platform.toolkit.pumps, pumps) << "returns only once bookmark 1 arrives";
-        }
-    }
+            LineCase { 11, "", "", "sad", "Bowled him!", "What a fast ball by ", true },
+            // A name can add no alternative and no bookmark.
+            LineCase { 16, "Brack", "Al|fie \\Mrk=1\\", "sad", "Oh! That's a great catch!",
+                "Great catch by Al fie  Mrk=1 ." },
+            LineCase { 0, "Brack", "Tolley", nullptr }, LineCase { 1, "Brack", "Tolley", nullptr },
+            LineCase { 5, "Brack", "Tolley", nullptr }, LineCase { 7, "Brack", "Tolley", nullptr },
+            LineCase { 8, "Brack", "Tolley", nullptr }, LineCase { 12, "Brack", "Tolley", nullptr },
+            LineCase { 17, "Brack", "Tolley", nullptr },
+            LineCase { -1, "Brack", "Tolley", nullptr },
+            LineCase { 32767, "Brack", "Tolley", nullptr }));
 
     // Other bookmarks reach the game first and leave it waiting; a second boundary handled
     // while the first line is spoken stops that line, and its bookmark ends both waits.
@@ -169,17 +167,6 @@ namespace {
         EXPECT_GE(platform.toolkit.clock - start, kSpokenWaitLimitMs);
         EXPECT_LT(platform.toolkit.clock - start, kSpokenWaitLimitMs + 1000);
         EXPECT_EQ(platform.agent.Lines().back(), "StopAll") << "the stuck line is dropped";
-    }
-
-    TEST_F(AgentTest, NamesCannotAddAlternativesOrBookmarks)
-    {
-        Load();
-        CommentBall(16, "Brack", "Al|fie \\Mrk=1\\");
-        const auto spoken = platform.agent.Of("Speak");
-        ASSERT_EQ(spoken.size(), 2u);
-        EXPECT_EQ(std::count(spoken[0].begin(), spoken[0].end(), '|'), 3);
-        EXPECT_EQ(spoken[0].find('\\'), std::string::npos);
-        EXPECT_NE(spoken[0].find("Great catch by Al fie  Mrk=1 ."), std::string::npos);
     }
 
 } // namespace

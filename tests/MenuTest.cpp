@@ -52,6 +52,7 @@ namespace {
         EXPECT_EQ(m.txtName.Text(), "Enter your name");
         EXPECT_EQ(m.cmbNames.Items(), (Texts { "All", "Computer" }));
         EXPECT_EQ(m.cmbNames.Text(), "All");
+        EXPECT_EQ(m.lblPldWon.Caption(), "");
         EXPECT_EQ(Visible(m), Texts { "0" });
         EXPECT_FALSE(m.lblDesc[1].Visible || m.Picture2.Visible || m.cmdNext.Visible);
         EXPECT_TRUE(platform.toolkit.messages.empty());
@@ -64,62 +65,6 @@ namespace {
         EXPECT_EQ(platform.agent.Of("MoveTo").at(0),
             std::to_string(narrow.AgentX()) + "," + std::to_string(narrow.Top + 8));
         EXPECT_LT(narrow.AgentX(), narrow.Left) << "no room at the right: he stands at the left";
-    }
-
-    TEST_F(MenuTest, StoredNamesAreListedAndTheFirstStandsWithItsSummary)
-    {
-        Store().AddPlayer("Zed");
-        Store().AddPlayer("Ann");
-        Store().CountGame("Zed", RecordsStore::Outcome::Won);
-        FrmMenu& m = Load();
-        EXPECT_EQ(m.txtName.Items(), (Texts { "Zed", "Ann" }));
-        EXPECT_EQ(m.cmbNames.Items(), (Texts { "All", "Computer", "Zed", "Ann" }));
-        EXPECT_EQ(m.txtName.Text(), "Zed");
-        EXPECT_EQ(m.lblPldWon.Caption(), "[Played=1, Won=1]");
-        m.optoditest[0].UserClick();
-        m.opt1p2p[0].UserClick(); // puts the focus in the name box
-        EXPECT_EQ(m.lblPldWon.Caption(), "");
-        Pick(m.txtName, "Ann");
-        EXPECT_EQ(m.lblPldWon.Caption(), "[Played=0, Won=0]");
-        m.txtName.Text = "Annie"; // typing stores nothing and shows no summary
-        EXPECT_EQ(m.txtName.ListCount(), 2);
-    }
-
-    TEST_F(MenuTest, OnePlayerFlowOpensEachFrameInTurnAndFillsTheSettings)
-    {
-        FrmMenu& m = Load(false);
-        m.optoditest[0].UserClick();
-        EXPECT_EQ(Visible(m), (Texts { "0x", "1" }));
-        EXPECT_TRUE(m.Picture2.Visible && m.lblDesc[1].Visible);
-        m.opt1p2p[0].UserClick();
-        EXPECT_EQ(Visible(m), (Texts { "0x", "1x", "2" }));
-        m.txtName.Text = "Ann";
-        m.cmdGo.UserClick();
-        EXPECT_EQ(Visible(m), (Texts { "0x", "1x", "2x", "3" }));
-        EXPECT_TRUE(OnePlayer);
-        EXPECT_EQ(Teams[1].PlayerName, "Computer");
-        EXPECT_EQ(Store().ListNames(), Texts { "Ann" });
-
-        // The second country first: nothing happens until both are picked. A typed country is
-        // not a pick.
-        Pick(m.cmbCountry[1], "Kenya");
-        m.cmbCountry[0].Text = "Narnia";
-        m.cmbCountry[1].ListIndex = 9;
-        EXPECT_FALSE(m.Frame1[4].Visible);
-        Pick(m.cmbCountry[0], "Holland");
-        EXPECT_EQ(Teams[0].Country, "Holland");
-        EXPECT_EQ(Teams[1].Country, "U.A.E");
-        EXPECT_EQ(m.cmbOvers.Text(), "50");
-        EXPECT_EQ(Overs, 50);
-        EXPECT_TRUE(m.cmdNext.Visible);
-
-        m.cmbOvers.Text = "20"; // typed, not picked
-        EXPECT_EQ(Overs, 50);
-        Pick(m.cmbOvers, "25");
-        EXPECT_EQ(Overs, 25);
-        Pick(m.cmbCountry[1], "India"); // a new country sets the overs back to fifty
-        EXPECT_EQ(Teams[1].Country, "India");
-        EXPECT_EQ(Overs, 50);
     }
 
     // Two players may share a name of any text, but not a name of the store's own rows; a
@@ -167,7 +112,9 @@ namespace {
         EXPECT_EQ(Store().ListNames(), Texts { "Дмитрий 李" });
     }
 
-    TEST_F(MenuTest, HallOfFameShowsEachRowAndItsResetWipesIt)
+    // The stored names are listed, the first standing with its summary; the hall of fame shows
+    // each row, and its reset wipes the chosen row only.
+    TEST_F(MenuTest, StoredNamesAndTheHallOfFameShowEachRowAndItsResetWipesIt)
     {
         {
             RecordsStore store = Store();
@@ -183,6 +130,12 @@ namespace {
             store.WriteRecord("All", all, RecordsStore::BestInnings);
         }
         FrmMenu& m = Load(false);
+        EXPECT_EQ(m.txtName.Items(), (Texts { "Ann", "Cy" }));
+        EXPECT_EQ(m.cmbNames.Items(), (Texts { "All", "Computer", "Ann", "Cy" }));
+        EXPECT_EQ(m.txtName.Text(), "Ann");
+        EXPECT_EQ(m.lblPldWon.Caption(), "[Played=3, Won=1]");
+        m.txtName.Text = "Annie"; // typing stores nothing and shows no summary
+        EXPECT_EQ(m.txtName.ListCount(), 2);
         m.optoditest[2].UserClick();
         EXPECT_EQ(Visible(m), (Texts { "0", "5" }));
         EXPECT_FALSE(m.lbls[0].Visible || m.lblRVal[3].Visible) << "All: no counts";
@@ -208,43 +161,69 @@ namespace {
         EXPECT_FALSE(m.Frame1[5].Visible);
     }
 
-    TEST_F(MenuTest, MerlinGuidesEachStepAndTheBoxesStandInWhenHeIsHidden)
+    // One player's way through the menu: each frame opens in turn, each choice fills the
+    // settings, and Merlin guides each step; hidden by the player, he says nothing more and
+    // the boxes stand in.
+    TEST_F(MenuTest, OnePlayerFlowOpensEachFrameInTurnWithMerlinsGuidance)
     {
         FrmMenu& m = Load();
         m.optoditest[0].UserClick();
+        EXPECT_EQ(Visible(m), (Texts { "0x", "1" }));
+        EXPECT_TRUE(m.Picture2.Visible && m.lblDesc[1].Visible);
         EXPECT_EQ(platform.agent.Of("MoveTo"),
             Texts {
                 std::to_string(m.AgentX()) + "," + std::to_string(m.Top + m.Frame1[0].Top + 200) });
         m.opt1p2p[0].UserClick();
+        EXPECT_EQ(Visible(m), (Texts { "0x", "1x", "2" }));
         m.txtName.Text = "";
         m.cmdGo.UserClick();
         m.txtName.Text = "Ann";
         m.cmdGo.UserClick();
-        Pick(m.cmbCountry[0], "India");
+        EXPECT_EQ(Visible(m), (Texts { "0x", "1x", "2x", "3" }));
+        EXPECT_TRUE(OnePlayer);
+        EXPECT_EQ(Teams[1].PlayerName, "Computer");
+        EXPECT_EQ(Store().ListNames(), Texts { "Ann" });
+
+        // The second country first: nothing happens until both are picked. A typed country is
+        // not a pick.
         Pick(m.cmbCountry[1], "Kenya");
-        Pick(m.cmbOvers, "20");
-        const Texts expected { "StopAll", "Play GestureRight",
+        m.cmbCountry[0].Text = "Narnia";
+        m.cmbCountry[1].ListIndex = 9;
+        EXPECT_FALSE(m.Frame1[4].Visible);
+        Pick(m.cmbCountry[0], "Holland");
+        EXPECT_EQ(Teams[0].Country, "Holland");
+        EXPECT_EQ(Teams[1].Country, "U.A.E");
+        EXPECT_EQ(m.cmbOvers.Text(), "50");
+        EXPECT_EQ(Overs, 50);
+        EXPECT_TRUE(m.cmdNext.Visible);
+        m.cmbOvers.Text = "20"; // typed, not picked
+        EXPECT_EQ(Overs, 50);
+        Pick(m.cmbOvers, "25");
+        EXPECT_EQ(Overs, 25);
+        Pick(m.cmbCountry[1], "India"); // a new country sets the overs back to fifty
+        EXPECT_EQ(Teams[1].Country, "India");
+        EXPECT_EQ(Overs, 50);
+
+        Texts expected { "StopAll", "Play GestureRight",
             "Speak Here, choose whether you want to play against the computer or against a "
             "friend",
             "StopAll", "Play Gestureright", "Speak Now, you can enter the names for the players.",
             "StopAll", "Play Surprised", "Speak Hey, Please enter something for the name?",
             "StopAll", "Play acknowledge",
-            "Speak Good. Now, choose the countries for the two players.",
-            // Fifty picked by the countries: its lines are stopped at once by the blink.
-            "StopAll", "Play pleased",
-            "Speak Very Good. Now, when you are ready for the toss, please click on the Next "
-            "button",
-            "Speak or, if you want to make any changes, you can click on the Reset button.",
-            "StopAll", "Play blink",
-            "Speak Please also choose the number of overs, you want to play for.", "StopAll",
-            "Play pleased",
+            "Speak Good. Now, choose the countries for the two players." };
+        const Texts ready { "StopAll", "Play pleased",
             "Speak Very Good. Now, when you are ready for the toss, please click on the Next "
             "button",
             "Speak or, if you want to make any changes, you can click on the Reset button." };
+        const Texts askOvers { "StopAll", "Play blink",
+            "Speak Please also choose the number of overs, you want to play for." };
+        // Fifty picked by the countries: its lines are stopped at once by the blink.
+        for (const Texts* said : { &ready, &askOvers, &ready, &ready, &askOvers })
+            expected.insert(expected.end(), said->begin(), said->end());
         EXPECT_EQ(platform.agent.Lines("MoveTo"), expected);
         EXPECT_TRUE(platform.toolkit.messages.empty());
 
-        // Hidden by the player, he says nothing more. Nothing, or blanks only, is no name.
+        // Nothing, or blanks only, is no name.
         platform.agent.Hide();
         platform.toolkit.DoEvents();
         m.cmdReset.UserClick();

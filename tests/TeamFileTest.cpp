@@ -16,6 +16,7 @@
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace stumpcraft {
 namespace {
@@ -146,45 +147,44 @@ namespace {
         EXPECT_EQ(TeamFilePath("New Zealand"), FileOf("New Zealand").string());
     }
 
-    TEST_F(TeamFileTest, UnwritableFileIsReportedNotIgnored)
+    // A write that cannot be made is reported, never ignored: a folder in the file's place, a
+    // program folder that has gone, a value no 16-bit field holds, and a write failing halfway
+    // (the file-size limit stands in for a full disk), which leaves the old squad as it was and
+    // no half-written file beside it.
+    TEST_F(TeamFileTest, FailedWriteIsReportedAndLeavesTheOldSquadWhole)
     {
         FillSquad();
-        fs::create_directory(FileOf("India"));
-        RuntimeError folder = ErrorOf([] { WriteSquad(); });
-        EXPECT_NE(folder.Description().find("The squad file India.lst could not be saved: "),
-            std::string::npos)
-            << folder.Description();
-
-        SetAppPath((platform.Folder() / "gone").string()); // the program's folder vanished
-        EXPECT_EQ(ErrorOf([] { WriteSquad(); }).Number(), errors::PathFileAccess);
-
-        SetAppPath(platform.Folder().string());
-        TeamFileName = "Kenya";
-        TeamList[3].BallRateIndex = 40000; // no 16-bit field holds it
-        EXPECT_EQ(ErrorOf([] { WriteSquad(); }).Number(), errors::Overflow);
-        EXPECT_FALSE(fs::exists(FileOf("Kenya")));
-    }
-
-    // A write that fails halfway (here the file-size limit stands in for a full disk) leaves
-    // the old squad as it was, and no half-written file beside it.
-    TEST_F(TeamFileTest, WriteFailingHalfwayLeavesTheOldSquadWhole)
-    {
         WriteBytes(FileOf("India"), Bytes(540, 'o'));
-        FillSquad();
+        fs::create_directory(FileOf("Kenya"));
+        TeamFileName = "Kenya";
+        const RuntimeError folder = ErrorOf([] { WriteSquad(); });
+        EXPECT_TRUE(
+            folder.Description().starts_with("The squad file Kenya.lst could not be saved: "))
+            << folder.Description();
+        SetAppPath((platform.Folder() / "gone").string());
+        EXPECT_EQ(ErrorOf([] { WriteSquad(); }).Number(), errors::PathFileAccess);
+        SetAppPath(platform.Folder().string());
+        TeamFileName = "Holland";
+        const int rate = std::exchange(TeamList[3].BallRateIndex, 40000);
+        EXPECT_EQ(ErrorOf([] { WriteSquad(); }).Number(), errors::Overflow);
+        EXPECT_FALSE(fs::exists(FileOf("Holland")));
+
+        TeamList[3].BallRateIndex = rate;
+        TeamFileName = "India";
         struct rlimit before { };
         ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
         const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit small = before;
         small.rlim_cur = 100;
         ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        const RuntimeError error = ErrorOf([] { WriteSquad(); });
+        const RuntimeError halfway = ErrorOf([] { WriteSquad(); });
         ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, oldSignal);
-        EXPECT_NE(error.Description().find("The squad file India.lst could not be saved: "),
-            std::string::npos)
-            << error.Description();
+        EXPECT_TRUE(
+            halfway.Description().starts_with("The squad file India.lst could not be saved: "))
+            << halfway.Description();
         EXPECT_EQ(ReadBytes(FileOf("India")), Bytes(540, 'o'));
-        EXPECT_EQ(std::distance(fs::directory_iterator(platform.Folder()), {}), 1);
+        EXPECT_EQ(std::distance(fs::directory_iterator(platform.Folder()), {}), 2);
     }
 
     // A squad kept elsewhere through a link stays there: the file behind the link is replaced,
