@@ -20,7 +20,7 @@ bool DesktopWindows()
 
 void ApplyShape(QWidget& window, const QRegion& shape)
 {
-    if (DesktopWindows())
+    if (DesktopWindows() && window.mask() != shape)
         window.setMask(shape);
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 namespace stumpcraft::qt {
 
@@ -48,6 +49,8 @@ public:
     // The picture on screen now, and the part of the window it covers.
     const QImage& Picture() const { return picture_; }
     const QRegion& Shape() const { return shape_; }
+    // How many pictures it has drawn afresh so far (kept breathing frames are not counted).
+    int Drawn() const { return drawn_; }
 
 signals:
     // It moved, or the windows round it changed: the balloon finds its place again.
@@ -83,6 +86,18 @@ private:
     QTimer frames_;
     QImage picture_;
     QRegion shape_;
+    int drawn_ = 0;
+
+    // The breathing frames drawn so far, by step, for the size and pixel ratio they were drawn
+    // at; and the step on the screen now, if it is one of them.
+    struct Kept {
+        QImage picture;
+        QRegion shape;
+    };
+    std::vector<Kept> kept_;
+    QSize keptSize_;
+    qreal keptRatio_ = 0;
+    std::optional<int> showing_;
     QPoint wanted_; // where it was last sent
     BalloonSide side_ = BalloonSide::Left;
     QSize balloonRoom_;

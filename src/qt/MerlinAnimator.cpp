@@ -14,7 +14,13 @@ namespace {
     constexpr double kBlinkLength = 0.16;
     constexpr double kStopSeconds = 0.15;
     constexpr int kLivelyMs = 33; // about 30 frames a second
-    constexpr int kIdleMs = 250; // a breath moves under half a pixel in that time
+    constexpr int kIdleMs = 250;
+    // A breath goes in steps of under half a pixel, each shown for this long.
+    constexpr double kStepSeconds = kBreathPeriod / MerlinAnimator::kBreathSteps;
+
+    // The step of the breath at now: the nearest, so that a frame drawn a little early or
+    // late still shows the step it was meant for.
+    long long BreathStep(double now) { return std::llround(now / kStepSeconds); }
 
     double Smooth(double u) { return u * u * (3 - 2 * u); }
 
@@ -62,14 +68,27 @@ QString MerlinAnimator::Playing(double now) const
     return !keys_.empty() && now < keys_.back().at ? playing_ : QString();
 }
 
+bool MerlinAnimator::Animating(double now) const { return !keys_.empty() && now < keys_.back().at; }
+
+bool MerlinAnimator::Blinking(double now) const
+{
+    return now >= nextBlink_ && now <= nextBlink_ + kBlinkLength;
+}
+
 int MerlinAnimator::FrameInterval(double now) const
 {
-    const bool animating = !keys_.empty() && now < keys_.back().at;
-    const bool blinking = now >= nextBlink_ && now < nextBlink_ + kBlinkLength;
-    if (animating || talking_ || blinking)
+    if (Animating(now) || talking_ || Blinking(now))
         return kLivelyMs;
+    const double untilStep = ((BreathStep(now) + 1) * kStepSeconds - now) * 1000;
     const double untilBlink = (nextBlink_ - now) * 1000;
-    return static_cast<int>(std::clamp(untilBlink, 1.0, double(kIdleMs)));
+    return static_cast<int>(std::clamp(std::min(untilStep, untilBlink), 1.0, double(kIdleMs)));
+}
+
+std::optional<int> MerlinAnimator::IdleFrame(double now) const
+{
+    if (Animating(now) || talking_ || Blinking(now) || rest_.magic > 0.01)
+        return std::nullopt;
+    return static_cast<int>(BreathStep(now) % kBreathSteps);
 }
 
 MerlinPose MerlinAnimator::Base(double now) const
@@ -87,7 +106,8 @@ MerlinPose MerlinAnimator::Base(double now) const
 MerlinPose MerlinAnimator::PoseAt(double now)
 {
     MerlinPose pose = Base(now);
-    pose.breath += kBreathDepth * std::sin(2 * std::numbers::pi * now / kBreathPeriod);
+    const double step = static_cast<double>(BreathStep(now) % kBreathSteps);
+    pose.breath += kBreathDepth * std::sin(2 * std::numbers::pi * step / kBreathSteps);
     Blink(pose, now);
     if (talking_) {
         // Two beats that drift apart keep the mouth from flapping like a metronome.

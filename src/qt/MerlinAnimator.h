@@ -3,6 +3,7 @@
 #include "qt/MerlinFile.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace stumpcraft::qt {
@@ -26,9 +27,14 @@ public:
     // The animation in progress at now, or "" when the character is at rest.
     QString Playing(double now) const;
     // How many milliseconds the window may wait before drawing again: a full-rate frame while
-    // something moves quickly (an animation, a blink, talking), otherwise the slow breathing
-    // rate, cut short so that the next blink is not missed.
+    // something moves quickly (an animation, a blink, talking), otherwise the next step of the
+    // breath, cut short so that the next blink is not missed.
     int FrameInterval(double now) const;
+    // While the character only breathes, which of the breath's few steps PoseAt gives at now:
+    // the same step is always the same picture, so a window may keep it. Nothing while it
+    // moves otherwise, or when its rest pose has sparkles, which twinkle all the time.
+    std::optional<int> IdleFrame(double now) const;
+    static constexpr int kBreathSteps = 16;
 
 private:
     struct Key {
@@ -37,6 +43,8 @@ private:
     };
 
     MerlinPose Base(double now) const;
+    bool Animating(double now) const;
+    bool Blinking(double now) const;
     void Blink(MerlinPose& pose, double now);
 
     MerlinPose rest_;

@@ -1,8 +1,10 @@
 // The character's motion: an animation reaches each of its poses on time and settles back to
-// rest, talking moves the mouth, and an idle character is drawn only a few times a second.
+// rest, talking moves the mouth, and an idle character is drawn only a few times a second,
+// breathing through a few frames that come back unchanged.
 #include "qt/MerlinAnimator.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace stumpcraft::qt {
 namespace {
@@ -85,6 +87,28 @@ namespace {
 
         animator.Play(Wave(), 60);
         EXPECT_LE(animator.FrameInterval(60.1), 40) << "an animation runs smoothly";
+    }
+
+    TEST(MerlinAnimatorTest, BreathingComesBackToAFewFramesThatAWindowMayKeep)
+    {
+        MerlinAnimator animator(MerlinPose {}, 1);
+        std::map<int, MerlinPose> seen;
+        int idle = 0;
+        for (double t = 0; t < 60; t += animator.FrameInterval(t) / 1000.0) {
+            const MerlinPose pose = animator.PoseAt(t);
+            if (const std::optional<int> step = animator.IdleFrame(t)) {
+                ++idle;
+                const auto [kept, fresh] = seen.emplace(*step, pose);
+                EXPECT_EQ(PoseDistance(kept->second, pose), 0) << "step " << *step << " at " << t;
+            }
+        }
+        EXPECT_EQ(seen.size(), std::size_t(MerlinAnimator::kBreathSteps));
+        EXPECT_GT(idle, 200) << "most of a quiet minute is breathing";
+        animator.SetTalking(true, 60);
+        EXPECT_FALSE(animator.IdleFrame(60.1));
+        animator.SetTalking(false, 61);
+        animator.Play(Wave(), 61);
+        EXPECT_FALSE(animator.IdleFrame(61.1));
     }
 
 } // namespace
