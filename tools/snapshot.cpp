@@ -5,10 +5,11 @@
 // statistics. For reviewing the look of the windows; the build draws the manual's pictures
 // with it.
 //
-//   snapshot [--quiet] [output folder]
+//   snapshot [--quiet] [--zoom FACTOR] [output folder]
 //
 // The folder defaults to ./snapshots; the squads come from the program's folder. --quiet prints
-// only failures, not each picture and message box.
+// only failures, not each picture and message box. --zoom draws every window at that zoom
+// instead of the models' own size (the manual's pictures keep the models' size).
 #include "qt/Snapshot.h"
 
 #include "SnapshotTool.h"
@@ -24,9 +25,11 @@
 #include "platform/Errors.h"
 #include "platform/Services.h"
 #include "qt/Renderer.h"
+#include "qt/WindowZoom.h"
 
 #include <QApplication>
 #include <QDir>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <set>
@@ -258,6 +261,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::string(argv[i]) == "--quiet")
             snapshot::quiet = true;
+        else if (std::string(argv[i]) == "--zoom" && i + 1 < argc)
+            qt::SetOpeningZoom(std::atof(argv[++i]), false);
         else
             snapshot::outFolder = argv[i];
     }

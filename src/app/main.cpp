@@ -10,6 +10,7 @@
 #include "qt/QtShell.h"
 #include "qt/QtToolkit.h"
 #include "qt/Renderer.h"
+#include "qt/WindowZoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
     // shown, between two screens, is not the end.
     QApplication::setQuitOnLastWindowClosed(false);
     qt::InstallLook();
+    // The windows open at a size that suits the screen; the player may zoom each one.
+    qt::ZoomForThisScreen();
 
     qt::QtToolkit toolkit;
     qt::QtShell shell;

@@ -22,10 +22,10 @@ namespace {
         return c.set ? QColor(c.r, c.g, c.b) : unset;
     }
 
-    QFont SmallFont()
+    QFont SmallFont(double zoom)
     {
         QFont font = WindowFont();
-        font.setPointSize(8);
+        font.setPointSizeF(8 * zoom);
         return font;
     }
 
@@ -58,16 +58,13 @@ namespace {
             view_->setFrameShape(QFrame::NoFrame);
             chart_->setAnimationOptions(QChart::NoAnimation);
             chart_->setBackgroundRoundness(0);
-            chart_->setMargins(QMargins(2, 0, 8, 2));
             chart_->layout()->setContentsMargins(0, 0, 0, 0);
             chart_->legend()->setAlignment(Qt::AlignTop);
-            chart_->legend()->setFont(SmallFont());
+            titleFont_ = chart_->titleFont();
             for (QValueAxis* axis : { x_, y_ }) {
                 axis->setTickType(QValueAxis::TicksDynamic);
                 axis->setTickAnchor(0);
                 axis->setLabelFormat("%.0f");
-                axis->setLabelsFont(SmallFont());
-                axis->setTitleFont(SmallFont());
                 axis->setMinorTickCount(0);
             }
             chart_->addAxis(x_, Qt::AlignBottom);
@@ -79,9 +76,12 @@ namespace {
         {
             const auto& m = static_cast<const Chart&>(*Model());
             const ChartData& data = m.Data;
-            if (built_ && data == shown_ && m.BackColor() == back_ && m.ForeColor() == fore_)
+            if (built_ && data == shown_ && m.BackColor() == back_ && m.ForeColor() == fore_
+                && zoom_ == Zoom())
                 return;
             built_ = true;
+            zoom_ = Zoom();
+            ApplyZoom();
             shown_ = data;
             back_ = m.BackColor;
             fore_ = m.ForeColor;
@@ -99,6 +99,20 @@ namespace {
         }
 
     private:
+        // Print, margins, lines and dots grow with the window.
+        void ApplyZoom()
+        {
+            chart_->setMargins(QMargins(Scaled(2), 0, Scaled(8), Scaled(2)));
+            QFont title = titleFont_;
+            title.setPointSizeF(titleFont_.pointSizeF() * zoom_);
+            chart_->setTitleFont(title);
+            chart_->legend()->setFont(SmallFont(zoom_));
+            for (QValueAxis* axis : { x_, y_ }) {
+                axis->setLabelsFont(SmallFont(zoom_));
+                axis->setTitleFont(SmallFont(zoom_));
+            }
+        }
+
         void Colour()
         {
             const QColor back = ToQColor(back_, Qt::white);
@@ -125,7 +139,7 @@ namespace {
         }
 
         // Bars stand on zero: one area whose outline steps up and down bar by bar.
-        static QAbstractSeries* Bars(const ChartSeries& model, const QColor& colour)
+        QAbstractSeries* Bars(const ChartSeries& model, const QColor& colour) const
         {
             auto* outline = new QLineSeries;
             for (const ChartPoint& p : model.Points) {
@@ -135,7 +149,7 @@ namespace {
             auto* area = new QAreaSeries(outline);
             outline->setParent(area);
             area->setBrush(colour);
-            area->setPen(QPen(colour.darker(130), 0.5));
+            area->setPen(QPen(colour.darker(130), 0.5 * zoom_));
             return area;
         }
 
@@ -148,7 +162,7 @@ namespace {
             } else if (model.Style == SeriesStyle::Markers) {
                 auto* dots = new QScatterSeries;
                 dots->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-                dots->setMarkerSize(7);
+                dots->setMarkerSize(7 * zoom_);
                 dots->setColor(colour);
                 dots->setBorderColor(
                     colour.lightness() < 160 ? Qt::white : QColor(Qt::white).darker(110));
@@ -157,7 +171,7 @@ namespace {
                 series = dots;
             } else {
                 auto* line = new QLineSeries;
-                QPen pen(colour, model.Style == SeriesStyle::Dashed ? 1.2 : 2);
+                QPen pen(colour, (model.Style == SeriesStyle::Dashed ? 1.2 : 2) * zoom_);
                 if (model.Style == SeriesStyle::Dashed)
                     pen.setStyle(Qt::DashLine);
                 line->setPen(pen);
@@ -180,6 +194,8 @@ namespace {
         QValueAxis* y_;
         ChartData shown_;
         Color back_, fore_;
+        QFont titleFont_;
+        double zoom_ = 1;
         bool built_ = false;
     };
 

@@ -80,7 +80,7 @@ namespace {
             // Text keeps off a box or a coloured edge, on both sides: a line that wraps stops
             // short of the right edge as it starts clear of the left.
             // (A box is drawn inside the contents margins: it keeps its text off by indent.)
-            const int pad = m.Boxed || m.BackColor().set ? kTextPad : 0;
+            const int pad = m.Boxed || m.BackColor().set ? Scaled(kTextPad) : 0;
             if (m.Boxed) {
                 w_->setIndent(pad);
             } else {
@@ -89,7 +89,7 @@ namespace {
             }
             const QString caption = ToQ(m.Caption);
             if (m.Elide && !m.WordWrap) {
-                const int room = std::max(0, m.Width - 2 * (w_->frameWidth() + pad));
+                const int room = std::max(0, Scaled(m.Width) - 2 * (w_->frameWidth() + pad));
                 const QString shown = w_->fontMetrics().elidedText(caption, Qt::ElideRight, room);
                 w_->setText(shown);
                 if (shown != caption && m.ToolTipText().empty())
@@ -163,8 +163,8 @@ namespace {
         {
             const Frame& m = model();
             const QString caption = ToQ(m.Caption);
-            const QString shown = m.Elide ? w_->fontMetrics().elidedText(
-                                      caption, Qt::ElideRight, std::max(0, m.Width - kTitleMargin))
+            const QString shown = m.Elide ? w_->fontMetrics().elidedText(caption, Qt::ElideRight,
+                                      std::max(0, Scaled(m.Width - kTitleMargin)))
                                           : caption;
             w_->setTitle(shown);
             if (shown != caption && m.ToolTipText().empty())
@@ -369,8 +369,8 @@ namespace {
             } else {
                 SyncItems(*w_, shown_, m.Items());
             }
-            if (m.ItemHeight > 0 && (rebuilt || itemHeight_ != m.ItemHeight)) {
-                itemHeight_ = m.ItemHeight;
+            if (m.ItemHeight > 0 && (rebuilt || itemHeight_ != Scaled(m.ItemHeight))) {
+                itemHeight_ = Scaled(m.ItemHeight);
                 w_->setUniformItemSizes(true);
                 for (int i = 0; i < w_->count(); ++i)
                     w_->item(i)->setSizeHint(QSize(0, itemHeight_));
@@ -472,16 +472,29 @@ namespace {
             return pages->widget(page);
         }
 
+        // The headers' height at the window's zoom.
+        void SetHeaderHeight(int height)
+        {
+            if (height != header_) {
+                header_ = height;
+                LayOut();
+            }
+        }
+
         QTabBar* bar;
         QStackedWidget* pages;
 
     protected:
-        void resizeEvent(QResizeEvent*) override
+        void resizeEvent(QResizeEvent*) override { LayOut(); }
+
+    private:
+        void LayOut()
         {
-            bar->setGeometry(0, 0, width(), TabStrip::HeaderHeight);
-            pages->setGeometry(
-                0, TabStrip::HeaderHeight, width(), std::max(0, height() - TabStrip::HeaderHeight));
+            bar->setGeometry(0, 0, width(), header_);
+            pages->setGeometry(0, header_, width(), std::max(0, height() - header_));
         }
+
+        int header_ = TabStrip::HeaderHeight;
     };
 
     class TabBinding : public Bound<TabStrip, TabStripWidget> {
@@ -501,6 +514,7 @@ namespace {
         {
             const TabStrip& m = model();
             const QSignalBlocker blocker(w_->bar);
+            w_->SetHeaderHeight(Scaled(TabStrip::HeaderHeight));
             const int tabs = std::max(1, m.Tabs());
             while (w_->bar->count() < tabs)
                 w_->bar->addTab(QString());

@@ -2,6 +2,7 @@
 
 #include "qt/FormWindow.h"
 #include "qt/Pictures.h"
+#include "qt/WindowZoom.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -33,12 +34,14 @@ namespace {
         widget.setAutoFillBackground(back.set);
     }
 
-    void ApplyFont(QWidget& widget, int pointSize, bool bold)
+    // A size of its own is in points, so it grows with the window's zoom as the window's
+    // font does; print stays sharp at any zoom and on any screen.
+    void ApplyFont(QWidget& widget, int pointSize, bool bold, double zoom)
     {
         QFont font;
         font.setResolveMask(0);
         if (pointSize > 0)
-            font.setPointSize(pointSize);
+            font.setPointSizeF(pointSize * zoom);
         if (bold)
             font.setBold(true);
         widget.setFont(font);
@@ -96,15 +99,20 @@ void ControlBinding::SyncPlacement()
     if (host && widget_->parentWidget() != host)
         widget_->setParent(host); // hidden by Qt; Sync shows it again below
     const Control& c = *control_;
-    widget_->setGeometry(c.Left, c.Top, std::max(0, c.Width()), std::max(0, c.Height()));
+    widget_->setGeometry(
+        qt::Scaled(QRect(c.Left, c.Top, std::max(0, c.Width()), std::max(0, c.Height())), Zoom()));
 }
+
+double ControlBinding::Zoom() const { return window_.Zoom(); }
+
+int ControlBinding::Scaled(int length) const { return qt::Scaled(length, Zoom()); }
 
 void ControlBinding::SyncCommon()
 {
     const Control& c = *control_;
     ApplyColours(
         *widget_, c.BackColor, c.ForeColor, BackRole(), ForeRole(), KeepsColourWhenDisabled());
-    ApplyFont(*widget_, c.FontSize, c.FontBold);
+    ApplyFont(*widget_, c.FontSize, c.FontBold, Zoom());
     if (cursor_ != c.MousePointer) {
         cursor_ = c.MousePointer;
         ApplyCursor(*widget_, cursor_);
@@ -153,6 +161,7 @@ bool ControlBinding::HandleMouse(QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint pos = mouse->position().toPoint();
+    const QPoint onModel = Unscaled(pos, Zoom()); // what the model is told
     if (IsSurface() && PointIsOnInnerControl(*widget_, pos)) {
         // Passed up by a control inside that did not want it: not ours to report.
         event->accept();
@@ -161,7 +170,7 @@ bool ControlBinding::HandleMouse(QEvent* event)
     switch (event->type()) {
     case QEvent::MouseMove:
         Feed([&](Control& c) {
-            c.UserMouseMove(ToHeldButtons(mouse->buttons()), pos.x(), pos.y());
+            c.UserMouseMove(ToHeldButtons(mouse->buttons()), onModel.x(), onModel.y());
         });
         break;
     case QEvent::MouseButtonDblClick:
@@ -173,7 +182,9 @@ bool ControlBinding::HandleMouse(QEvent* event)
         const bool click = IsSurface() && mouse->button() == Qt::LeftButton
             && widget_->rect().contains(pos) && !afterDoubleClick_;
         afterDoubleClick_ = false;
-        Feed([&](Control& c) { c.UserMouseUp(ToMouseButton(mouse->button()), pos.x(), pos.y()); });
+        Feed([&](Control& c) {
+            c.UserMouseUp(ToMouseButton(mouse->button()), onModel.x(), onModel.y());
+        });
         if (click)
             Feed([](Control& c) { c.UserClick(); });
         break;

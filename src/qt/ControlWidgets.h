@@ -41,6 +41,9 @@ public:
     static ControlBinding* Of(const QWidget* widget);
 
 protected:
+    // The window's zoom, and a length of the model's at it.
+    double Zoom() const;
+    int Scaled(int length) const;
     // Copies the kind's own state (caption, value, items...) onto the widget.
     virtual void SyncKind() = 0;
     // Labels, frames, pictures and tab strips take every mouse event on their own area, as

@@ -2,11 +2,14 @@
 
 #include "qt/ControlWidgets.h"
 #include "qt/Renderer.h"
+#include "qt/WindowZoom.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 
@@ -46,8 +49,13 @@ namespace {
 
 FormWindow::FormWindow(Form& form)
     : form_(&form)
+    , surface_(new QWidget(this))
 {
-    setFont(WindowFont());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    zoom_ = ZoomForNewWindow(
+        ModelSize(), screen ? screen->availableGeometry().size() : Scaled(ModelSize(), kMaxZoom));
+    setFont(WindowFont(zoom_));
+    AddZoomKeys();
     for (Control* control : form.Controls())
         Bind(*control);
     // Controls made later are drawn over those made earlier.
@@ -72,9 +80,9 @@ QWidget* FormWindow::HostFor(const Control& control)
 {
     Control* container = control.Container();
     if (!container || container == &control || !form_)
-        return this;
+        return surface_;
     ControlBinding* binding = Bind(*container);
-    return binding ? binding->ChildHost(control.TabPage()) : this;
+    return binding ? binding->ChildHost(control.TabPage()) : surface_;
 }
 
 ControlBinding* FormWindow::BindingOf(const Control& control) const
@@ -83,15 +91,31 @@ ControlBinding* FormWindow::BindingOf(const Control& control) const
     return it == bindings_.end() ? nullptr : it->second;
 }
 
+QSize FormWindow::ModelSize() const
+{
+    return form_ ? QSize(std::max(1, form_->Width), std::max(1, form_->Height)) : size();
+}
+
 void FormWindow::SyncGeometry()
 {
     setWindowTitle(QString::fromStdString(form_->Caption));
-    if (form_->BorderFixed)
-        setFixedSize(form_->Width, form_->Height);
-    else
-        resize(form_->Width, form_->Height);
+    const QSize model = ModelSize();
+    setMinimumSize(Scaled(model, kMinZoom));
+    // Only a new size from the model resizes the window: a size the player gave it stays.
+    if (model != shownModelSize_) {
+        shownModelSize_ = model;
+        resize(Scaled(model, zoom_));
+    }
     if (form_->Left != 0 || form_->Top != 0) {
-        move(form_->Left, form_->Top);
+        // The model places its window in its own size; a zoomed one keeps the same centre.
+        QPoint place(form_->Left - (width() - model.width()) / 2,
+            form_->Top - (height() - model.height()) / 2);
+        if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && zoom_ != 1) {
+            const QRect room = screen->availableGeometry();
+            place.setX(std::max(room.left(), std::min(place.x(), room.right() - width())));
+            place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - height())));
+        }
+        move(place);
         placed_ = true;
     } else if (!placed_) {
         // A form that names no position opens in the middle of the screen.
@@ -102,6 +126,83 @@ void FormWindow::SyncGeometry()
         }
         placed_ = true;
     }
+}
+
+void FormWindow::SetZoom(double zoom)
+{
+    zoom = ClampZoom(zoom);
+    KeepPlayersZoom(zoom);
+    const QSize wanted = Scaled(ModelSize(), zoom);
+    if (zoom == zoom_ && size() == wanted)
+        return;
+    zoom_ = zoom;
+    Rescale();
+    // Grows or shrinks about its centre.
+    QRect frame(pos(), wanted);
+    frame.moveCenter(geometry().center());
+    resize(wanted);
+    move(frame.topLeft());
+}
+
+void FormWindow::Rescale()
+{
+    setFont(WindowFont(zoom_));
+    for (auto& [control, binding] : bindings_)
+        binding->Sync();
+    update();
+}
+
+void FormWindow::AddZoomKeys()
+{
+    const auto add = [this](QList<QKeySequence> keys, auto zoomTo) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, zoomTo] { SetZoom(zoomTo(zoom_)); });
+        addAction(action);
+    };
+    add(QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal),
+        [](double zoom) { return SteppedZoom(zoom, 1); });
+    add(QKeySequence::keyBindings(QKeySequence::ZoomOut),
+        [](double zoom) { return SteppedZoom(zoom, -1); });
+    add({ QKeySequence(Qt::CTRL | Qt::Key_0) }, [](double) { return ChosenZoom(); });
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (form_ && size() != Scaled(ModelSize(), zoom_)) {
+        // Dragged to a size of the player's own: the largest zoom that fits.
+        const double fit = ZoomToFit(ModelSize(), size());
+        if (fit != zoom_) {
+            zoom_ = fit;
+            KeepPlayersZoom(zoom_);
+            Rescale();
+        }
+    }
+    const QSize area = Scaled(ModelSize(), zoom_);
+    surface_->setGeometry(
+        (width() - area.width()) / 2, (height() - area.height()) / 2, area.width(), area.height());
+}
+
+// The colour of a panel that covers the whole form, if it has one, else the window's own: the
+// colour a letterboxed window shows around the form.
+QColor FormWindow::LetterboxColour() const
+{
+    if (form_)
+        for (const Control* c : form_->Controls()) {
+            const Color back = c->BackColor;
+            if (!c->Container() && c->Visible && back.set && c->Left == 0 && c->Top == 0
+                && c->Width >= form_->Width && c->Height >= form_->Height)
+                return QColor(back.r, back.g, back.b);
+        }
+    return palette().color(QPalette::Window);
+}
+
+void FormWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), LetterboxColour());
 }
 
 void FormWindow::SyncFromModel()
@@ -194,11 +295,14 @@ void FormWindow::mousePressEvent(QMouseEvent* event)
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint pos = event->position().toPoint();
-    if (!form_ || PointIsOnInnerControl(*this, pos))
+    const QPoint drawn = event->position().toPoint();
+    const QPoint onForm = surface_->mapFrom(this, drawn);
+    // A release on the border around a letterboxed form is not on the form.
+    if (!form_ || PointIsOnInnerControl(*this, drawn) || !surface_->rect().contains(onForm))
         return;
     Form& form = *form_;
     const MouseButton button = ToMouseButton(event->button());
+    const QPoint pos = Unscaled(onForm, zoom_);
     RunGameEvent([&] { form.UserMouseUp(button, pos.x(), pos.y()); });
 }
 

@@ -14,6 +14,12 @@ class ControlBinding;
 // box, a mouse release on its own surface, Escape (the cancel button) and Enter (the default
 // button) to the model.
 //
+// The window is drawn at a zoom: every control's place, size and print are the model's times
+// one factor, so the model keeps its pixels. Ctrl+plus and Ctrl+minus step the zoom and size
+// the window to match, Ctrl+0 goes back to the zoom the program opened with, and a window
+// dragged to another size takes the largest zoom that fits, the rest of it in the form's own
+// colour. Mouse positions reach the model in its own pixels.
+//
 // The form holds a small peer that points here; the window itself belongs to Qt. When the form
 // is unloaded or destroyed the window is detached, hidden and deleted later, and from then on
 // it never touches the model.
@@ -31,6 +37,10 @@ public:
 
     // Caption, size, position, modality and visibility, as the model has them.
     void SyncFromModel();
+
+    double Zoom() const { return zoom_; }
+    // Draws the window at another zoom (within the limits) and sizes it to match.
+    void SetZoom(double zoom);
     // The form is gone or unloaded: let go of it and go away.
     void Detach();
 
@@ -43,14 +53,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ControlBinding* Bind(Control& control);
     void SyncGeometry();
     bool PressButton(bool cancel);
+    void AddZoomKeys();
+    // Shows every control again at the window's zoom.
+    void Rescale();
+    QSize ModelSize() const;
+    QColor LetterboxColour() const;
 
     Form* form_;
     std::map<const Control*, ControlBinding*> bindings_; // owned by their widgets
+    // The form's area at the window's zoom, centred in the window; it holds the controls that
+    // sit on the form itself.
+    QWidget* surface_;
+    double zoom_ = 1;
+    QSize shownModelSize_; // the model's size when the window was last sized to it
     bool placed_ = false;
 };
 

@@ -25,23 +25,24 @@ namespace {
         return shown;
     }
 
-    bool Within(const QSize& needed, const Control& control)
+    // Measured against the widget as drawn, at its window's zoom.
+    bool Within(const QSize& needed, const QWidget& widget)
     {
-        return needed.width() <= control.Width && needed.height() <= control.Height;
+        return needed.width() <= widget.width() && needed.height() <= widget.height();
     }
 
-    bool LabelFits(const QLabel& label, const Control& control)
+    bool LabelFits(const QLabel& label)
     {
         if (label.text().isEmpty())
             return true;
         if (label.wordWrap())
-            return label.heightForWidth(control.Width) <= control.Height;
-        return Within(label.sizeHint(), control);
+            return label.heightForWidth(label.width()) <= label.height();
+        return Within(label.sizeHint(), label);
     }
 
     // A push button's size hint has a minimum width of its own, so the text is measured
     // against the room inside the bevel instead.
-    bool ButtonFits(const QPushButton& button, const Control& control)
+    bool ButtonFits(const QPushButton& button)
     {
         const QString text = WithoutAccessKeys(button.text());
         if (text.isEmpty())
@@ -52,7 +53,7 @@ namespace {
         const QFontMetrics metrics = button.fontMetrics();
         return Within(QSize(metrics.horizontalAdvance(text) + 2 * (frame + margin),
                           metrics.height() + 2 * frame),
-            control);
+            button);
     }
 
     QRect AreaOf(const Control* container, const Form& form)
@@ -83,19 +84,19 @@ bool CaptionFits(const Control& control)
     widget.ensurePolished();
     switch (control.kind()) {
     case Control::Kind::Label:
-        return LabelFits(static_cast<const QLabel&>(widget), control);
+        return LabelFits(static_cast<const QLabel&>(widget));
     case Control::Kind::CommandButton:
-        return ButtonFits(static_cast<const QPushButton&>(widget), control);
+        return ButtonFits(static_cast<const QPushButton&>(widget));
     case Control::Kind::CheckBox:
     case Control::Kind::OptionButton:
         return static_cast<const QAbstractButton&>(widget).text().isEmpty()
-            || Within(widget.sizeHint(), control);
+            || Within(widget.sizeHint(), widget);
     case Control::Kind::Frame:
         return static_cast<const QGroupBox&>(widget).title().isEmpty()
-            || widget.minimumSizeHint().width() <= control.Width;
+            || widget.minimumSizeHint().width() <= widget.width();
     case Control::Kind::TabStrip: {
         const auto* bar = widget.findChild<QTabBar*>();
-        return !bar || bar->sizeHint().width() <= control.Width;
+        return !bar || bar->sizeHint().width() <= widget.width();
     }
     default:
         return true;

@@ -1,8 +1,10 @@
 #include "qt/Pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QtMath>
 #include <algorithm>
 
 namespace stumpcraft::qt {
@@ -54,9 +56,12 @@ bool PaintPicture(QPainter& painter, const QRect& area, const QString& name)
     return false;
 }
 
-QPixmap BatPixmap()
+QPixmap BatPixmap(qreal devicePixelRatio)
 {
-    QPixmap pixmap(32, 32);
+    // Drawn in the screen's own pixels, so a dense screen shows it sharp at its usual size.
+    const qreal ratio = std::max<qreal>(1, devicePixelRatio);
+    QPixmap pixmap(qCeil(32 * ratio), qCeil(32 * ratio));
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -78,7 +83,8 @@ QPixmap BatPixmap()
 QCursor BatCursor()
 {
     // Made once and kept for the life of the program: a cursor may not outlive the GUI.
-    static const QCursor* cursor = new QCursor(BatPixmap(), 4, 4);
+    static const QCursor* cursor
+        = new QCursor(BatPixmap(qGuiApp ? qGuiApp->devicePixelRatio() : 1), 4, 4);
     return *cursor;
 }
 

@@ -16,8 +16,9 @@ namespace stumpcraft::qt {
 // "ball" is a red cricket ball with its seam.
 bool PaintPicture(QPainter& painter, const QRect& area, const QString& name);
 
-// A 32 by 32 cricket bat, handle to the top left, where the click lands.
-QPixmap BatPixmap();
+// A 32 by 32 cricket bat, handle to the top left, where the click lands, for a screen of the
+// given density.
+QPixmap BatPixmap(qreal devicePixelRatio = 1);
 QCursor BatCursor();
 
 } // namespace stumpcraft::qt

@@ -16,11 +16,11 @@ void InstallLook()
         QApplication::setStyle(fusion);
 }
 
-QFont WindowFont()
+QFont WindowFont(double zoom)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(9);
+    font.setPointSizeF(9 * zoom);
     return font;
 }
 

@@ -13,8 +13,8 @@ namespace stumpcraft::qt {
 // The look every window shares, whatever the desktop: the Fusion style.
 void InstallLook();
 
-// The windows' own font: the desktop's sans-serif at 9 points.
-QFont WindowFont();
+// The windows' own font: the desktop's sans-serif at 9 points, times a window's zoom.
+QFont WindowFont(double zoom = 1);
 
 // Runs one piece of user input through the game. An error that the game did not trap ends
 // the program after the standard error box, as the game's toolkit does; it never unwinds

@@ -6,6 +6,7 @@
 #include "qt/ControlWidgets.h"
 #include "qt/LayoutChecks.h"
 #include "qt/Snapshot.h"
+#include "qt/WindowZoom.h"
 
 #include <QCoreApplication>
 #include <gmock/gmock.h>
@@ -47,6 +48,15 @@ protected:
     ~WindowTest() override { CloseEveryWindow(); }
 
     fakes::FakePlatform platform;
+};
+
+// Windows opened while this lives are drawn at the given zoom; then back to the models' size.
+class OpeningZoom {
+public:
+    explicit OpeningZoom(double zoom) { qt::SetOpeningZoom(zoom, false); }
+    ~OpeningZoom() { qt::SetOpeningZoom(1, false); }
+    OpeningZoom(const OpeningZoom&) = delete;
+    OpeningZoom& operator=(const OpeningZoom&) = delete;
 };
 
 } // namespace stumpcraft::testing

@@ -91,6 +91,18 @@ namespace {
         EXPECT_EQ(f.lblSmallScore[1].Caption, std::string("Overs: 0.1"));
     }
 
+    // Zoomed, every tab is as finished as at the models' size.
+    TEST_F(WindowsTest, TheMatchScreenLooksFinishedAtOneAndAHalf)
+    {
+        const OpeningZoom zoom(1.5);
+        FrmMain& f = StartMatch();
+        SeedRandomDraw(11);
+        for (int over = 0; over < 12; ++over)
+            f.CmdNOver.UserClick();
+        ExpectEveryTabFinished(f, "mid-innings at 1.5");
+        EXPECT_EQ(qt::WindowFor(f).size(), QSize(1020, 660));
+    }
+
     // A pair of long names reads on one line, and the level sliders show their stops.
     TEST_F(WindowsTest, PartnersTakeOneLineAndTheLevelsShowTheirStops)
     {

@@ -1,0 +1,87 @@
+// A zoomed window: every control at its model's place and size times the zoom, print in points
+// times the zoom, the mouse reported in the model's pixels, and the zoom keys and a dragged size
+// choosing the zoom.
+#include "SampleForm.h"
+#include "WindowChecks.h"
+
+#include <QLabel>
+#include <QTest>
+#include <cmath>
+
+namespace stumpcraft::testing {
+namespace {
+
+    using ZoomTest = LivePlatform;
+
+    TEST_F(ZoomTest, AWindowAtOneAndAHalfScalesEveryControlAndUnscalesTheMouse)
+    {
+        const OpeningZoom zoom(1.5);
+        auto& f = frmSample();
+        f.lblLevel.FontSize = 8;
+        f.Show();
+        qt::FormWindow* window = WindowOf(f);
+        EXPECT_EQ(window->size(), QSize(960, 495));
+        for (const Control* c : f.Controls()) {
+            const auto* binding = dynamic_cast<qt::ControlBinding*>(c->Peer());
+            ASSERT_NE(binding, nullptr);
+            const QRect drawn = binding->Widget()->geometry();
+            const QRect wanted(c->Left, c->Top, c->Width, c->Height);
+            for (auto [got, model] :
+                { std::pair { drawn.left(), wanted.left() }, { drawn.top(), wanted.top() },
+                    { drawn.width(), wanted.width() }, { drawn.height(), wanted.height() } })
+                EXPECT_LE(std::abs(got - model * 1.5), 1.0) << qt::DisplayName(*c);
+        }
+        EXPECT_DOUBLE_EQ(WidgetOf<QLabel>(f.lblRuns)->font().pointSizeF(), 13.5);
+        EXPECT_DOUBLE_EQ(WidgetOf<QLabel>(f.lblLevel)->font().pointSizeF(), 12);
+        EXPECT_EQ(qt::CaptionsThatDoNotFit(f), std::vector<std::string> {});
+
+        QPoint seen;
+        f.Picture1[0].MouseMove = [&seen](MouseButton, int x, int y) { seen = { x, y }; };
+        QTest::mouseMove(WidgetOf<QWidget>(f.Picture1[0]), QPoint(300, 150));
+        EXPECT_EQ(seen, QPoint(200, 100));
+
+        // Wider than the zoom needs: the form stands in the middle, the rest is not the form.
+        window->resize(1600, 495);
+        EXPECT_DOUBLE_EQ(window->Zoom(), 1.5);
+        QTest::mouseClick(window, Qt::RightButton, {}, QPoint(100, 200));
+        QTest::mouseClick(window, Qt::RightButton, {}, QPoint(320 + 900, 435));
+        EXPECT_EQ(f.log, "formup2;");
+    }
+
+    TEST_F(ZoomTest, ZoomKeysStepTheWindowAndADraggedSizeChoosesTheZoom)
+    {
+        const OpeningZoom zoom(1.5);
+        auto& f = frmSample();
+        f.Show();
+        qt::FormWindow* window = WindowOf(f);
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
+        EXPECT_EQ(window->size(), QSize(896, 462));
+        QTest::keyClick(window, Qt::Key_Equal, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_Equal, Qt::ControlModifier);
+        EXPECT_EQ(window->size(), QSize(1024, 528));
+        EXPECT_DOUBLE_EQ(qt::OpeningZoom(), 1.6) << "the next window opens as the player chose";
+        QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(window->size(), QSize(960, 495));
+        EXPECT_EQ(f.log, "") << "zoom keys are not the game's keys";
+
+        window->resize(1280, 990); // twice as wide, three times as tall
+        EXPECT_DOUBLE_EQ(window->Zoom(), 2);
+        EXPECT_DOUBLE_EQ(WidgetOf<QLabel>(f.lblRuns)->font().pointSizeF(), 18);
+        EXPECT_EQ(WidgetOf<QWidget>(f.cmdHelp)->geometry(), QRect(760, 484, 320, 56));
+    }
+
+    TEST(ZoomSums, TheScreenChoosesTheOpeningZoomInWholeSteps)
+    {
+        EXPECT_DOUBLE_EQ(qt::ZoomForScreen(QSize(1920, 1040)), 1.7);
+        EXPECT_DOUBLE_EQ(qt::ZoomForScreen(QSize(1024, 700)), 1.1);
+        EXPECT_DOUBLE_EQ(qt::ZoomForScreen(QSize(640, 480)), 1) << "never below the models";
+        EXPECT_DOUBLE_EQ(qt::SteppedZoom(2.95, 1), 3) << "within the limits";
+        EXPECT_DOUBLE_EQ(qt::SteppedZoom(1.23, -1), 1.1) << "from the nearest step";
+        // Neighbours stay neighbours at any zoom.
+        EXPECT_EQ(qt::Scaled(QRect(10, 0, 15, 5), 1.3).right() + 1,
+            qt::Scaled(QRect(25, 0, 10, 5), 1.3).left());
+    }
+
+} // namespace
+} // namespace stumpcraft::testing
