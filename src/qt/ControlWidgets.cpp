@@ -121,10 +121,12 @@ void ControlBinding::SyncCommon()
     widget_->setEnabled(c.Enabled);
 }
 
+// The game moves the focus as the Tab key would, so a text field it sends the player to has
+// its text selected, and typing replaces a prompt such as "Enter your name".
 void ControlBinding::Focus()
 {
     if (control_)
-        widget_->setFocus(Qt::OtherFocusReason);
+        widget_->setFocus(Qt::TabFocusReason);
 }
 
 QWidget* ControlBinding::ChildHost(int) { return widget_; }
