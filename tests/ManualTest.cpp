@@ -15,7 +15,6 @@
 #include <gmock/gmock.h>
 #include <regex>
 #include <set>
-#include <sstream>
 
 namespace stumpcraft::testing {
 namespace {
@@ -46,13 +45,7 @@ namespace {
     }
 
 #ifdef STUMPCRAFT_MANUAL
-    std::string ReadAll(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    using fakes::FileBytes;
 
     std::vector<std::string> AllOf(const std::string& text, const std::regex& pattern)
     {
@@ -68,7 +61,7 @@ namespace {
     TEST(Manual, WhatTheBuildMadeNamesOnlyWhatIsThere)
     {
         const fs::path manual = STUMPCRAFT_MANUAL;
-        const std::string text = ReadAll(manual);
+        const std::string text = FileBytes(manual);
         ASSERT_FALSE(text.empty()) << manual;
         const auto pictures = AllOf(text, std::regex(R"(<img[^>]*\ssrc="([^"]+)\")"));
         EXPECT_GE(pictures.size(), 15u);
@@ -83,7 +76,7 @@ namespace {
         for (const std::string& file : files) {
             const fs::path path = manual.parent_path() / file;
             EXPECT_TRUE(fs::is_regular_file(path)) << file;
-            EXPECT_EQ(ReadAll(path).substr(0, 8), "\x89PNG\r\n\x1a\n") << file;
+            EXPECT_EQ(FileBytes(path).substr(0, 8), "\x89PNG\r\n\x1a\n") << file;
         }
         for (const std::string& id : anchors)
             EXPECT_NE(text.find("id=\"" + id + "\""), std::string::npos) << "#" << id;

@@ -277,16 +277,7 @@ namespace {
         EXPECT_EQ(shown.back(), "frmToss");
     }
 
-    TEST_F(MenuTest, ExitAndTheCloseBoxEndTheGameButTheProgramsOwnUnloadDoesNot)
-    {
-        Load(false).Unload();
-        EXPECT_EQ(platform.toolkit.endRequests, 0);
-        Load(false).cmdExit.KeyPress();
-        EXPECT_EQ(platform.toolkit.endRequests, 1);
-        frmMenu().RequestClose(UnloadMode::FormControlMenu);
-        EXPECT_EQ(platform.toolkit.endRequests, 2);
-    }
-
+    // Two matches in one run through "E&xit to Main Menu", and then the ways out of the game.
     TEST_F(MenuTest, TwoMatchesInOneRunAreCountedAndShareNothing)
     {
         ShipSquad("Kenya", InventedSquadText("Kenyan"));
@@ -318,7 +309,13 @@ namespace {
             EXPECT_EQ(Teams[0].Country, "");
             EXPECT_TRUE(frmMenu().Visible());
         }
+        // The program's own unload of the menu does not end the game; Exit and the close box do.
+        frmMenu().Unload();
         EXPECT_EQ(platform.toolkit.endRequests, 0);
+        Load(false).cmdExit.KeyPress();
+        EXPECT_EQ(platform.toolkit.endRequests, 1);
+        frmMenu().RequestClose(UnloadMode::FormControlMenu);
+        EXPECT_EQ(platform.toolkit.endRequests, 2);
     }
 
 } // namespace

@@ -57,16 +57,8 @@ namespace {
             count.Bind(1, name).Step();
             return static_cast<int>(count.ColumnInt(0));
         }
-        std::string Bytes()
-        {
-            std::string bytes(std::filesystem::file_size(path), '\0');
-            std::ifstream(path, std::ios::binary).read(bytes.data(), std::ssize(bytes));
-            return bytes;
-        }
-        void WriteBytes(const std::string& bytes)
-        {
-            std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-        }
+        std::string Bytes() { return fakes::FileBytes(path); }
+        void WriteBytes(const std::string& bytes) { fakes::WriteFileBytes(path, bytes); }
         std::unique_ptr<RecordsStore> Open() { return std::make_unique<RecordsStore>(path); }
         std::vector<int> Counts(const RecordsStore& store, const std::string& name)
         {

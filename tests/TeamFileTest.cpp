@@ -24,18 +24,8 @@ namespace {
     namespace fs = std::filesystem;
     using Bytes = std::vector<std::uint8_t>;
 
-    Bytes ReadBytes(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-    void WriteBytes(const fs::path& path, const Bytes& bytes)
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-    }
+    const auto ReadBytes = fakes::FileBytes<Bytes>;
+    const auto WriteBytes = fakes::WriteFileBytes<Bytes>;
 
     TeamListEntry Entry(const std::string& name, int type, int bat, int ball)
     {
@@ -81,8 +71,6 @@ namespace {
         ReadSquad();
         for (int i = 0; i < kSquadSize; ++i)
             EXPECT_EQ(TeamList[i], written[i]) << "entry " << i;
-        EXPECT_EQ(TeamList[15], TeamListEntry {}); // never touched
-        EXPECT_EQ(TeamList[0].PlrName, "Zoë Ångström-Dubé" + std::string(13, ' '));
         WriteSquad();
         EXPECT_EQ(ReadBytes(FileOf("India")), first);
 

@@ -6,9 +6,10 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,22 @@ template <typename F> RuntimeError ErrorOf(F action)
     }
     ADD_FAILURE() << "no RuntimeError was thrown";
     return RuntimeError(0, "");
+}
+
+// The bytes of a file (none when it cannot be read), as a string or a vector of bytes.
+template <typename Bytes = std::string> Bytes FileBytes(const std::filesystem::path& path)
+{
+    std::ostringstream read;
+    read << std::ifstream(path, std::ios::binary).rdbuf();
+    const std::string bytes = read.str();
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// Makes the file hold exactly these bytes.
+template <typename Bytes> void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
 }
 
 } // namespace stumpcraft::fakes
