@@ -108,8 +108,9 @@ namespace {
         EXPECT_TRUE(SpeechTokens("\\Mrk=1\\").front().IsMark());
     }
 
-    TEST_F(AgentQueueTest, RequestsRunInOrderAndBookmarksFollowThem)
+    TEST_F(AgentQueueTest, RequestsRunInOrderAndBookmarksComeWhereTheSpeechReachesThem)
     {
+        queue.Push({ Kind::Speak, "\\Mrk=4\\a \\Mrk=5\\ b \\Mrk=6\\ c \\Mrk=7\\", {} });
         queue.Push({ Kind::Speak, "one two\\Mrk=1\\", {} });
         queue.Push({ Kind::Play, "Wave", {} });
         queue.Push({ Kind::Move, {}, QPoint(300, 40) });
@@ -118,19 +119,12 @@ namespace {
         queue.Push({ Kind::Speak, "\\Mrk=3\\", {} });
         ASSERT_TRUE(Drain());
         EXPECT_EQ(started,
-            (QStringList {
-                "Speak one two", "Play Wave", "Move 300,40", "Speak three", "Show", "Speak " }));
-        EXPECT_EQ(marks, (std::vector<long> { 1, 2, 3 }));
+            (QStringList { "Speak a b c", "Speak one two", "Play Wave", "Move 300,40",
+                "Speak three", "Show", "Speak " }));
+        EXPECT_EQ(marks, (std::vector<long> { 4, 5, 6, 7, 1, 2, 3 }));
+        EXPECT_EQ(balloonAtMark, (QStringList { "", "a", "a b", "a b c", "one two", "", "" }));
         EXPECT_EQ(stage.at, QPoint(300, 40));
         EXPECT_EQ(stage.balloon, "") << "the balloon goes once the queue is done";
-    }
-
-    TEST_F(AgentQueueTest, BookmarksAreReportedWhereTheSpeechReachesThem)
-    {
-        queue.Push({ Kind::Speak, "\\Mrk=4\\a \\Mrk=5\\ b \\Mrk=6\\ c \\Mrk=7\\", {} });
-        ASSERT_TRUE(Drain());
-        EXPECT_EQ(marks, (std::vector<long> { 4, 5, 6, 7 }));
-        EXPECT_EQ(balloonAtMark, (QStringList { "", "a", "a b", "a b c" }));
     }
 
     TEST_F(AgentQueueTest, OneAlternativeIsSpokenEachWithEqualChance)

@@ -1,14 +1,10 @@
 // The main menu drawn as a player sees it at every stage of a game's setup and in the hall of
 // fame, with the longest names a player may type, and the mouse and focus reaching the menu.
 #include "WindowChecks.h"
-#include "fakes/FakeServices.h"
 #include "forms/frmMenu.h"
 #include "modules/RecordsStore.h"
-#include "qt/ControlWidgets.h"
-#include "qt/FormWindow.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -16,10 +12,7 @@
 namespace stumpcraft::testing {
 namespace {
 
-    class MenuWindowTest : public WindowTest {
-    protected:
-        static void Pick(ComboBox& list, int entry) { list.ListIndex = entry; }
-    };
+    using MenuWindowTest = WindowTest;
 
     TEST_F(MenuWindowTest, EveryStageAndTheHallOfFameLookFinished)
     {
@@ -43,12 +36,11 @@ namespace {
         ExpectFinished(m, "game type");
         m.optoditest[2].UserClick();
         ExpectFinished(m, "hall of fame, All");
-        Pick(m.cmbNames, 2);
+        m.cmbNames.ListIndex = 2;
         ExpectFinished(m, "hall of fame, a player");
         EXPECT_EQ(m.lblRVal[3].Caption(), "87.5 %");
         // A name too long for its column ends in "..." and shows whole in its tooltip.
-        auto* name = qobject_cast<QLabel*>(&WidgetOf(m.lblRVal[7]));
-        ASSERT_NE(name, nullptr);
+        auto* name = WidgetOf<QLabel>(m.lblRVal[7]);
         EXPECT_TRUE(name->text().endsWith(QStringLiteral("…"))) << name->text().toStdString();
         EXPECT_EQ(name->toolTip().toStdString(), longName);
 
@@ -60,8 +52,8 @@ namespace {
             m.txtName.Text = longName;
             m.cmdGo.UserClick();
         }
-        Pick(m.cmbCountry[0], 7);
-        Pick(m.cmbCountry[1], 10);
+        m.cmbCountry[0].ListIndex = 7;
+        m.cmbCountry[1].ListIndex = 10;
         ExpectFinished(m, "ready");
         EXPECT_TRUE(m.cmdNext.Visible);
     }
@@ -76,19 +68,18 @@ namespace {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         EXPECT_EQ(m.lblPldWon.Caption(), "[Played=0, Won=0]");
 
-        QTest::mouseClick(&WidgetOf(m.optoditest[0]), Qt::LeftButton);
+        QTest::mouseClick(WidgetOf(m.optoditest[0]), Qt::LeftButton);
         EXPECT_TRUE(m.optoditest[0].Value);
         EXPECT_TRUE(m.Frame1[1].Visible);
-        EXPECT_FALSE(WidgetOf(m.optoditest[1]).isEnabled()) << "the game type is fixed";
+        EXPECT_FALSE(WidgetOf(m.optoditest[1])->isEnabled()) << "the game type is fixed";
 
-        QTest::mouseClick(&WidgetOf(m.opt1p2p[0]), Qt::LeftButton);
+        QTest::mouseClick(WidgetOf(m.opt1p2p[0]), Qt::LeftButton);
         ASSERT_TRUE(m.Frame1[2].Visible);
         EXPECT_EQ(m.lblPldWon.Caption(), "") << "the name box took the focus";
 
         // Typing replaces what the box showed when it took the focus. A pick from the live
         // list raises the click; typing into it does not.
-        auto* names = qobject_cast<QComboBox*>(&WidgetOf(m.txtName));
-        ASSERT_NE(names, nullptr);
+        auto* names = WidgetOf<QComboBox>(m.txtName);
         QTest::keyClicks(names->lineEdit(), "Bo");
         EXPECT_EQ(m.txtName.Text(), "Bo");
         EXPECT_EQ(m.lblPldWon.Caption(), "");
@@ -100,7 +91,7 @@ namespace {
         m.optoditest[2].Value = false;
         m.cmdReset.UserClick();
         m.optoditest[2].UserClick();
-        QTest::mouseMove(&WidgetOf(m.lblReset));
+        QTest::mouseMove(WidgetOf(m.lblReset));
         EXPECT_EQ(m.lblReset.ForeColor(), RGB(143, 255, 0));
     }
 

@@ -2,17 +2,13 @@
 // names, and a click on a row and a key press on the sheet reaching the game.
 #include "TestSquads.h"
 #include "WindowChecks.h"
-#include "fakes/FakeServices.h"
 #include "forms/frmOneInnings.h"
 #include "forms/frmStart.h"
 #include "forms/frmToss.h"
 #include "modules/TeamFile.h"
 #include "modules/modProcs.h"
 #include "modules/modVars.h"
-#include "qt/ControlWidgets.h"
-#include "qt/FormWindow.h"
 
-#include <QCoreApplication>
 #include <QListWidget>
 #include <QTest>
 
@@ -64,14 +60,12 @@ namespace {
         ExpectFinished(s, "first side");
 
         // A click on the fourth name picks the row in every column.
-        auto* names = qobject_cast<QListWidget*>(&WidgetOf(s.lst11));
-        ASSERT_NE(names, nullptr);
+        auto* names = WidgetOf<QListWidget>(s.lst11);
         const QRect row = names->visualItemRect(names->item(3));
         QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, row.center());
         EXPECT_EQ(s.lst11.ListIndex, 3);
         EXPECT_EQ(s.lstBallRate11.ListIndex, 3);
-        auto* ratings = qobject_cast<QListWidget*>(&WidgetOf(s.lstBatRate11));
-        ASSERT_NE(ratings, nullptr);
+        auto* ratings = WidgetOf<QListWidget>(s.lstBatRate11);
         EXPECT_EQ(ratings->visualItemRect(ratings->item(3)).top(), row.top()) << "rows level";
 
         QTest::keyClick(names, Qt::Key_C);

@@ -1,20 +1,16 @@
 #pragma once
 
 // A window with one control of every kind, laid out as the game's windows are: a frame with a
-// slider and boxed figures, a four-page tab strip whose pages are picture boxes, buttons with
-// access keys, a cancel and a default button, and a coloured status line. Every event it
-// receives is written to `log`.
-#include "fakes/FakeServices.h"
-#include "platform/Form.h"
-#include "qt/ControlWidgets.h"
-#include "qt/FormWindow.h"
+// slider and a check box, options, a text box, lists, a four-page tab strip whose pages are
+// picture boxes, buttons with access keys, a cancel and a default button, and a coloured status
+// line. Every event it receives is written to `log`.
+#include "WindowChecks.h"
 #include "qt/QtToolkit.h"
 #include "qt/Renderer.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <string>
 
 namespace stumpcraft::testing {
@@ -30,26 +26,12 @@ public:
 
         frameBatter.Move(8, 4, 232, 150);
         frameBatter.Caption = "Batsman &One";
-        picInStrike.SetContainer(frameBatter);
-        picInStrike.Move(204, 22, 18, 18);
-        picInStrike.Picture = "ball";
         HScroll1.SetContainer(frameBatter);
         HScroll1.Move(10, 24, 180, 28);
         HScroll1.Min = 1;
         HScroll1.Max = 5;
         HScroll1.Value = 1;
         HScroll1.Change = [this] { log += "change" + std::to_string(HScroll1.Value) + ";"; };
-        lblLevel.SetContainer(frameBatter);
-        lblLevel.Move(10, 58, 100, 20);
-        lblLevel.Caption = "Level 1";
-        lblRuns.SetContainer(frameBatter);
-        lblRuns.Move(10, 84, 100, 20);
-        lblRuns.Caption = "Strike Rate";
-        lblDetails.SetContainer(frameBatter);
-        lblDetails.Move(150, 84, 70, 20);
-        lblDetails.Caption = "233.33";
-        lblDetails.Boxed = true;
-        lblDetails.TextAlign = Alignment::Right;
         chk50.SetContainer(frameBatter);
         chk50.Move(10, 114, 100, 22);
         chk50.Caption = "&Fifty";
@@ -90,14 +72,6 @@ public:
         lblNxtBlr.MousePointer = Cursor::Bat;
         lblNxtBlr.Click = [this] { log += "nextbowler;"; };
         lblNxtBlr.MouseMove = [this](MouseButton, int, int) { lblNxtBlr.ForeColor = kHover; };
-        lblBatName.SetContainer(Picture1[1]);
-        lblBatName.Move(10, 10, 160, 20);
-        lblBatName.Caption = "R. Aston";
-        lblBatName.ForeColor = RGB(255, 255, 255);
-        lblBatOut.SetContainer(Picture1[1]);
-        lblBatOut.Move(176, 10, 120, 20);
-        lblBatOut.Caption = "Not Out";
-        lblBatOut.BackColor = RGB(255, 192, 16);
 
         cmdNBowl.Move(252, 242, 120, 28);
         cmdNBowl.Caption = "Next &Bowl";
@@ -134,11 +108,7 @@ public:
     static constexpr Color kHover = RGB(143, 192, 255);
 
     Frame frameBatter { this, "frameBatter" };
-    PictureBox picInStrike { this, "picInStrike" };
     HScrollBar HScroll1 { this, "HScroll1" };
-    Label lblLevel { this, "lblLevel" };
-    Label lblRuns { this, "lblRuns" };
-    Label lblDetails { this, "lblDetails" };
     CheckBox chk50 { this, "chk50" };
     ControlArray<OptionButton, 2> opt { this, "opt" };
     TextBox txtName { this, "txtName" };
@@ -147,8 +117,6 @@ public:
     TabStrip SSTab1 { this, "SSTab1" };
     ControlArray<PictureBox, 4> Picture1 { this, "Picture1" };
     Label lblNxtBlr { this, "lblNxtBlr" };
-    Label lblBatName { this, "lblBatName" };
-    Label lblBatOut { this, "lblBatOut" };
     CommandButton cmdNBowl { this, "cmdNBowl" };
     CommandButton cmdHelp { this, "cmdHelp" };
     CommandButton Command1 { this, "Command1" };
@@ -170,30 +138,7 @@ protected:
         qt::InstallLook();
         Platform().toolkit = &toolkit;
     }
-    ~LivePlatform() override
-    {
-        forms::ResetAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    // The widget that shows a control, as its concrete Qt type; throws when there is none.
-    template <typename W> static W* WidgetOf(const Control& control)
-    {
-        auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
-        W* widget = binding ? qobject_cast<W*>(binding->Widget()) : nullptr;
-        if (!widget)
-            throw std::logic_error(control.Name() + " is not shown as the widget expected");
-        return widget;
-    }
-
-    // The form's window; throws when it has none.
-    static qt::FormWindow* WindowOf(const Form& form)
-    {
-        qt::FormWindow* window = qt::ExistingWindow(form);
-        if (!window)
-            throw std::logic_error(form.TypeName() + " has no window");
-        return window;
-    }
+    ~LivePlatform() override { CloseEveryWindow(); }
 
     fakes::FakePlatform platform;
     qt::QtToolkit toolkit;

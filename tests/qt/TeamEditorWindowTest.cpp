@@ -2,14 +2,10 @@
 // names and the marks on, and typing and picking in the live window counting as changes.
 #include "TestSquads.h"
 #include "WindowChecks.h"
-#include "fakes/FakeServices.h"
 #include "forms/frmTeamEd.h"
 #include "modules/modVars.h"
-#include "qt/ControlWidgets.h"
-#include "qt/FormWindow.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -38,16 +34,15 @@ namespace {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         ExpectFinished(e, "the widest names");
         for (int i = 0; i < 15; ++i) {
-            EXPECT_TRUE(WidgetOf(e.txtPlrName[i]).isVisible()) << i;
+            EXPECT_TRUE(WidgetOf(e.txtPlrName[i])->isVisible()) << i;
             // The whole name shows in its box.
-            auto* box = qobject_cast<QLineEdit*>(&WidgetOf(e.txtPlrName[i]));
-            ASSERT_NE(box, nullptr);
+            auto* box = WidgetOf<QLineEdit>(e.txtPlrName[i]);
             const int room = box->width() - 10;
             EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text().trimmed()), room) << i;
         }
 
         // Typing is a change, and the marks come as the name is typed.
-        auto* name = qobject_cast<QLineEdit*>(&WidgetOf(e.txtPlrName[14]));
+        auto* name = WidgetOf<QLineEdit>(e.txtPlrName[14]);
         name->selectAll();
         QTest::keyClick(name, Qt::Key_Backspace);
         QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("Ω"), {});
@@ -57,12 +52,11 @@ namespace {
         EXPECT_EQ(name->toolTip().toStdString(), e.txtPlrName[14].ToolTipText());
         e.txtPlrName[13].Text = e.txtPlrName[0].Text;
         ExpectFinished(e, "names marked");
-        EXPECT_TRUE(WidgetOf(e.lblCheck).isVisible());
+        EXPECT_TRUE(WidgetOf(e.lblCheck)->isVisible());
 
         // A pick in a live list is a change; the same entry picked again is none.
         TeamEdited = false;
-        auto* type = qobject_cast<QComboBox*>(&WidgetOf(e.cmbPlrType[2]));
-        ASSERT_NE(type, nullptr);
+        auto* type = WidgetOf<QComboBox>(e.cmbPlrType[2]);
         emit type->activated(3);
         EXPECT_FALSE(TeamEdited);
         emit type->activated(1);

@@ -1,9 +1,11 @@
 #pragma once
 
-// The checks every window of the game must pass, in any state a player can bring it to.
+// The checks every window of the game must pass, in any state a player can bring it to, and the
+// ways a test reaches the widgets that the renderer made.
 #include "fakes/FakeServices.h"
 #include "platform/Form.h"
 #include "qt/ControlWidgets.h"
+#include "qt/FormWindow.h"
 #include "qt/LayoutChecks.h"
 #include "qt/Snapshot.h"
 #include "qt/WindowZoom.h"
@@ -32,14 +34,23 @@ inline void CloseEveryWindow()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The widget that the renderer made for a control.
-inline QWidget& WidgetOf(const Control& control)
+// The widget that shows a control, as its concrete Qt type; throws when there is none.
+template <typename W = QWidget> W* WidgetOf(const Control& control)
 {
     auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
-    QWidget* widget = binding ? binding->Widget() : nullptr;
+    W* widget = binding ? qobject_cast<W*>(binding->Widget()) : nullptr;
     if (!widget)
-        throw std::logic_error(control.Name() + " has no widget");
-    return *widget;
+        throw std::logic_error(control.Name() + " is not shown as the widget expected");
+    return widget;
+}
+
+// The form's window; throws when it has none.
+inline qt::FormWindow* WindowOf(const Form& form)
+{
+    qt::FormWindow* window = qt::ExistingWindow(form);
+    if (!window)
+        throw std::logic_error(form.TypeName() + " has no window");
+    return window;
 }
 
 // A test of the game's windows on the fake services, drawn by the live renderer.
