@@ -60,6 +60,7 @@ namespace {
                     onMark(mark);
             };
             queue.started = [this](const QString& what) { started << what; };
+            paced.bookmark = [this](long mark) { marks.push_back(mark); };
         }
 
         // Runs the event loop until the queue is done: every step, zero-time ones included,
@@ -76,6 +77,7 @@ namespace {
 
         StageLog stage;
         AgentQueue queue { stage, SpeechTiming { 0.01 } };
+        AgentQueue paced { stage, SpeechTiming {} }; // at the game's own pace
         std::vector<long> marks;
         QStringList balloonAtMark;
         QStringList started;
@@ -140,11 +142,10 @@ namespace {
         }
     }
 
-    TEST_F(AgentQueueTest, StopAllInTheMiddleOfALineDropsItsBookmarks)
+    // A line the game's pace makes long is stopped after its second word, or hurried when the
+    // character is hidden, so that its bookmarks come at once.
+    TEST_F(AgentQueueTest, StopAllDropsTheLinesBookmarksAndHidingHurriesThem)
     {
-        // At the game's own pace, so the test can catch the line after its second word.
-        AgentQueue paced(stage, SpeechTiming {});
-        paced.bookmark = [this](long mark) { marks.push_back(mark); };
         paced.Push({ Kind::Speak, "one two three four five six seven \\Mrk=1\\", {} });
         paced.Push({ Kind::Speak, "\\Mrk=2\\", {} });
         ASSERT_TRUE(QTest::qWaitFor([this] { return stage.balloon == "one two"; }, 5000));
@@ -156,6 +157,16 @@ namespace {
         ASSERT_TRUE(QTest::qWaitFor([&] { return paced.Idle(); }, 5000));
         QTest::qWait(50);
         EXPECT_EQ(marks, std::vector<long> { 3 });
+
+        stage.hasVoice = true;
+        paced.Push({ Kind::Speak, "a b \\Mrk=4\\ c d e f g h i j k l m n o p \\Mrk=5\\", {} });
+        paced.Push({ Kind::Play, "Wave", {} });
+        paced.Push({ Kind::Speak, "\\Mrk=6\\", {} });
+        ASSERT_TRUE(QTest::qWaitFor([this] { return stage.balloon == "a"; }, 5000));
+        stage.shown = false;
+        paced.Hurry();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return paced.Idle(); }, 500));
+        EXPECT_EQ(marks, (std::vector<long> { 3, 4, 5, 6 }));
     }
 
     TEST_F(AgentQueueTest, StopAllFromABookmarkHandlerEndsTheLineThere)
@@ -194,22 +205,6 @@ namespace {
         QTest::qWait(30);
         EXPECT_EQ(marks, std::vector<long> { 1 });
         EXPECT_TRUE(queue.Idle());
-    }
-
-    TEST_F(AgentQueueTest, HidingHurriesTheLineSoItsBookmarksArriveAtOnce)
-    {
-        // At the game's own pace this line would take many seconds.
-        AgentQueue slow(stage, SpeechTiming {});
-        slow.bookmark = [this](long mark) { marks.push_back(mark); };
-        stage.hasVoice = true;
-        slow.Push({ Kind::Speak, "a b \\Mrk=1\\ c d e f g h i j k l m n o p \\Mrk=2\\", {} });
-        slow.Push({ Kind::Play, "Wave", {} });
-        slow.Push({ Kind::Speak, "\\Mrk=3\\", {} });
-        ASSERT_TRUE(QTest::qWaitFor([this] { return stage.balloon == "a"; }, 5000));
-        stage.shown = false;
-        slow.Hurry();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return slow.Idle(); }, 500));
-        EXPECT_EQ(marks, (std::vector<long> { 1, 2, 3 }));
     }
 
 } // namespace

@@ -62,10 +62,7 @@ namespace {
     {
         RecordsStore(RecordsStore::DefaultPath()).AddPlayer("Ann");
         FrmMenu& m = frmMenu();
-        m.Show();
-        qt::FormWindow& window = qt::WindowFor(m);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(ShownOnScreen(m));
         EXPECT_EQ(m.lblPldWon.Caption(), "[Played=0, Won=0]");
 
         QTest::mouseClick(WidgetOf(m.optoditest[0]), Qt::LeftButton);

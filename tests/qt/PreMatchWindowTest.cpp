@@ -53,10 +53,7 @@ namespace {
     TEST_F(PreMatchWindowTest, SheetLooksFinishedAndTakesClicksAndKeys)
     {
         FrmStart& s = frmStart();
-        s.Show();
-        qt::FormWindow& window = qt::WindowFor(s);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(ShownOnScreen(s));
         ExpectFinished(s, "first side");
 
         // A click on the fourth name picks the row in every column.

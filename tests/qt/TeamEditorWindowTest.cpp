@@ -28,10 +28,7 @@ namespace {
                 + " | WicketKeeper | 3 | 3\n";
         ShipSquad("South Africa", text);
         FrmTeamEd& e = frmTeamEd();
-        e.Show();
-        qt::FormWindow& window = qt::WindowFor(e);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(ShownOnScreen(e));
         ExpectFinished(e, "the widest names");
         for (int i = 0; i < 15; ++i) {
             EXPECT_TRUE(WidgetOf(e.txtPlrName[i])->isVisible()) << i;

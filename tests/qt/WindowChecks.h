@@ -11,6 +11,7 @@
 #include "qt/WindowZoom.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <stdexcept>
 #include <string>
@@ -51,6 +52,15 @@ inline qt::FormWindow* WindowOf(const Form& form)
     if (!window)
         throw std::logic_error(form.TypeName() + " has no window");
     return window;
+}
+
+// Shows the form in its live window, as the game does, and waits until it is on the screen.
+inline bool ShownOnScreen(Form& form)
+{
+    form.Show();
+    qt::FormWindow& window = qt::WindowFor(form);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
 }
 
 // A test of the game's windows on the fake services, drawn by the live renderer.
