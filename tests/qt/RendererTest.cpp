@@ -43,12 +43,10 @@ namespace {
         f.lblMsg.BackColor = RGB(255, 192, 192);
         f.cmdHelp.Enabled = false;
         f.chk50.Visible = false;
-        f.lblNxtBlr.FontBold = true;
         EXPECT_EQ(WidgetOf<QLabel>(f.lblMsg)->text(), "Level 3");
         EXPECT_EQ(WidgetOf(f.lblMsg)->palette().color(QPalette::Window), QColor(255, 192, 192));
         EXPECT_FALSE(WidgetOf(f.cmdHelp)->isEnabled());
         EXPECT_TRUE(WidgetOf(f.chk50)->isHidden());
-        EXPECT_TRUE(WidgetOf(f.lblNxtBlr)->font().bold());
         EXPECT_EQ(WidgetOf(f.lblNxtBlr)->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(WidgetOf(f.lblNxtBlr)->toolTip(), "Click here to change the next bowler");
 
