@@ -13,7 +13,7 @@
 namespace stumpcraft::qt {
 namespace {
 
-    // Records what the queue asks of the character; animations take animateMs.
+    // Records what the queue asks of the character; a wave takes 5 ms, other animations none.
     class StageLog : public AgentStage {
     public:
         bool OnScreen() const override { return shown; }
@@ -27,7 +27,7 @@ namespace {
             at = to;
             return 0;
         }
-        int Animate(const QString& name) override { return name == "Wave" ? animateMs : 0; }
+        int Animate(const QString& name) override { return name == "Wave" ? 5 : 0; }
         void Rest() override { ++rests; }
         void Balloon(const QString& text, const QString&) override { balloon = text; }
         bool Voice(const QString&, std::function<void()> done) override
@@ -41,7 +41,6 @@ namespace {
 
         bool shown = true;
         bool hasVoice = false;
-        int animateMs = 5;
         int rests = 0;
         QPoint at;
         QString balloon;
@@ -120,6 +119,19 @@ namespace {
         EXPECT_EQ(balloonAtMark, (QStringList { "", "a", "a b", "a b c", "one two", "", "" }));
         EXPECT_EQ(stage.at, QPoint(300, 40));
         EXPECT_EQ(stage.balloon, "") << "the balloon goes once the queue is done";
+
+        // A stop-all from a bookmark's handler ends the line there.
+        marks.clear();
+        onMark = [this](long mark) {
+            if (mark == 1) {
+                queue.StopAll();
+                queue.Push({ Kind::Speak, "\\Mrk=9\\", {} });
+            }
+        };
+        queue.Push({ Kind::Speak, "a \\Mrk=1\\ b \\Mrk=2\\", {} });
+        queue.Push({ Kind::Speak, "\\Mrk=3\\", {} });
+        ASSERT_TRUE(Drain());
+        EXPECT_EQ(marks, (std::vector<long> { 1, 9 }));
     }
 
     TEST_F(AgentQueueTest, OneAlternativeIsSpokenEachWithEqualChance)
@@ -163,20 +175,6 @@ namespace {
         paced.Hurry();
         ASSERT_TRUE(QTest::qWaitFor([&] { return paced.Idle(); }, 500));
         EXPECT_EQ(marks, (std::vector<long> { 3, 4, 5, 6 }));
-    }
-
-    TEST_F(AgentQueueTest, StopAllFromABookmarkHandlerEndsTheLineThere)
-    {
-        onMark = [this](long mark) {
-            if (mark == 1) {
-                queue.StopAll();
-                queue.Push({ Kind::Speak, "\\Mrk=9\\", {} });
-            }
-        };
-        queue.Push({ Kind::Speak, "a \\Mrk=1\\ b \\Mrk=2\\", {} });
-        queue.Push({ Kind::Speak, "\\Mrk=3\\", {} });
-        ASSERT_TRUE(Drain());
-        EXPECT_EQ(marks, (std::vector<long> { 1, 9 }));
     }
 
     TEST_F(AgentQueueTest, TheLastBookmarkWaitsForTheVoiceToFinish)
