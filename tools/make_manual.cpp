@@ -23,19 +23,6 @@ using namespace stumpcraft;
 
 namespace {
 
-// "12.3%": tenths of a per cent.
-std::string Percent(double p)
-{
-    const long tenths = std::lround(p * 1000);
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
-}
-
-std::string Tenths(double v)
-{
-    const long tenths = std::lround(v * 10);
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-}
-
 // One ball in how many, rounded.
 std::string OneIn(double p) { return p > 0 ? std::to_string(std::lround(1 / p)) : "never"; }
 
@@ -63,9 +50,9 @@ std::string LevelOddsTable()
     out += "</tr></thead>\n<tbody>\n";
     for (int level = 1; level <= kLevelCount; ++level) {
         const LevelOdds mid = OddsOf(level, 3, 3);
-        out += "<tr>" + Cell(std::to_string(level)) + Cell(Tenths(mid.RunsPerOver()))
-            + Cell(Percent(mid.chance[DotBall])) + Cell(Percent(mid.chance[1]))
-            + Cell(Percent(mid.Boundary()));
+        out += "<tr>" + Cell(std::to_string(level)) + Cell(OddsTenths(mid.RunsPerOver()))
+            + Cell(OddsPercent(mid.chance[DotBall])) + Cell(OddsPercent(mid.chance[1]))
+            + Cell(OddsPercent(mid.Boundary()));
         for (const Batsman& b : kBatsmen)
             out += Cell("1 in " + OneIn(OddsOf(level, b.bat, b.ball).chance[Out]));
         out += "</tr>\n";

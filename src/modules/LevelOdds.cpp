@@ -24,20 +24,18 @@ namespace {
         chance[static_cast<std::size_t>(table.otherwise)] += reached;
         return chance;
     }
+} // namespace
 
-    // "12.3%": tenths of a per cent.
-    std::string Percent(double p)
+namespace {
+    std::string WithOneDecimal(long tenths)
     {
-        const long tenths = std::lround(p * 1000);
-        return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
-    }
-
-    std::string Tenths(double v)
-    {
-        const long tenths = std::lround(v * 10);
         return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     }
 } // namespace
+
+std::string OddsTenths(double value) { return WithOneDecimal(std::lround(value * 10)); }
+
+std::string OddsPercent(double chance) { return WithOneDecimal(std::lround(chance * 1000)) + "%"; }
 
 double LevelOdds::RunsPerBall() const
 {
@@ -85,18 +83,18 @@ namespace {
     std::string OddsLines(int level, int BatRate, int BallRate)
     {
         const LevelOdds odds = OddsOf(level, BatRate, BallRate);
-        std::string out = "Out " + Percent(odds.chance[Out]);
+        std::string out = "Out " + OddsPercent(odds.chance[Out]);
         if (level >= kNoReprieveLevel)
             out += " (no reprieve at level " + std::to_string(kNoReprieveLevel) + ")";
         else if (odds.outStandsOneIn > 1)
-            out += " (" + Percent(odds.outBeforeReprieve)
+            out += " (" + OddsPercent(odds.outBeforeReprieve)
                 + " before his reprieve: an out stands 1 time in "
                 + std::to_string(odds.outStandsOneIn) + ")";
         else
             out += " (his ratings earn no reprieve)";
-        return "Dot " + Percent(odds.chance[DotBall]) + ", single " + Percent(odds.chance[1])
-            + ", boundary " + Percent(odds.Boundary()) + "\n" + out + "\n" + "About "
-            + Tenths(odds.RunsPerOver()) + " runs an over";
+        return "Dot " + OddsPercent(odds.chance[DotBall]) + ", single "
+            + OddsPercent(odds.chance[1]) + ", boundary " + OddsPercent(odds.Boundary()) + "\n"
+            + out + "\n" + "About " + OddsTenths(odds.RunsPerOver()) + " runs an over";
     }
 
     const std::string& KnownOddsLines(int level, int BatRate, int BallRate)

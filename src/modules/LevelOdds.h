@@ -26,6 +26,11 @@ struct LevelOdds {
 // reprieve at the top level.
 LevelOdds OddsOf(int level, int BatRate, int BallRate);
 
+// The odds as the tooltips and the manual write them: a chance as "12.3%", a number of runs
+// as "4.5", both to the nearest tenth.
+std::string OddsPercent(double chance);
+std::string OddsTenths(double value);
+
 // The tooltip of a batter frame's level: the chances of a dot, a single, a boundary and an
 // out, and the runs an over to expect, for this batsman at this level.
 std::string LevelOddsText(int level, const MatchPlayer& batsman);
