@@ -143,10 +143,13 @@ std::string Economy(const BowlingLine& bowler)
     return bowler.balls > 0 ? FormatRatio(6LL * bowler.runs, bowler.balls) : "-";
 }
 
-std::string FallText(const FallLine& fall)
+std::vector<std::string> FallTexts(const InningsCard& innings)
 {
-    return std::to_string(fall.wicket) + "-" + std::to_string(fall.score) + " (" + fall.batsman
-        + ", " + fall.overs + " ov)";
+    std::vector<std::string> texts;
+    for (const FallLine& fall : innings.fall)
+        texts.push_back(std::to_string(fall.wicket) + "-" + std::to_string(fall.score) + " ("
+            + fall.batsman + ", " + fall.overs + " ov)");
+    return texts;
 }
 
 std::string OversText(int balls)

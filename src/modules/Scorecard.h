@@ -73,8 +73,8 @@ std::string TotalDetail(const InningsCard& innings);
 // Runs an over conceded: "4.56", or "-" before his first ball.
 std::string Economy(const BowlingLine& bowler);
 
-// One fall of wicket: "3-230 (Cato Vennick, 38.4)".
-std::string FallText(const FallLine& fall);
+// The innings' falls of wicket, each as "3-230 (Cato Vennick, 38.4 ov)".
+std::vector<std::string> FallTexts(const InningsCard& innings);
 
 // Overs as the card writes them: completed overs, a point and the balls of the over begun
 // ("18.2"), or whole overs alone ("50").

@@ -110,12 +110,8 @@ p span { white-space: nowrap; }
         out += Batting(innings);
         if (!innings.didNotBat.empty())
             out += List("Did not bat:", innings.didNotBat);
-        if (!innings.fall.empty()) {
-            std::vector<std::string> falls;
-            for (const FallLine& f : innings.fall)
-                falls.push_back(FallText(f));
-            out += List("Fall of wickets:", falls);
-        }
+        if (!innings.fall.empty())
+            out += List("Fall of wickets:", FallTexts(innings));
         return out + Bowling(innings) + "</section>\n";
     }
 } // namespace

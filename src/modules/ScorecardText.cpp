@@ -93,12 +93,8 @@ namespace {
         out += Batting(innings);
         if (!innings.didNotBat.empty())
             out += Wrapped("Did not bat:", innings.didNotBat);
-        if (!innings.fall.empty()) {
-            std::vector<std::string> falls;
-            for (const FallLine& f : innings.fall)
-                falls.push_back(FallText(f));
-            out += Wrapped("Fall of wickets:", falls);
-        }
+        if (!innings.fall.empty())
+            out += Wrapped("Fall of wickets:", FallTexts(innings));
         return out + "\n" + Bowling(innings);
     }
 } // namespace
