@@ -6,6 +6,9 @@
 #include "modules/modProcs.h"
 
 #include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <tuple>
 
@@ -116,6 +119,14 @@ std::string Scorecard()
         out << "\n";
     }
     return out.str();
+}
+
+std::string Golden(const std::string& name, const std::string& now)
+{
+    const auto path = std::filesystem::path(STUMPCRAFT_GOLDEN_DIR) / name;
+    if (std::getenv("STUMPCRAFT_UPDATE_GOLDEN"))
+        std::ofstream(path, std::ios::binary) << now;
+    return fakes::FileBytes(path);
 }
 
 bool PlayThrough(FrmMain& f)

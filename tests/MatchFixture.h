@@ -44,6 +44,11 @@ template <typename... Controls> std::vector<std::string> Captions(const Controls
 // The whole scorecard of the match so far, line by line, for golden comparisons.
 std::string Scorecard();
 
+// The text of the golden file `name` in tests/golden. With STUMPCRAFT_UPDATE_GOLDEN set, the
+// file is first written afresh from `now`, what the game makes today (then look at the
+// difference before committing it).
+std::string Golden(const std::string& name, const std::string& now);
+
 // Plays a match to its result through the play buttons and the innings button, as a user
 // would press them. Returns false if a press made no progress (a blocked bowling change).
 bool PlayThrough(FrmMain& f);

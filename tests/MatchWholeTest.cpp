@@ -144,35 +144,8 @@ namespace {
         FrmMain& f = StartMatch({ .computerSide0 = true });
         SeedRandomDraw(20261206);
         ASSERT_TRUE(PlayThrough(f));
-        const std::string expected = R"(Northland 319/10 in 295 balls
-  Arlo Penhale: 57 (52) 8/30/12/1/0/0/0
-  Bram Quillet: 134 (128) 35/69/13/3/6/0/1
-  Cato Vennick: 42 (43) 8/26/8/0/0/0/0
-  Dov Marrable: 17 (23) 10/10/0/1/1/0/0
-  Eli Strand: 2 (4) 1/2/0/0/0/0/0 | 30b 0m 30r 1w
-  Finn Osgood: 18 (8) 0/4/0/0/2/0/1
-  Gus Tarrow: 5 (3) 0/1/0/0/1/0/0 | 30b 0m 28r 1w
-  Hal Brenner: 12 (16) 7/6/1/0/1/0/0 | 60b 0m 59r 1w
-  Ivo Castell: 8 (4) 0/1/0/1/1/0/0 | 60b 1m 70r 0w
-  Jem Fairlie: 24 (14) 3/6/1/0/1/0/2 | 49b 0m 73r 3w
-  Kit Morrow: 0 (0) 0/0/0/0/0/0/0 | 54b 1m 41r 2w
-  FoW: 110/110 198/88 230/32 241/11 264/23 271/7 275/4 285/10 318/33 319/1
-Southmere 301/10 in 283 balls
-  Quin Harlow: 67 (63) 13/40/5/1/2/0/1
-  Rafe Dunmore: 0 (1) 0/0/0/0/0/0/0
-  Sol Kettering: 16 (9) 0/4/2/0/2/0/0
-  Tam Ridley: 15 (7) 0/3/0/0/3/0/0
-  Ulf Barrow: 18 (7) 0/2/0/0/4/0/0 | 30b 0m 33r 0w
-  Vic Hemsley: 54 (65) 20/38/4/0/2/0/0
-  Wes Calder: 73 (63) 10/38/10/1/3/0/0 | 30b 0m 28r 0w
-  Xan Prothero: 39 (31) 4/17/7/0/2/0/0 | 60b 0m 55r 0w
-  Yul Dacre: 13 (22) 13/4/3/1/0/0/0 | 60b 1m 52r 3w
-  Zeb Lindell: 4 (12) 7/4/0/0/0/0/0 | 55b 0m 66r 3w
-  Ash Tremaine: 2 (3) 1/2/0/0/0/0/0 | 60b 0m 85r 3w
-  FoW: 1/1 19/18 40/21 62/22 165/103 178/13 247/69 279/32 297/18 301/4
-Northland win by 18 runs
-)";
-        EXPECT_EQ(Scorecard() + f.lblMsg[1].Caption() + "\n", expected);
+        const std::string figures = Scorecard() + f.lblMsg[1].Caption() + "\n";
+        EXPECT_EQ(figures, Golden("seeded-match-figures.txt", figures));
     }
 
     // While the four is being described, the play buttons, the innings button and a bowler

@@ -21,17 +21,10 @@ namespace {
 
     using testing::ShipSquad;
 
+    // Bowling gets better down the order; the keeper bowls best of all on paper.
     std::string SquadWithKeeperAt(int keeperSlot)
     {
-        std::string text;
-        for (int i = 0; i < 15; ++i) {
-            const bool keeper = i == keeperSlot;
-            // Bowling gets better down the order; the keeper bowls best of all on paper.
-            text += "Man " + std::to_string(i + 1) + " | " + (keeper ? "WicketKeeper" : "Batsman")
-                + " | " + std::to_string(5 - i / 3) + " | " + std::to_string(keeper ? 5 : 1 + i / 3)
-                + "\n";
-        }
-        return text;
+        return testing::InventedSquadText("Man", keeperSlot, true);
     }
 
     TEST_F(QuickMatchTest, SidesComeFromTheSquadsWithSensibleSpecials)

@@ -6,9 +6,9 @@
 #include "modules/ScorecardFile.h"
 #include "modules/modProcs.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 #include <unistd.h>
 
@@ -17,23 +17,7 @@ namespace {
 
     namespace fs = std::filesystem;
 
-    std::string Read(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    // The golden file's text; with STUMPCRAFT_UPDATE_GOLDEN set, the file is written afresh
-    // from what the game now makes (then look at the difference before committing it).
-    std::string Golden(const std::string& name, const std::string& now)
-    {
-        const fs::path path = fs::path(STUMPCRAFT_GOLDEN_DIR) / name;
-        if (std::getenv("STUMPCRAFT_UPDATE_GOLDEN"))
-            std::ofstream(path, std::ios::binary) << now;
-        return Read(path);
-    }
+    const auto Read = fakes::FileBytes<std::string>;
 
     std::vector<fs::path> Kept()
     {
@@ -49,15 +33,10 @@ namespace {
         ScorecardTest() { KeepScorecardsOnResult = true; }
         ~ScorecardTest() override { KeepScorecardsOnResult = false; }
 
-        static std::tm Moment() // 6 December 2026, 14:05:09
+        static std::tm Moment()
         {
             std::tm when {};
-            when.tm_year = 2026 - 1900;
-            when.tm_mon = 11;
-            when.tm_mday = 6;
-            when.tm_hour = 14;
-            when.tm_min = 5;
-            when.tm_sec = 9;
+            std::istringstream("2026-12-06 14:05:09") >> std::get_time(&when, "%Y-%m-%d %H:%M:%S");
             return when;
         }
     };

@@ -2,16 +2,13 @@
 // again alike from its seed, and a season that leaves the program's folder as it found it.
 #include "sim/Season.h"
 
+#include "TestSquads.h"
 #include "fakes/FakeServices.h"
-#include "modules/SquadText.h"
-#include "modules/TeamFile.h"
-#include "modules/modVars.h"
 #include "sim/SeasonReport.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 
 namespace stumpcraft::sim {
 namespace {
@@ -30,12 +27,7 @@ namespace {
                 text += country.substr(0, 3) + " Player " + std::to_string(i + 1) + " | " + type
                     + " | " + std::to_string(batting) + " | " + std::to_string(bowling) + "\n";
             }
-            std::istringstream in(text);
-            const Squad squad = ParseSquadText(in, country);
-            for (int i = 0; i < kSquadSize; ++i)
-                TeamList[i] = squad[static_cast<std::size_t>(i)];
-            TeamFileName = country;
-            WriteSquad();
+            testing::ShipSquad(country, text);
         }
 
         std::set<std::string> FolderListing() const

@@ -8,13 +8,15 @@
 
 namespace stumpcraft::testing {
 
-std::string InventedSquadText(const std::string& prefix)
+std::string InventedSquadText(const std::string& prefix, int keeperSlot, bool keeperBowlsBest)
 {
     std::string text;
     for (int i = 0; i < 15; ++i) {
-        const char* type = i == 5 ? "WicketKeeper" : i < 5 ? "Batsman" : "Bowler";
+        const bool keeper = i == keeperSlot;
+        const char* type = keeper ? "WicketKeeper" : i < 5 ? "Batsman" : "Bowler";
+        const int bowling = keeper && keeperBowlsBest ? 5 : 1 + i / 3;
         text += prefix + " " + std::to_string(i + 1) + " | " + type + " | "
-            + std::to_string(5 - i / 3) + " | " + std::to_string(1 + i / 3) + "\n";
+            + std::to_string(5 - i / 3) + " | " + std::to_string(bowling) + "\n";
     }
     return text;
 }
