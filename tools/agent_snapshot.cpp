@@ -8,6 +8,9 @@
 //   agent_snapshot --desktop <character file> <output folder>
 //   agent_snapshot --match <program folder> <output folder>
 //
+// Any of them after --zoom <factor> draws the character, his balloon and the game's windows at
+// that zoom, as on a large screen.
+//
 // --match (under a display too) plays the start of a game in a scratch copy of the program's
 // folder: the menu's greeting, then the match screen with its announcements and a ball
 // commented, grabbing the whole screen at each stage.
@@ -26,6 +29,7 @@
 #include "qt/QtShell.h"
 #include "qt/QtToolkit.h"
 #include "qt/Renderer.h"
+#include "qt/WindowZoom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,6 +78,7 @@ QImage Speaking(
 {
     AgentWindow window(character, 1);
     AgentBalloon balloon(character.colours);
+    balloon.SetZoom(window.Zoom());
     window.move(at);
     window.show();
     const QString shown = words > 0 ? line.section(' ', 0, words - 1) : line;
@@ -225,24 +230,30 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc == 4 && QString(argv[1]) == "--desktop")
-        return GrabDesktop(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    if (argc == 4 && QString(argv[1]) == "--match")
-        return GrabMatch(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    if (argc == 4 && QString(argv[1]) == "--idle")
-        return MeasureIdle(QString(argv[2]).toDouble(), QString::fromLocal8Bit(argv[3]));
-    if (argc < 3) {
+    QStringList args = app.arguments().mid(1);
+    if (args.size() > 2 && args[0] == "--zoom") {
+        SetOpeningZoom(args[1].toDouble(), false);
+        args = args.mid(2);
+    }
+    if (args.size() == 3 && args[0] == "--desktop")
+        return GrabDesktop(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "--match")
+        return GrabMatch(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "--idle")
+        return MeasureIdle(args[1].toDouble(), args[2]);
+    if (args.size() < 2) {
         std::fprintf(stderr,
             "usage: agent_snapshot <character file> <output folder>\n"
-            "       agent_snapshot --idle <seconds> <character file>\n");
+            "       agent_snapshot --idle <seconds> <character file>\n"
+            "       (any of them after --zoom <factor>)\n");
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString out = args[1];
     QDir().mkpath(out);
     try {
-        const MerlinCharacter character = LoadMerlinFile(QString::fromLocal8Bit(argv[1]), "Merlin");
+        const MerlinCharacter character = LoadMerlinFile(args[0], "Merlin");
         const MerlinPainter painter(character.colours);
-        const QSize size = character.size;
+        const QSize size = Scaled(character.size, OpeningZoom());
         std::vector<std::pair<QString, MerlinPose>> poses { { "rest", character.rest } };
         for (const auto& animation : character.animations)
             poses.emplace_back(animation.name, KeyPose(character, animation));

@@ -1,6 +1,7 @@
 #include "qt/AgentBalloon.h"
 
 #include "qt/AgentShape.h"
+#include "qt/WindowZoom.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -36,9 +37,30 @@ AgentBalloon::AgentBalloon(const MerlinPalette& colours)
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     MarkAsAgentWindow(*this);
+    SetZoom(1);
+}
+
+int AgentBalloon::Z(int length) const { return Scaled(length, zoom_); }
+
+void AgentBalloon::SetZoom(double zoom)
+{
+    zoom_ = zoom;
     QFont f = font();
-    f.setPointSizeF(10);
+    f.setPointSizeF(10 * zoom_);
     setFont(f);
+    Measure();
+}
+
+// The words' box for the whole line at the font of the moment.
+void AgentBalloon::Measure()
+{
+    if (whole_.isEmpty())
+        return;
+    const QRect needed
+        = fontMetrics().boundingRect(QRect(0, 0, Z(kTextWidth), 4000), Qt::TextWordWrap, whole_);
+    // A little slack: the measured width is rounded, and the words drawn so far must wrap
+    // exactly where the whole line does.
+    text_ = QRect(0, 0, std::max(needed.width(), Z(40)) + 3, needed.height());
 }
 
 void AgentBalloon::Say(
@@ -46,11 +68,7 @@ void AgentBalloon::Say(
 {
     if (whole != whole_) {
         whole_ = whole;
-        const QRect needed
-            = fontMetrics().boundingRect(QRect(0, 0, kTextWidth, 4000), Qt::TextWordWrap, whole_);
-        // A little slack: the measured width is rounded, and the words drawn so far must wrap
-        // exactly where the whole line does.
-        text_ = QRect(0, 0, std::max(needed.width(), 40) + 3, needed.height());
+        Measure();
     }
     shown_ = shown;
     Place(character, preferred);
@@ -65,16 +83,21 @@ void AgentBalloon::Follow(const QRect& character, BalloonSide preferred)
         return;
     const BalloonSide side = side_;
     const QPoint tail = tail_;
+    const QSize was = size();
     Place(character, preferred);
-    if (side != side_ || tail != tail_)
+    if (side != side_ || tail != tail_ || was != size())
         Redraw();
 }
 
-QSize AgentBalloon::Body() const { return text_.size() + QSize(2 * kPadX + 2, 2 * kPadY + 2); }
+QSize AgentBalloon::Body() const
+{
+    return text_.size() + QSize(2 * Z(kPadX) + 2, 2 * Z(kPadY) + 2);
+}
 
 QSize AgentBalloon::Room() const
 {
-    return { kTextWidth + 3 + 2 * kPadX + 2, 4 * fontMetrics().lineSpacing() + 2 * kPadY + 2 };
+    return { Z(kTextWidth) + 3 + 2 * Z(kPadX) + 2,
+        4 * fontMetrics().lineSpacing() + 2 * Z(kPadY) + 2 };
 }
 
 // Beside the character on the side clear of the game's windows, the tail at the face, and
@@ -97,7 +120,7 @@ void AgentBalloon::Place(const QRect& character, BalloonSide preferred)
         tail_ = { side_ == BalloonSide::Left ? at.width() - 1 : 1,
             std::clamp(tip.y(), 8, at.height() - 8) };
     const QPoint corner = side_ == BalloonSide::Right ? QPoint(kTail + 1, 1) : QPoint(1, 1);
-    text_.moveTopLeft(corner + QPoint(kPadX, kPadY));
+    text_.moveTopLeft(corner + QPoint(Z(kPadX), Z(kPadY)));
     setGeometry(at);
 }
 
@@ -110,7 +133,7 @@ QPainterPath AgentBalloon::Outline() const
     const QRectF body(
         left, 1, box.width() - (above ? 2 : kTail + 2), box.height() - (above ? kTail + 2 : 2));
     QPainterPath path;
-    path.addRoundedRect(body, kRadius, kRadius);
+    path.addRoundedRect(body, kRadius * zoom_, kRadius * zoom_);
     QPainterPath tail;
     if (above) {
         const double edge = body.bottom() - 1;

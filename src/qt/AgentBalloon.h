@@ -14,6 +14,9 @@ namespace stumpcraft::qt {
 // one by one. It opens to the side clear of the game's windows (the character's preferred
 // one among equals), or above him where neither side is. It takes no clicks; they fall
 // through to whatever lies beneath.
+//
+// It is drawn at the character's zoom: print, margins and corners grow with it (the tail keeps
+// its reach, which the character's placement counts on).
 class AgentBalloon : public QWidget {
 public:
     explicit AgentBalloon(const MerlinPalette& colours);
@@ -24,6 +27,10 @@ public:
         BalloonSide preferred = BalloonSide::Left);
     // Keeps beside the character when it moves, or when the windows round it change.
     void Follow(const QRect& character, BalloonSide preferred = BalloonSide::Left);
+    // Lays the words out at another zoom; a balloon on show takes its new size at the next
+    // Follow.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
     const QString& Text() const { return shown_; }
     BalloonSide Side() const { return side_; }
     // The body the character keeps room for: a long line's.
@@ -37,10 +44,13 @@ protected:
 private:
     void Place(const QRect& character, BalloonSide preferred);
     QSize Body() const;
+    void Measure();
+    int Z(int length) const;
     QPainterPath Outline() const;
     void Redraw();
 
     MerlinPalette c_;
+    double zoom_ = 1;
     QString shown_, whole_;
     QRect text_; // where the words go, inside the body
     BalloonSide side_ = BalloonSide::Left;

@@ -19,7 +19,13 @@ QtAgentCharacter::QtAgentCharacter(
         if (events_.bookmark)
             events_.bookmark(mark);
     };
-    window_->SetBalloonRoom(balloon_->Room());
+    // The balloon is drawn at the character's zoom, and he keeps room for it at that size.
+    const auto zoomed = [this](double zoom) {
+        balloon_->SetZoom(zoom);
+        window_->SetBalloonRoom(balloon_->Room());
+    };
+    zoomed(window_->Zoom());
+    connect(window_.get(), &AgentWindow::Zoomed, this, zoomed);
     // The menu offers the voice once the engine has started and speaks.
     const auto offerVoice = [this] {
         window_->VoiceAction()->setVisible(voice_.Available());

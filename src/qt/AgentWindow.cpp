@@ -1,6 +1,8 @@
 #include "qt/AgentWindow.h"
 
 #include "qt/AgentShape.h"
+#include "qt/Renderer.h"
+#include "qt/WindowZoom.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -33,13 +35,14 @@ AgentWindow::AgentWindow(const MerlinCharacter& character, double timeScale)
     , painter_(character.colours)
     , animator_(character.rest, timeScale)
     , timeScale_(timeScale)
+    , zoom_(OpeningZoom())
     , hide_(new QAction(tr("Hide"), this))
     , voice_(new QAction(tr("Speak aloud"), this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(character.name);
-    setFixedSize(character.size);
+    setFixedSize(Scaled(character.size, zoom_));
     MarkAsAgentWindow(*this);
     voice_->setCheckable(true);
     voice_->setVisible(false);
@@ -55,7 +58,7 @@ AgentWindow::AgentWindow(const MerlinCharacter& character, double timeScale)
         const QRect free = screen->availableGeometry();
         move(free.right() - width() - 4 * kMargin, free.bottom() - height() - 4 * kMargin);
     }
-    wanted_ = pos();
+    wanted_ = pos() - Corner(QPoint());
     Redraw(Now());
 }
 
@@ -90,10 +93,38 @@ void AgentWindow::SetTalking(bool talking)
 
 int AgentWindow::GlideTo(QPoint to)
 {
+    FollowZoom();
     wanted_ = to;
-    const AgentSpot spot = SpotNear(to);
+    const AgentSpot spot = SpotNear(Corner(to));
     side_ = spot.side;
     return Travel(spot.at);
+}
+
+// Where the corner of the window as drawn goes, for a corner sent at the file's size: the
+// two share their centre.
+QPoint AgentWindow::Corner(QPoint sent) const
+{
+    const QSize grown = size() - character_.size;
+    return sent - QPoint(grown.width() / 2, grown.height() / 2);
+}
+
+// Takes up the game's opening zoom, if it has changed: the window grows or shrinks about its
+// centre and the balloon hears of it first, so that the place found next is for both at
+// their new sizes.
+void AgentWindow::FollowZoom()
+{
+    const double zoom = OpeningZoom();
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    const QPoint centre = geometry().center();
+    trip_.reset();
+    setFixedSize(Scaled(character_.size, zoom_));
+    emit Zoomed(zoom_);
+    QRect frame(QPoint(), size());
+    frame.moveCenter(centre);
+    move(OnScreen(frame.topLeft()));
+    Redraw(Now());
 }
 
 AgentSpot AgentWindow::SpotNear(QPoint wanted) const
@@ -131,7 +162,8 @@ void AgentWindow::Refit(bool jump)
 {
     if (!isVisible() || grip_)
         return;
-    const AgentSpot spot = SpotNear(wanted_);
+    FollowZoom();
+    const AgentSpot spot = SpotNear(Corner(wanted_));
     side_ = spot.side;
     const QPoint to = OnScreen(spot.at);
     if (to != (trip_ ? trip_->to : pos())) {
@@ -270,13 +302,14 @@ void AgentWindow::mouseMoveEvent(QMouseEvent* event)
 void AgentWindow::mouseReleaseEvent(QMouseEvent*)
 {
     if (grip_)
-        wanted_ = pos();
+        wanted_ = pos() - Corner(QPoint());
     grip_.reset();
 }
 
 void AgentWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
+    DrawAtZoom(menu, zoom_); // as large as he is
     menu.addAction(hide_);
     if (voice_->isVisible()) {
         menu.addSeparator();

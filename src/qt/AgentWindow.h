@@ -24,6 +24,11 @@ namespace stumpcraft::qt {
 // It never stands over the game: sent somewhere, it goes to the nearest place from which
 // neither it nor its balloon covers a shown game window, and it moves aside again (towards
 // where it was last sent) whenever one of those windows appears, moves or changes size.
+//
+// It is drawn at the zoom the game's windows open at, and follows when the player zooms one:
+// the character file's size times that factor. The places the game sends it to are those of
+// its corner at the file's size; drawn larger or smaller, it keeps the centre it would have
+// had there, as a zoomed game window keeps the centre of the place its model gives it.
 class AgentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,8 +42,12 @@ public:
     void Rest();
     void SetTalking(bool talking);
     // Glides so that its top-left corner comes as near to to as the game's windows allow
-    // (and on the screen); the trip's length in milliseconds. A hidden window just moves.
+    // (and on the screen), to being the corner at the file's size; the trip's length in
+    // milliseconds. A hidden window just moves.
     int GlideTo(QPoint to);
+    // The factor it is drawn at; it takes up the game's opening zoom when that has changed,
+    // each time it is sent somewhere or steps out of the way.
+    double Zoom() const { return zoom_; }
     // The balloon body the character keeps room for beside him.
     void SetBalloonRoom(QSize body) { balloonRoom_ = body; }
     // The way the balloon opens from where he stands.
@@ -57,6 +66,8 @@ signals:
     void Moved();
     // It stepped out of the way of the windows (and came up above them).
     void Refitted();
+    // It is drawn at another zoom from now on; the balloon follows before it finds its place.
+    void Zoomed(double zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +85,8 @@ private:
     void Tick();
     void Redraw(double now);
     QPoint OnScreen(QPoint topLeft) const;
+    void FollowZoom();
+    QPoint Corner(QPoint sent) const;
     AgentSpot SpotNear(QPoint wanted) const;
     int Travel(QPoint to);
     void Refit(bool jump);
@@ -98,7 +111,8 @@ private:
     QSize keptSize_;
     qreal keptRatio_ = 0;
     std::optional<int> showing_;
-    QPoint wanted_; // where it was last sent
+    double zoom_ = 1;
+    QPoint wanted_; // where it was last sent, as the corner at the file's size
     BalloonSide side_ = BalloonSide::Left;
     QSize balloonRoom_;
     QTimer refit_; // gathers the changes of a window's move or resize into one

@@ -1,6 +1,8 @@
 #include "qt/QtToolkit.h"
 
 #include "qt/FormWindow.h"
+#include "qt/Renderer.h"
+#include "qt/WindowZoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,8 +94,17 @@ MsgResult QtToolkit::MessageBox(
     if (ending_)
         return ResultOf(QMessageBox::NoButton, buttons); // nobody is there to answer
     const MessageBoxLook look = LookOf(buttons, icon);
+    QWidget* parent = QApplication::activeWindow();
     QMessageBox box(look.icon, QString::fromStdString(title), QString::fromStdString(text),
-        look.buttons, QApplication::activeWindow());
+        look.buttons, parent);
+    // At the zoom of the window it speaks for, or the one the game's windows open at: its
+    // print (and icon) as large as the game's own.
+    const auto* form = qobject_cast<const FormWindow*>(parent);
+    const double zoom = form ? form->Zoom() : OpeningZoom();
+    if (zoom != 1) {
+        DrawAtZoom(box, zoom);
+        box.setIcon(look.icon); // drawn again at the grown size
+    }
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(look.defaultButton);
     box.setEscapeButton(look.escapeButton);

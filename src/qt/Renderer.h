@@ -3,6 +3,8 @@
 #include <QFont>
 #include <functional>
 
+class QWidget;
+
 namespace stumpcraft::qt {
 
 // The renderer's shared pieces. Every window of the game is drawn by one generic renderer:
@@ -12,6 +14,10 @@ namespace stumpcraft::qt {
 
 // The look every window shares, whatever the desktop: the Fusion style.
 void InstallLook();
+
+// A window that is not a form's (a message box, a menu) drawn at a zoom as well: its print, and
+// the style's sizes in pixels, grow with it as they do on a form's window. Once per window.
+void DrawAtZoom(QWidget& window, double zoom);
 
 // The windows' own font: the desktop's sans-serif at 9 points, times a window's zoom.
 QFont WindowFont(double zoom = 1);

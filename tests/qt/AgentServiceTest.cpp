@@ -9,6 +9,7 @@
 #include "platform/Errors.h"
 #include "qt/AgentServiceQt.h"
 #include "qt/QtToolkit.h"
+#include "qt/WindowZoom.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -136,6 +137,47 @@ namespace {
         EXPECT_TRUE(
             Until([&] { return clear() && c.SpeechBalloon().Side() == BalloonSide::Left; }));
         ASSERT_TRUE(Until([this] { return !marks.empty(); }));
+    }
+
+    // On a large screen the game's windows open zoomed, and so does he: his window, his shape
+    // and his balloon's print grow with the factor, he still keeps clear of the game, and when
+    // the player zooms a window he follows.
+    TEST_F(AgentServiceTest, HeIsDrawnAtTheGamesZoomStaysClearOfItAndFollowsThePlayersZoom)
+    {
+        struct Zoomed {
+            Zoomed() { SetOpeningZoom(1.5, false); }
+            ~Zoomed() { SetOpeningZoom(1, false); }
+        } zoomed;
+        QWidget game;
+        game.setGeometry(20, 20, 200, 200);
+        game.show();
+        QtAgentCharacter& c = Load();
+        const QSize design = c.Definition().size;
+        const auto clear = [&] {
+            const QRect g = game.frameGeometry();
+            return !c.Window().frameGeometry().intersects(g)
+                && !(c.SpeechBalloon().isVisible()
+                    && c.SpeechBalloon().frameGeometry().intersects(g));
+        };
+        EXPECT_EQ(c.Window().size(), Scaled(design, 1.5));
+        c.Show();
+        c.MoveTo(60, 60);
+        c.Speak("Here, you can choose the type of game, you want to play\\Mrk=1\\");
+        ASSERT_TRUE(Until([&] { return c.SpeechBalloon().isVisible(); }));
+        EXPECT_TRUE(clear());
+        EXPECT_DOUBLE_EQ(c.SpeechBalloon().font().pointSizeF(), 15);
+        // The shape is the grown figure's: his robe low in the middle, not the corners.
+        const QRegion shape = c.Window().Shape();
+        EXPECT_TRUE(shape.contains(QPoint(c.Window().width() / 2, c.Window().height() * 4 / 5)));
+        EXPECT_FALSE(shape.contains(QPoint(4, 4)));
+        EXPECT_FALSE(shape.contains(QPoint(c.Window().width() - 4, c.Window().height() / 2)));
+        ASSERT_TRUE(Until([this] { return !marks.empty(); }));
+
+        // The player takes the game back to its models' size.
+        KeepPlayersZoom(1);
+        game.resize(240, 240);
+        EXPECT_TRUE(Until([&] { return c.Window().size() == design && clear(); }));
+        EXPECT_DOUBLE_EQ(c.SpeechBalloon().font().pointSizeF(), 10);
     }
 
     TEST_F(

@@ -3,7 +3,11 @@
 // choosing the zoom.
 #include "SampleForm.h"
 
+#include <QMessageBox>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 namespace stumpcraft::testing {
@@ -59,6 +63,42 @@ namespace {
         EXPECT_DOUBLE_EQ(window->Zoom(), 2);
         EXPECT_DOUBLE_EQ(WidgetOf(f.lblNxtBlr)->font().pointSizeF(), 18);
         EXPECT_EQ(WidgetOf(f.cmdHelp)->geometry(), QRect(760, 484, 320, 56));
+    }
+
+    // Where the style puts a slider's handle. Fusion asks for the handle's size without naming the
+    // slider, so this asks the same way.
+    QSize HandleOf(const QSlider& slider)
+    {
+        QStyleOptionSlider option;
+        option.initFrom(&slider);
+        option.orientation = slider.orientation();
+        option.minimum = slider.minimum();
+        option.maximum = slider.maximum();
+        option.sliderPosition = slider.value();
+        option.tickPosition = slider.tickPosition();
+        return slider.style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, nullptr)
+            .size();
+    }
+
+    TEST_F(ZoomTest, TheSliderHandleAndTheMessageBoxesGrowWithTheZoom)
+    {
+        const OpeningZoom zoom(1.5);
+        frmSample().Show();
+        const QSize grown = HandleOf(*WidgetOf<QSlider>(frmSample().HScroll1));
+        const QSize plain = HandleOf(QSlider(Qt::Horizontal));
+        EXPECT_NEAR(grown.width(), plain.width() * 1.5, 1);
+        EXPECT_NEAR(grown.height(), plain.height() * 1.5, 1);
+
+        double shown = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown = box->font().pointSizeF();
+            box->button(QMessageBox::Ok)->click();
+        });
+        MsgBox("Please enter something for your name!", MsgButtons::OK, MsgIcon::Exclamation);
+        EXPECT_NEAR(shown, QApplication::font().pointSizeF() * 1.5, 0.01);
     }
 
     TEST(ZoomSums, TheScreenChoosesTheOpeningZoomInWholeSteps)
