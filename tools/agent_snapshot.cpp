@@ -188,6 +188,7 @@ int GrabMatch(const QString& programFolder, const QString& out)
         if (entry.path().extension() == ".lst" || entry.path().extension() == ".acs")
             fs::copy_file(entry.path(), scratch / entry.path().filename());
     SetAppPath(scratch.string());
+    InstallLook();
     QtToolkit toolkit;
     QtShell shell;
     QtAgentService agent(AgentOptions { 1.0, false, false });

@@ -84,6 +84,26 @@ namespace {
                 return size;
             }
         }
+
+        // Fusion draws a slider's groove at a fixed thickness: it grows about its middle, so
+        // that a grown handle runs along a groove of its own scale.
+        QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+            SubControl part, const QWidget* widget) const override
+        {
+            const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+            const double zoom = ZoomOf(Asking(option, widget));
+            if (control != CC_Slider || part != SC_SliderGroove || zoom == 1)
+                return rect;
+            const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+            const bool across = !slider || slider->orientation == Qt::Horizontal;
+            QRect grown = rect;
+            if (across)
+                grown.setHeight(Scaled(rect.height(), zoom));
+            else
+                grown.setWidth(Scaled(rect.width(), zoom));
+            grown.moveCenter(rect.center());
+            return grown;
+        }
     };
 
 } // namespace
