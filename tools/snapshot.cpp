@@ -162,14 +162,14 @@ namespace {
     class ScratchFolder {
     public:
         ScratchFolder()
-            : programFolder_(AppPath())
+            : layout_(CurrentLayout())
             , folder_(std::filesystem::temp_directory_path()
                   / ("stumpcraft-snapshot-" + std::to_string(::getpid())))
         {
             namespace fs = std::filesystem;
             fs::remove_all(folder_);
             fs::create_directories(folder_);
-            for (const auto& entry : fs::directory_iterator(programFolder_))
+            for (const auto& entry : fs::directory_iterator(layout_.shipped))
                 if (entry.path().extension() == ".lst")
                     fs::copy_file(entry.path(), folder_ / entry.path().filename());
             SetAppPath(folder_.string());
@@ -179,7 +179,7 @@ namespace {
         {
             forms::ResetAll();
             cnRecords.reset();
-            SetAppPath(programFolder_);
+            SetFileLayout(layout_);
             std::error_code ec;
             std::filesystem::remove_all(folder_, ec);
         }
@@ -187,7 +187,7 @@ namespace {
         ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     private:
-        std::string programFolder_;
+        FileLayout layout_;
         std::filesystem::path folder_;
     };
 

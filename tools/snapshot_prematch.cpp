@@ -73,7 +73,7 @@ namespace {
         Save(sheet, "sheet-2-specials");
         const std::string country = TeamFileName;
 
-        std::filesystem::remove(AppFile("Holland.lst"));
+        std::filesystem::remove(PlayerFile("Holland.lst"));
         Pick(sheet.cmbCountry, "Holland");
         sheet.cmdEdit.UserClick();
         FrmTeamEd& fresh = frmTeamEd();

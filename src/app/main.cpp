@@ -4,6 +4,7 @@
 #include "modules/RecordsStore.h"
 #include "modules/ScorecardFile.h"
 #include "modules/modVars.h"
+#include "platform/AppPath.h"
 #include "platform/Form.h"
 #include "platform/Services.h"
 #include "qt/AgentServiceQt.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     using namespace stumpcraft;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
+    // The desktop matches the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.stumpcraft.Stumpcraft"));
     // The game ends itself (every window's close box leads there); a moment with no window
     // shown, between two screens, is not the end.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -32,6 +35,9 @@ int main(int argc, char** argv)
     qt::QtShell shell;
     qt::QtAgentService agent;
     Platform() = Services { &toolkit, &agent, &shell };
+    // An installed game's first start makes the player's own folder for what he keeps.
+    if (const std::string problem = MakePlayerFolder(); !problem.empty())
+        MsgBox(problem, MsgButtons::OK, MsgIcon::Critical, kAppTitle);
     // A decided match leaves its scorecard in the Scorecards folder.
     KeepScorecardsOnResult = true;
 

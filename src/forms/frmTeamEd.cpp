@@ -189,7 +189,7 @@ bool FrmTeamEd::SaveSquad()
         if (AgentOn && AgentChar)
             AgentChar->StopAll(); // "Saving to file..." was not true after all
         ShowErrorBox(RuntimeError(error.Number(),
-            error.Description() + "\nIt is in the folder " + AppPath()
+            error.Description() + "\nIt is in the folder " + CurrentLayout().player
                 + ".\nNothing was saved: the file is as it was, and your changes are still on "
                   "the screen."));
         return false;

@@ -12,13 +12,13 @@ namespace stumpcraft {
 void OpenDocument(const Form& owner, const std::string& path)
 {
     if (Shell* shell = Platform().shell)
-        shell->OpenDocument(&owner, path, AppPath());
+        shell->OpenDocument(&owner, path, CurrentLayout().shipped);
 }
 
 void ShowManual(const Form& owner)
 {
     try {
-        const std::string path = AppFile("manual.htm");
+        const std::string path = ShippedFile("manual.htm");
         std::error_code ec;
         if (std::filesystem::is_regular_file(path, ec)) {
             OpenDocument(owner, path);

@@ -253,7 +253,7 @@ RecordsStore::RecordsStore(const std::string& path)
 
 RecordsStore::~RecordsStore() = default;
 
-std::string RecordsStore::DefaultPath() { return AppFile("stmp.bin"); }
+std::string RecordsStore::DefaultPath() { return PlayerFile("stmp.bin"); }
 
 std::vector<std::string> RecordsStore::ListNames() const
 {

@@ -23,7 +23,7 @@ public:
     RecordsStore(const RecordsStore&) = delete;
     RecordsStore& operator=(const RecordsStore&) = delete;
 
-    // "stmp.bin" in the program's folder.
+    // "stmp.bin" in the player's folder (beside the program when it runs from its own).
     static std::string DefaultPath();
 
     // Names of the human players, in the order the rows were added ("All" and "Computer"

@@ -59,7 +59,7 @@ namespace {
     }
 } // namespace
 
-std::string ScorecardFolder() { return AppFile("Scorecards"); }
+std::string ScorecardFolder() { return PlayerFile("Scorecards"); }
 
 std::string WriteScorecards(const std::tm& when)
 {

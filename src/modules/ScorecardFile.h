@@ -5,8 +5,9 @@
 
 namespace stumpcraft {
 
-// Scorecards kept beside the program: the card of the match as plain text and as a page, in
-// the folder "Scorecards" of the program's folder, named by the moment and the two countries.
+// Scorecards the player keeps: the card of the match as plain text and as a page, in the
+// folder "Scorecards" of the player's folder (beside the program when it runs from its own), named
+// by the moment and the two countries.
 
 // Whether a decided match keeps its scorecard by itself. The game turns it on; the tests, the
 // benchmarks and the season simulator, which must write nothing, leave it off.

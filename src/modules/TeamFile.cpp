@@ -27,12 +27,11 @@ namespace {
             && country.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
     }
 
-    std::string CheckedTeamFilePath(const std::string& country)
+    void CheckCountryName(const std::string& country)
     {
         if (!SafeCountryName(country))
             throw RuntimeError(errors::PathFileAccess,
                 "\"" + country + "\" cannot be used as the name of a squad file.");
-        return TeamFilePath(country);
     }
 
     // The same error, told as what it means for this squad file.
@@ -83,7 +82,12 @@ namespace {
 
 } // namespace
 
-std::string TeamFilePath(const std::string& country) { return AppFile(FileNameOf(country)); }
+std::string TeamFilePath(const std::string& country)
+{
+    return PlayerOrShippedFile(FileNameOf(country));
+}
+
+std::string TeamFileSavePath(const std::string& country) { return PlayerFile(FileNameOf(country)); }
 
 bool TeamExists(const std::string& country)
 {
@@ -93,7 +97,8 @@ bool TeamExists(const std::string& country)
 void ReadSquad()
 {
     const std::string country = TeamFileName;
-    const std::string path = CheckedTeamFilePath(country);
+    CheckCountryName(country);
+    const std::string path = TeamFilePath(country);
     SquadBytes bytes {};
     try {
         RecordFile file(path, kTeamRecordLength, RecordFile::Access::Read);
@@ -121,7 +126,8 @@ void ReadSquad()
 void WriteSquad()
 {
     const std::string country = TeamFileName;
-    const std::string path = CheckedTeamFilePath(country);
+    CheckCountryName(country);
+    const std::string path = TeamFileSavePath(country);
     Squad squad;
     for (int i = 0; i < kSquadSize; ++i)
         squad[static_cast<std::size_t>(i)] = TeamList[i];

@@ -9,7 +9,7 @@
 
 namespace stumpcraft {
 
-// The squad of a country, kept beside the program as "<Country>.lst": fifteen 36-byte records
+// The squad of a country, kept as "<Country>.lst" (see TeamFilePath): fifteen 36-byte records
 // and nothing else. Record k holds player k; records 1 to 11 are the default Today's Eleven in
 // batting order, 12 to 15 the reserves. A record is the name in 30 bytes of Windows-1252 padded
 // with spaces, then the type, batting and bowling rating indexes as 16-bit little-endian
@@ -24,11 +24,15 @@ using TeamRecordBytes = std::array<std::uint8_t, kTeamRecordLength>;
 using SquadBytes = std::array<std::uint8_t, kSquadSize * kTeamRecordLength>;
 using Squad = std::array<TeamListEntry, kSquadSize>;
 
-// AppFile(country + ".lst").
+// Where the squad of a country is read: the player's own "<Country>.lst" when he has one, else
+// the shipped one (PlayerOrShippedFile).
 std::string TeamFilePath(const std::string& country);
+// Where the team editor saves it: always the player's own file.
+std::string TeamFileSavePath(const std::string& country);
 
-// The team exists when the program's folder lists a file of exactly that name, letter case
-// included; a country whose name could reach outside the folder never exists.
+// The team exists when the player's folder or the shipped files list a file of exactly that
+// name, letter case included; a country whose name could reach outside the folder never
+// exists.
 bool TeamExists(const std::string& country);
 
 // TeamList entries 0 to 14 from the squad file of TeamFileName. A file that is missing, holds
@@ -36,9 +40,10 @@ bool TeamExists(const std::string& country);
 // and leaves TeamList as it was. Fields are taken as stored, in range or not.
 void ReadSquad();
 
-// TeamList entries 0 to 14 as records 1 to 15 of the squad file of TeamFileName, created when
-// missing; bytes beyond record 15 stay. The file is replaced whole (ReplaceFileStart), so a
-// failure leaves the old squad as it was. Failures throw RuntimeError naming the file.
+// TeamList entries 0 to 14 as records 1 to 15 of the player's squad file of TeamFileName,
+// created when missing; bytes beyond record 15 of his file stay. The file is replaced whole
+// (ReplaceFileStart), so a failure leaves the old squad as it was. Failures throw RuntimeError
+// naming the file.
 void WriteSquad();
 
 // The squad of a team that has no file yet: "Player 1" to "Player 15", batsmen rated 1.

@@ -25,8 +25,8 @@ QtAgentService::~QtAgentService() = default;
 
 int QtAgentService::Load(const std::string& character, const std::string& file)
 {
-    MerlinCharacter loaded
-        = LoadMerlinFile(QString::fromStdString(AppFile(file)), QString::fromStdString(character));
+    MerlinCharacter loaded = LoadMerlinFile(
+        QString::fromStdString(ShippedFile(file)), QString::fromStdString(character));
     if (character_) {
         // The old character goes quietly: no hidden event, no bookmarks, no voice.
         QtAgentCharacter* old = character_.release();

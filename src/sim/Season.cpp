@@ -179,14 +179,20 @@ std::vector<std::pair<std::string, std::string>> AllPairings(
 
 std::vector<std::string> ShippedCountries()
 {
+    // The player's own squads and the shipped ones: one folder when the program runs from its
+    // own, two when it is installed.
     std::vector<std::string> countries;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(AppPath(), ec)) {
-        const std::filesystem::path& path = entry.path();
-        if (entry.is_regular_file(ec) && path.extension() == ".lst")
-            countries.push_back(path.stem().string());
+    const FileLayout& layout = CurrentLayout();
+    for (const std::string& folder : { layout.player, layout.shipped }) {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+            const std::filesystem::path& path = entry.path();
+            if (entry.is_regular_file(ec) && path.extension() == ".lst")
+                countries.push_back(path.stem().string());
+        }
     }
     std::sort(countries.begin(), countries.end());
+    countries.erase(std::unique(countries.begin(), countries.end()), countries.end());
     return countries;
 }
 

@@ -66,7 +66,8 @@ struct SeasonTally {
 std::vector<std::pair<std::string, std::string>> AllPairings(
     const std::vector<std::string>& countries);
 
-// The countries whose squads lie in the program's folder, sorted by name.
+// The countries whose squads the game finds (the player's own and the shipped ones), sorted
+// by name.
 std::vector<std::string> ShippedCountries();
 
 // Plays the season. Reads the squads from the program's folder and writes nothing: no records,

@@ -4,7 +4,7 @@
 //   stumpcraft-sim [--matches N] [--overs N] [--seed N] [--json] COUNTRY COUNTRY
 //   stumpcraft-sim [--matches N] [--overs N] [--seed N] [--json] --all
 //
-// It reads the squads beside it and writes no file.
+// It reads the squads the game plays with (the player's own first) and writes no file.
 #include "modules/TeamFile.h"
 #include "platform/Errors.h"
 #include "sim/Season.h"
@@ -34,7 +34,7 @@ Options:
   --matches N   matches for each pairing, the sides taking turns to bat first (default 100)
   --overs N     overs an innings: 10, 20, 25, 30, 35, 40 or 50 (default 50)
   --seed N      seed of the draws, to play the same season again (default: a fresh one)
-  --all         every pairing of the countries whose squads are beside the program
+  --all         every pairing of the countries whose squads the game has
   --json        print the figures as JSON
   --help        print this help
 )";

@@ -16,8 +16,7 @@
 namespace stumpcraft::qt {
 namespace {
 
-    const QString kShipped = QString::fromStdString(
-        (std::filesystem::path(__FILE__).parent_path() / "../../data/Merlin.acs").string());
+    const QString kShipped = QString::fromStdString(std::string(STUMPCRAFT_SHIPPED_MERLIN));
 
     // A small but complete character; extra lines go at the end.
     QString Character(const QString& extra = {})

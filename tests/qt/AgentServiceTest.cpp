@@ -23,7 +23,7 @@ namespace {
 
     namespace fs = std::filesystem;
 
-    const fs::path kShipped = fs::path(__FILE__).parent_path() / "../../data/Merlin.acs";
+    const fs::path kShipped = STUMPCRAFT_SHIPPED_MERLIN;
 
     // An event as the tests write it down: what happened to whom, and who caused it.
     std::string Event(const std::string& what, int cause)
