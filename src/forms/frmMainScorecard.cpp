@@ -1,6 +1,8 @@
 // Scorecards to keep: a match that is decided leaves its scorecard in the Scorecards folder,
-// and Ctrl+S keeps the card of the match as it stands at any moment between deliveries.
+// and whoever follows the match (a World Cup) is told; Ctrl+S keeps the card of the match as it
+// stands at any moment between deliveries.
 #include "forms/frmMain.h"
+#include "modules/MatchResult.h"
 #include "modules/ScorecardFile.h"
 #include "modules/modRun.h"
 #include "modules/modVars.h"
@@ -9,8 +11,12 @@ namespace stumpcraft {
 
 void FrmMain::KeepScorecardOnResult(bool decidedBefore)
 {
-    if (KeepScorecardsOnResult && !decidedBefore && MatchOver && MatchScreenLoaded())
+    if (decidedBefore || !MatchOver || !MatchScreenLoaded())
+        return;
+    if (KeepScorecardsOnResult)
         KeepScorecard();
+    if (OnMatchDecided)
+        OnMatchDecided();
 }
 
 void FrmMain::Form_KeyDown(int KeyCode, int Shift)

@@ -3,6 +3,7 @@
 // hands over to the next screen.
 #include "forms/frmMenu.h"
 
+#include "forms/WorldCupPlay.h"
 #include "forms/frmStart.h"
 #include "forms/frmToss.h"
 #include "modules/Manual.h"
@@ -411,6 +412,9 @@ void LeaveGame(Form& screen)
 
 void ReturnToMainMenu()
 {
+    // A World Cup match goes back to the World Cup; the menu stays hidden, Merlin on it.
+    if (ReturnToWorldCup())
+        return;
     if (FrmMenu* menu = forms::IfLoaded<FrmMenu>())
         menu->Unload();
     frmMenu().Show();

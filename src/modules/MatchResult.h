@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace stumpcraft {
@@ -16,6 +17,11 @@ std::string ResultLine();
 // hand, or the side that batted first by runs. Sets MatchOver, hides the play buttons, writes
 // the result line and announces and counts the result.
 void DecideOnTotals();
+
+// Told once a press of a play button has decided the match, when everything of the press is
+// done (the last ball booked, the result counted, the records written): a World Cup keeps its
+// result then. Empty for a match nobody follows.
+inline std::function<void()> OnMatchDecided;
 
 // The records of the innings just ended: compared, and written back when one was broken.
 void CloseInningsRecords();

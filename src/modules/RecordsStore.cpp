@@ -253,6 +253,8 @@ RecordsStore::RecordsStore(const std::string& path)
 
 RecordsStore::~RecordsStore() = default;
 
+sqlite::Database& RecordsStore::Db() const { return impl_->db; }
+
 std::string RecordsStore::DefaultPath() { return PlayerFile("stmp.bin"); }
 
 std::vector<std::string> RecordsStore::ListNames() const
@@ -298,14 +300,23 @@ void RecordsStore::ResetPlayer(const std::string& name)
 
 void RecordsStore::CountGame(const std::string& name, Outcome outcome)
 {
+    sqlite::Transaction transaction(impl_->db);
+    CountGameWithin(name, outcome);
+    transaction.Commit();
+}
+
+void RecordsStore::CountGameWithin(const std::string& name, Outcome outcome)
+{
     const int won = outcome == Outcome::Won ? 1 : 0;
     const int tied = outcome == Outcome::Tied ? 1 : 0;
     // A null count is taken as 0, as when it is read; MIN keeps each count within 16 bits.
-    impl_->Write(std::string("UPDATE Players SET Played = MIN(IFNULL(Played, 0) + 1, 32767), "
-                             "Won = MIN(IFNULL(Won, 0) + ?2, 32767), "
-                             "Ties = MIN(IFNULL(Ties, 0) + ?3, 32767)")
-            + kWhereName,
-        name, [&](sqlite::Statement& s) { s.Bind(2, won).Bind(3, tied); });
+    sqlite::Statement statement(impl_->db,
+        std::string("UPDATE Players SET Played = MIN(IFNULL(Played, 0) + 1, 32767), "
+                    "Won = MIN(IFNULL(Won, 0) + ?2, 32767), "
+                    "Ties = MIN(IFNULL(Ties, 0) + ?3, 32767)")
+            + kWhereName);
+    statement.Bind(1, name).Bind(2, won).Bind(3, tied);
+    statement.Step();
 }
 
 void RecordsStore::WriteRecord(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modules/WorldCup.h"
 #include "modules/modVars.h"
 
 #include <memory>
@@ -8,6 +9,10 @@
 #include <vector>
 
 namespace stumpcraft {
+
+namespace sqlite {
+    class Database;
+}
 
 // The players' records: one row per human player name, one for "Computer" and one of
 // all-time bests, "All", in the table Players of the database file "stmp.bin" in the
@@ -58,7 +63,46 @@ public:
     // Writes the chosen groups of record into every row of that name, in one transaction.
     void WriteRecord(const std::string& name, const PlayerRecord& record, unsigned columns);
 
+    // The World Cup keeps its own tables in the same file (WorldCup, WorldCupDraw,
+    // WorldCupMatches, WorldCupWinners); Players is never touched by them except to count the
+    // games people played, in the same transaction as the result.
+    struct StoredCup {
+        long long id = 0;
+        worldcup::Cup cup;
+        bool finished = false;
+    };
+    // A win of the World Cup by a person: his country, the year of the run and the overs.
+    struct WorldCupWin {
+        std::string name;
+        std::string country;
+        int year = 0;
+        int overs = 0;
+
+        friend bool operator==(const WorldCupWin&, const WorldCupWin&) = default;
+    };
+    // The newest World Cup, finished or not, with every result so far; none when no World Cup
+    // was ever begun.
+    std::optional<StoredCup> LatestWorldCup() const;
+    // Begins a World Cup (its draw, who plays, the overs) in one transaction, in place of one
+    // that was not finished. Returns its id.
+    long long StartWorldCup(const worldcup::Cup& cup);
+    // Books one finished match of World Cup `id` in one transaction: the result with its card,
+    // a game counted for each person who played it (`counts`), and after the final its
+    // winners' rows. A match that is not the next of that cup is refused (false) and nothing
+    // is written, so a result is never counted twice.
+    bool RecordWorldCupMatch(long long id, const worldcup::PlayedMatch& match,
+        const std::vector<std::pair<std::string, Outcome>>& counts,
+        const std::vector<WorldCupWin>& winners);
+    // The World Cups that person won, oldest first.
+    std::vector<WorldCupWin> WorldCupWins(const std::string& name) const;
+
 private:
+    // The game counted without a transaction of its own: the caller holds one.
+    void CountGameWithin(const std::string& name, Outcome outcome);
+    void EnsureWorldCupTables();
+    sqlite::Database& Db() const;
+    bool HasWorldCupTables() const;
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

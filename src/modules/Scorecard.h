@@ -60,6 +60,13 @@ MatchCard ScorecardOfMatch(const std::string& played);
 std::string ScorecardText(const MatchCard& card);
 // The card as a page of HTML that stands on its own (its style inside).
 std::string ScorecardHtml(const MatchCard& card);
+// The card alone, to stand in a page with others: its title, innings and result.
+std::string ScorecardHtmlBody(const MatchCard& card);
+// A page around `body`, in the scorecards' style and any more of its own.
+std::string HtmlPage(
+    const std::string& title, const std::string& body, const std::string& style = {});
+// Text as it stands in a page: never markup.
+std::string HtmlEscape(const std::string& text);
 
 // The batting card's words for a dismissal in the usual notation: " b: X" is "b X",
 // " c and b: X" "c & b X", " lbw b: X" "lbw b X", " c: F b: X" "c F b X" and "Run Out (F) "

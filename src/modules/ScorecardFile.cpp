@@ -61,15 +61,33 @@ namespace {
 
 std::string ScorecardFolder() { return PlayerFile("Scorecards"); }
 
+namespace {
+    // The folder, made when missing.
+    fs::path ReadyFolder()
+    {
+        const fs::path folder = ScorecardFolder();
+        std::error_code ec;
+        if (fs::exists(folder, ec) && !fs::is_directory(folder, ec))
+            throw CannotWrite("The folder " + folder.string(), "a file of that name is there");
+        fs::create_directories(folder, ec);
+        if (ec)
+            throw CannotWrite("The folder " + folder.string(), ec.message());
+        return folder;
+    }
+} // namespace
+
+std::string KeepPage(const std::tm& when, const std::string& what, const std::string& html)
+{
+    const fs::path page
+        = ReadyFolder() / (Stamp(when, "%Y-%m-%d %H-%M-%S ") + FileNamePart(what) + ".html");
+    WriteFile(page, html);
+    return page.string();
+}
+
 std::string WriteScorecards(const std::tm& when)
 {
-    const fs::path folder = ScorecardFolder();
+    const fs::path folder = ReadyFolder();
     std::error_code ec;
-    if (fs::exists(folder, ec) && !fs::is_directory(folder, ec))
-        throw CannotWrite("The folder " + folder.string(), "a file of that name is there");
-    fs::create_directories(folder, ec);
-    if (ec)
-        throw CannotWrite("The folder " + folder.string(), ec.message());
 
     const MatchCard card = ScorecardOfMatch(Stamp(when, "%Y-%m-%d %H:%M"));
     const std::string name = Stamp(when, "%Y-%m-%d %H-%M-%S ")

@@ -22,6 +22,10 @@ std::string ScorecardFolder();
 // throws RuntimeError saying which and why; nothing half-written is left behind.
 std::string WriteScorecards(const std::tm& when);
 
+// Writes a page of its own into the folder as "<yyyy-mm-dd hh-mm-ss> <what>.html" and returns
+// its path; failures as WriteScorecards.
+std::string KeepPage(const std::tm& when, const std::string& what, const std::string& html);
+
 // Keeps the scorecard now, and the status line says where it went. A folder that cannot be
 // written is told in a message box, and the match goes on.
 void KeepScorecard();

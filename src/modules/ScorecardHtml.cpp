@@ -116,16 +116,28 @@ p span { white-space: nowrap; }
     }
 } // namespace
 
-std::string ScorecardHtml(const MatchCard& card)
+std::string HtmlEscape(const std::string& text) { return Escape(text); }
+
+std::string HtmlPage(const std::string& title, const std::string& body, const std::string& style)
 {
-    std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                      "<title>"
-        + Escape(card.title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<h1>"
-        + Escape(card.title) + "</h1>\n<p class=\"kept\">Kept " + Escape(card.played) + "."
-        + (card.toss.empty() ? "" : " " + Escape(card.toss)) + "</p>\n";
+    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<title>"
+        + Escape(title) + "</title>\n<style>" + kStyle + style + "</style>\n</head>\n<body>\n"
+        + body + "</body>\n</html>\n";
+}
+
+std::string ScorecardHtmlBody(const MatchCard& card)
+{
+    std::string out = "<h1>" + Escape(card.title) + "</h1>\n<p class=\"kept\">Kept "
+        + Escape(card.played) + "." + (card.toss.empty() ? "" : " " + Escape(card.toss)) + "</p>\n";
     for (const InningsCard& innings : card.innings)
         out += Innings(innings);
-    return out + "<p class=\"result\">" + Escape(card.result) + "</p>\n</body>\n</html>\n";
+    return out + "<p class=\"result\">" + Escape(card.result) + "</p>\n";
+}
+
+std::string ScorecardHtml(const MatchCard& card)
+{
+    return HtmlPage(card.title, ScorecardHtmlBody(card));
 }
 
 } // namespace stumpcraft

@@ -113,7 +113,7 @@ void ShowResult(int Result, int Margin)
     const Line message = ResultMessage(Result, Margin);
     if (!message.Empty()) {
         Announce(message, true);
-        if (!OneInningsGame) {
+        if (!OneInningsGame && ShowResultCountsGame) {
             try {
                 CountGame(Result);
             } catch (const RuntimeError& e) {

@@ -11,6 +11,10 @@ namespace stumpcraft {
 // first won by Margin runs; 1: the side batting now won with Margin wickets in hand.
 void ShowResult(int Result, int Margin);
 
+// Whether ShowResult counts the game in the players' rows. A World Cup match leaves the count
+// to its own record of the result, which books both in one transaction.
+inline bool ShowResultCountsGame = true;
+
 // Compares the innings just ended with both players' records in memory: highest total and
 // best innings for the batting side, best bowling for the fielding side. Only a strictly
 // better figure breaks a record.

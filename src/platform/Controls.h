@@ -125,6 +125,7 @@ public:
     Prop<Cursor> MousePointer { this, Cursor::Default };
     Prop<int> FontSize { this, 0 }; // 0: the window's font
     Prop<bool> FontBold { this, false };
+    Prop<bool> FontFixed { this, false }; // a fixed-pitch face, for text set in columns
 
     void Move(int left, int top, int width, int height);
     void Move(int left, int top);

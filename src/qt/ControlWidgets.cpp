@@ -36,10 +36,15 @@ namespace {
 
     // A size of its own is in points, so it grows with the window's zoom as the window's
     // font does; print stays sharp at any zoom and on any screen.
-    void ApplyFont(QWidget& widget, int pointSize, bool bold, double zoom)
+    void ApplyFont(QWidget& widget, int pointSize, bool bold, bool fixed, double zoom)
     {
         QFont font;
         font.setResolveMask(0);
+        if (fixed) {
+            font.setFamily(QStringLiteral("DejaVu Sans Mono"));
+            font.setStyleHint(QFont::Monospace);
+            font.setFixedPitch(true);
+        }
         if (pointSize > 0)
             font.setPointSizeF(pointSize * zoom);
         if (bold)
@@ -112,7 +117,7 @@ void ControlBinding::SyncCommon()
     const Control& c = *control_;
     ApplyColours(
         *widget_, c.BackColor, c.ForeColor, BackRole(), ForeRole(), KeepsColourWhenDisabled());
-    ApplyFont(*widget_, c.FontSize, c.FontBold, Zoom());
+    ApplyFont(*widget_, c.FontSize, c.FontBold, c.FontFixed, Zoom());
     if (cursor_ != c.MousePointer) {
         cursor_ = c.MousePointer;
         ApplyCursor(*widget_, cursor_);

@@ -1,13 +1,11 @@
 #include "sim/Season.h"
 
-#include "forms/frmMain.h"
+#include "forms/HeadlessMatch.h"
 #include "modules/LevelOdds.h"
 #include "modules/QuickMatch.h"
 #include "modules/modProcs.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
-#include "platform/Form.h"
-#include "platform/Services.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -16,55 +14,6 @@
 namespace stumpcraft::sim {
 
 namespace {
-    // Far more presses than any match needs: a match that takes more is stuck.
-    constexpr int kMaxPresses = 1000;
-
-    // The toolkit of a season: nobody is there to read a message or answer a window. The
-    // result of each match is announced in a message box and goes unread; anything else the
-    // game had to say is kept, since it means the season cannot be trusted.
-    class SeasonToolkit : public Toolkit {
-    public:
-        MsgResult MessageBox(
-            const std::string& text, MsgButtons, MsgIcon, const std::string&) override
-        {
-            if (text.rfind("Congratulations", 0) != 0 && text.rfind("Fantastic", 0) != 0
-                && problem.empty())
-                problem = text;
-            return MsgResult::OK;
-        }
-        void DoEvents() override { }
-        void Pause(int) override { }
-        ScreenSize Screen() override { return { 1280, 800 }; }
-        void EndProgram() override { }
-        void ShowForm(Form& form, bool modal) override
-        {
-            if (modal && problem.empty())
-                problem = "The match asked a player to choose in " + form.TypeName();
-            if (modal)
-                form.Unload();
-        }
-
-        std::string problem;
-    };
-
-    // Puts the season's toolkit in place for as long as the season lasts.
-    class SeasonPlatform {
-    public:
-        SeasonPlatform()
-            : saved_(Platform())
-        {
-            Platform() = Services { &toolkit, nullptr, nullptr };
-        }
-        ~SeasonPlatform() { Platform() = saved_; }
-        SeasonPlatform(const SeasonPlatform&) = delete;
-        SeasonPlatform& operator=(const SeasonPlatform&) = delete;
-
-        SeasonToolkit toolkit;
-
-    private:
-        Services saved_;
-    };
-
     // The chances of every level for every pair of ratings, worked out once.
     class OddsTable {
     public:
@@ -146,25 +95,6 @@ namespace {
         }
     }
 
-    // One match from the screen's load to its result, through the buttons a player presses.
-    void PlayMatch(const SeasonToolkit& toolkit, int number)
-    {
-        FrmMain& f = frmMain();
-        int presses = 0;
-        while (!MatchOver && toolkit.problem.empty() && ++presses <= kMaxPresses) {
-            if (f.cmdChange.Visible)
-                f.cmdChange.UserClick();
-            else
-                f.CmdNOver.UserClick();
-        }
-        const std::string where = "Match " + std::to_string(number) + ": ";
-        if (!toolkit.problem.empty())
-            throw std::runtime_error(where + toolkit.problem);
-        if (!MatchOver)
-            throw std::runtime_error(where + "the match did not finish");
-        // Left without the innings button, whose exit would go on to the main menu.
-        f.Unload();
-    }
 } // namespace
 
 std::vector<std::pair<std::string, std::string>> AllPairings(
@@ -198,7 +128,6 @@ std::vector<std::string> ShippedCountries()
 
 SeasonTally PlaySeason(const SeasonSettings& settings)
 {
-    SeasonPlatform platform;
     const OddsTable odds;
     SeasonTally season;
     season.overs = settings.overs;
@@ -216,7 +145,12 @@ SeasonTally PlaySeason(const SeasonSettings& settings)
             FirstBatSide = m % 2;
             Teams[0].WonToss = FirstBatSide == 0;
             Teams[1].WonToss = FirstBatSide == 1;
-            PlayMatch(platform.toolkit, season.matches + 1);
+            try {
+                PlayHeadlessMatch();
+            } catch (const std::runtime_error& e) {
+                throw std::runtime_error(
+                    "Match " + std::to_string(season.matches + 1) + ": " + e.what());
+            }
             TallySides(season);
             TallyLevels(season, odds);
             season.matches += 1;

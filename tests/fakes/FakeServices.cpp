@@ -1,7 +1,10 @@
 #include "fakes/FakeServices.h"
 
+#include "forms/WorldCupPlay.h"
 #include "forms/frmStart.h"
+#include "modules/MatchResult.h"
 #include "modules/RecordsStore.h"
+#include "modules/modRecords.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
 #include "platform/Errors.h"
@@ -147,6 +150,10 @@ void FakePlatform::ResetGame()
     forms::ResetAll();
     State = MatchState {};
     cnRecords.reset();
+    // A World Cup and what it asked of the match screen end with the test.
+    ThisWorldCup.reset();
+    OnMatchDecided = nullptr;
+    ShowResultCountsGame = true;
 }
 
 FakePlatform::FakePlatform()
