@@ -34,7 +34,7 @@ void SignSheet(FrmStart& sheet)
 void EnterPlayers(FrmMenu& menu, int gameType, const std::vector<std::string>& names)
 {
     menu.optoditest[gameType].UserClick();
-    if (gameType == 0)
+    if (gameType == 0 || gameType == 3) // the one-innings game chooses for itself
         menu.opt1p2p[names.size() == 1 ? 0 : 1].UserClick();
     for (const auto& name : names) {
         menu.txtName.Text = name;
@@ -50,6 +50,11 @@ void SetUpGame(FrmMenu& menu, int gameType, const std::vector<std::string>& name
     Pick(menu.cmbCountry[1], country1);
     Pick(menu.cmbOvers, overs);
     menu.cmdNext.UserClick();
+    TossAndSheets();
+}
+
+void TossAndSheets()
+{
     if (!OneInningsGame) { // a person calls heads and bats
         FrmToss& toss = frmToss();
         if (toss.Frame1[1].Enabled)

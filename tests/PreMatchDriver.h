@@ -29,6 +29,9 @@ void EnterPlayers(FrmMenu& menu, int gameType, const std::vector<std::string>& n
 void SetUpGame(FrmMenu& menu, int gameType, const std::vector<std::string>& names,
     const std::string& country0, const std::string& country1, const char* overs = "50");
 
+// From the toss (when the game has one) through both sheets to the match screen.
+void TossAndSheets();
+
 // A player who, asked for a new bowler, clicks up the list from the bottom until one is taken.
 void ChooseBowlersWhenAsked(fakes::FakeToolkit& toolkit);
 

@@ -9,6 +9,7 @@
 #include "fakes/FakeServices.h"
 #include "forms/WorldCupPlay.h"
 #include "forms/frmMain.h"
+#include "forms/frmMenu.h"
 #include "forms/frmToss.h"
 #include "forms/frmWorldCup.h"
 #include "modules/QuickMatch.h"
@@ -198,19 +199,6 @@ namespace {
                 testing::ShipSquad(country, testing::InventedSquadText(std::string(country, 3)));
         }
 
-        // The toss called and chosen by the people, and both sheets signed as they come.
-        static void ThroughTossAndSheets()
-        {
-            FrmToss& toss = frmToss();
-            if (toss.Frame1[1].Enabled)
-                toss.optheadstails[0].UserClick();
-            if (toss.Frame1[2].Enabled && toss.Frame1[2].Visible)
-                toss.optbatbowl[0].UserClick();
-            toss.cmdNext.UserClick();
-            testing::SignSheet(frmStart());
-            testing::SignSheet(frmStart());
-        }
-
         std::string Summary(const Cup& cup)
         {
             std::string out = WorldCupTitle(cup) + "\n";
@@ -274,7 +262,7 @@ namespace {
             const int before = cnRecords->Load("Ann").Played;
             const int number = NextMatch(ThisWorldCup->cup);
             StartHumanMatch(*ThisWorldCup);
-            ThroughTossAndSheets();
+            testing::TossAndSheets();
             EXPECT_EQ(reopened()->cup, ThisWorldCup->cup); // killed halfway: nothing booked
             ASSERT_TRUE(testing::PlayThrough(frmMain()));
             ASSERT_EQ(ThisWorldCup->cup.played.size(), static_cast<std::size_t>(number));
@@ -324,7 +312,7 @@ namespace {
             EXPECT_EQ(Teams[1].PlayerName, both ? "Bob" : kComputer);
             EXPECT_TRUE(Teams[0].PlayerName == "Ann" || Teams[0].PlayerName == "Bob");
 
-            ThroughTossAndSheets();
+            testing::TossAndSheets();
             ASSERT_TRUE(testing::PlayThrough(frmMain()));
             EXPECT_EQ(ThisWorldCup->cup.played.size(), static_cast<std::size_t>(number));
             EXPECT_FALSE(ThisWorldCup->cup.played.back().simulated);
@@ -334,6 +322,33 @@ namespace {
             ++handed;
         }
         EXPECT_EQ(handed, 3);
+    }
+
+    // The menu's fourth game type: one player names his country and the overs and lands on
+    // the draw; back at the menu, the World Cup under way is offered before a new one.
+    TEST_F(WorldCupGame, TheMenuBeginsAWorldCupAndOffersItAgainToCarryOn)
+    {
+        FrmMenu& menu = frmMenu();
+        testing::EnterPlayers(menu, 3, { "Ann" });
+        EXPECT_FALSE(menu.cmbCountry[1].Visible());
+        testing::Pick(menu.cmbCountry[0], "Kenya");
+        testing::Pick(menu.cmbOvers, "20");
+        menu.cmdNext.UserClick();
+        ASSERT_TRUE(ThisWorldCup);
+        EXPECT_EQ(ThisWorldCup->cup.humans, (std::vector<Entrant> { { "Ann", "Kenya" } }));
+        EXPECT_EQ(ThisWorldCup->cup.overs, 20);
+        EXPECT_TRUE(frmWorldCup().Visible());
+        EXPECT_FALSE(menu.Visible());
+        const Cup drawn = ThisWorldCup->cup;
+
+        frmWorldCup().cmdMenu.UserClick();
+        platform.toolkit.answers = { MsgResult::Yes };
+        frmMenu().optoditest[3].UserClick();
+        ASSERT_TRUE(ThisWorldCup);
+        EXPECT_EQ(ThisWorldCup->cup, drawn);
+        EXPECT_TRUE(frmWorldCup().Visible());
+        EXPECT_NE(
+            platform.toolkit.messages.back().text.find("Ann (Kenya): 0 of 33"), std::string::npos);
     }
 
 } // namespace

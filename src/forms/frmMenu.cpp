@@ -38,7 +38,7 @@ FrmMenu& frmMenu() { return forms::Instance<FrmMenu>(); }
 
 void FrmMenu::WireEvents()
 {
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         optoditest[i].Click = [this, i] { optoditest_Click(i); };
     for (int i = 0; i < 2; ++i) {
         opt1p2p[i].Click = [this, i] { opt1p2p_Click(i); };
@@ -144,6 +144,9 @@ void FrmMenu::optoditest_Click(int Index)
 {
     if (AgentOn && AgentChar)
         AgentChar->StopAll();
+    worldCup_ = Index == 3;
+    if (worldCup_ && OfferUnfinishedWorldCup())
+        return;
     if (Index == 2) {
         Frame1[5].Visible = true;
         for (int i = 1; i <= 4; ++i)
@@ -252,8 +255,10 @@ void FrmMenu::cmdGo_Click()
         Teams[1].PlayerName = kComputer;
         lblPlName[1].Caption = kComputer;
         lblDesc[3].Visible = true;
-        Frame1[3].Visible = true;
-        Say("acknowledge", { "Good. Now, choose the countries for the two players." });
+        ShowCountryChoice();
+        Say("acknowledge",
+            { worldCup_ ? "Good. Now, choose the country you will lead in the World Cup."
+                        : "Good. Now, choose the countries for the two players." });
     } else {
         Frame1[2].Caption = "Enter Second player's name";
         txtName.SetFocus();
@@ -267,7 +272,7 @@ void FrmMenu::SecondPlayerChosen(const std::string& name)
     lblPlName[1].Caption = name;
     Frame1[2].Enabled = false;
     lblDesc[3].Visible = true;
-    Frame1[3].Visible = true;
+    ShowCountryChoice();
     Say("acknowledge", { "Now, choose the countries for the two players." });
 }
 
@@ -303,7 +308,9 @@ void FrmMenu::cmbCountry_Click(int Index)
     const auto picked = [](const ComboBox& list) {
         return !Trim(list.Text).empty() && IndexOf(list, list.Text) >= 0;
     };
-    if (!picked(cmbCountry[0]) || !picked(cmbCountry[1]))
+    if (!picked(cmbCountry[0]) || (!picked(cmbCountry[1]) && !(worldCup_ && OnePlayer)))
+        return;
+    if (worldCup_ && !WorldCupCountriesChosen())
         return;
     Teams[0].Country = cmbCountry[0].Text;
     Teams[1].Country = cmbCountry[1].Text;
@@ -336,6 +343,8 @@ void FrmMenu::cmdNext_Click()
 
 bool FrmMenu::ShowNext()
 {
+    if (worldCup_)
+        return BeginNewWorldCup();
     for (int side : { 1, 0 }) {
         if (!cnRecords) {
             PlayerRecords[side] = PlayerRecord::Empty();
@@ -364,6 +373,9 @@ void FrmMenu::cmdReset_Click()
         lblDesc[i].Visible = false;
     }
     Frame1[0].Enabled = true;
+    worldCup_ = false;
+    ShowCountryChoice();
+    Frame1[3].Visible = false;
     for (auto& option : optoditest)
         option.Value = false;
     for (auto& option : opt1p2p)

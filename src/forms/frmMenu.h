@@ -23,7 +23,7 @@ public:
 
     // 0 game type, 1 players, 2 names, 3 countries, 4 overs, 5 hall of fame.
     ControlArray<Frame, 6> Frame1 { this, "Frame1" };
-    ControlArray<OptionButton, 3> optoditest { this, "optoditest" };
+    ControlArray<OptionButton, 4> optoditest { this, "optoditest" };
     ControlArray<OptionButton, 2> opt1p2p { this, "opt1p2p" };
     ComboBox txtName { this, "txtName" };
     CommandButton cmdGo { this, "cmdGo" };
@@ -39,8 +39,8 @@ public:
     Label lbltoss { this, "lbltoss" };
     ComboBox cmbNames { this, "cmbNames" };
     Label lblReset { this, "lblReset" };
-    ControlArray<Label, 14> lbls { this, "lbls" };
-    ControlArray<Label, 18> lblRVal { this, "lblRVal" };
+    ControlArray<Label, 15> lbls { this, "lbls" };
+    ControlArray<Label, 19> lblRVal { this, "lblRVal" };
 
     PictureBox Picture2 { this, "Picture2" };
     CommandButton cmdReset { this, "cmdReset" };
@@ -97,6 +97,15 @@ private:
     void SecondPlayerChosen(const std::string& name);
     void ShowRecord(const PlayerRecord& record);
     void ShowHallOfFameRows(bool shown);
+    void ShowWorldCupWins(const std::string& name);
+
+    // The World Cup's own steps of the flow.
+    bool OfferUnfinishedWorldCup();
+    void ShowCountryChoice();
+    bool WorldCupCountriesChosen();
+    bool BeginNewWorldCup();
+    // The game type is the World Cup (until Reset).
+    bool worldCup_ = false;
 
     // Says a line through the commentator: stop all, the animation, then the lines.
     static void Say(const char* animation, std::initializer_list<const char*> lines);

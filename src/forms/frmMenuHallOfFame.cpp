@@ -25,6 +25,19 @@ void FrmMenu::ShowHallOfFameRows(bool shown)
         lbls[i].Visible = shown;
         lblRVal[i].Visible = shown;
     }
+    lbls[14].Visible = shown;
+    lblRVal[18].Visible = shown;
+}
+
+// "Kenya 2026 (50 overs)" for each World Cup the player won, oldest first.
+void FrmMenu::ShowWorldCupWins(const std::string& name)
+{
+    std::string wins;
+    for (const RecordsStore::WorldCupWin& win : cnRecords->WorldCupWins(name))
+        wins += (wins.empty() ? "" : ", ") + win.country + " " + std::to_string(win.year) + " ("
+            + std::to_string(win.overs) + " overs)";
+    lblRVal[18].Caption = wins.empty() ? "none" : wins;
+    lblRVal[18].ToolTipText = wins;
 }
 
 void FrmMenu::ShowRecord(const PlayerRecord& r)
@@ -59,6 +72,7 @@ void FrmMenu::cmbNames_Click()
     try {
         if (const auto row = cnRecords->Find(name))
             ShowRecord(*row);
+        ShowWorldCupWins(name);
     } catch (const RuntimeError& error) {
         ShowErrorBox(error);
     }

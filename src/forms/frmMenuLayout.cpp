@@ -18,8 +18,8 @@ namespace {
 
     // Top edge and height of each frame, in the order they open; the hall of fame stands where
     // the players', names', countries' and overs' frames would be.
-    constexpr int kFrameTop[6] = { 8, 120, 176, 268, 340, 120 };
-    constexpr int kFrameHeight[6] = { 104, 48, 84, 64, 48, 278 };
+    constexpr int kFrameTop[6] = { 8, 144, 200, 292, 364, 144 };
+    constexpr int kFrameHeight[6] = { 128, 48, 84, 64, 48, 300 };
 
     using look::Place;
 
@@ -37,7 +37,7 @@ FrmMenu::FrmMenu()
 {
     Caption = "Welcome to Stumpcraft";
     Width = 800;
-    Height = 452;
+    Height = 498;
     LayOutPanel();
     LayOutFlowFrames();
     LayOutHallOfFame();
@@ -68,9 +68,9 @@ void FrmMenu::LayOutFlowFrames()
     Frame1[3].Caption = "Choose Countries";
     Frame1[5].Caption = "Hall of Fame";
 
-    static const char* const types[3]
-        = { "Limited Overs International", "OneInnings (Chase or Defend)", "View Hall of Fame" };
-    for (int i = 0; i < 3; ++i) {
+    static const char* const types[4] = { "Limited Overs International",
+        "OneInnings (Chase or Defend)", "View Hall of Fame", "World Cup" };
+    for (int i = 0; i < 4; ++i) {
         Place(optoditest[i], Frame1[0], 20, 24 + i * 25, 320, 22);
         optoditest[i].Caption = types[i];
     }
@@ -137,11 +137,11 @@ void FrmMenu::LayOutHallOfFame()
     Place(cmbNames, frame, 170, 23, 240, 26);
     cmbNames.Editable = false;
 
-    static const char* const captions[14] = { "Played", "Won", "Tied", "Win Percentage",
+    static const char* const captions[15] = { "Played", "Won", "Tied", "Win Percentage",
         "Highest Runs Scored", "Playing As", "Most Runs Scored In An Innings", "By",
         "Most Wickets Taken In An Innings", "By", "Fastest Century In", "Balls,          By",
-        "Fastest Half Century In", "Balls,          By" };
-    for (int i = 0; i < 14; ++i) {
+        "Fastest Half Century In", "Balls,          By", "World Cup winners" };
+    for (int i = 0; i < 15; ++i) {
         lbls[i].Caption = captions[i];
         lbls[i].ForeColor = kChalk;
     }
@@ -157,7 +157,8 @@ void FrmMenu::LayOutHallOfFame()
         lblRVal[i].Elide = false;
     }
 
-    Place(lblReset, frame, kColCaption, kFirstRow + 9 * kRowStep + 6, 400, 22);
+    lblRVal[18].Caption = "none";
+    lblRVal[18].Elide = true;
     lblReset.Caption = "Click here to RESET the records of this player";
     lblReset.ForeColor = RGB(255, 255, 0);
     lblReset.MousePointer = Cursor::Hand;
@@ -202,6 +203,14 @@ void FrmMenu::PlaceHallOfFameRows(bool withCounts)
         if (row.team >= 0)
             Place(lblRVal[row.team], frame, kColTeam, top, kColTeamWidth, kRowHeight);
     }
+    // A player's World Cups, one line for them all; the all-time bests have none.
+    const int top = kFirstRow + line * kRowStep;
+    Place(lbls[14], frame, kColCaption, top, kColCaptionWidth, kRowHeight);
+    Place(lblRVal[18], frame, kColValue, top, kColTeam + kColTeamWidth - kColValue, kRowHeight);
+    lblRVal[18].FontBold = true;
+    if (withCounts)
+        ++line;
+    Place(lblReset, frame, kColCaption, kFirstRow + line * kRowStep + 6, 400, 22);
 }
 
 } // namespace stumpcraft
