@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/Form.h"
 
+#include <filesystem>
 #include <string>
 
 namespace stumpcraft::snapshot {
@@ -20,5 +21,12 @@ void Pick(ComboBox& list, const std::string& entry);
 // program's folder must hold the records store and the squads; a squad edited here is saved
 // there, so it must be a scratch copy.
 void PreMatchStages();
+
+// The World Cup window at the draw, halfway through the groups and after the final, and one
+// group's points race on its own. The program's folder must hold the squads.
+void WorldCupStages();
+
+// Where the pictures go.
+const std::filesystem::path& OutFolder();
 
 } // namespace stumpcraft::snapshot

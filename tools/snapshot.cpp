@@ -1,6 +1,6 @@
 // Renders each window of the game offscreen into PNG files, in a few states a player meets:
 // the main menu at each stage of a game's setup and its hall of fame, the toss, the team
-// sheets, the team editor and the one-innings setup, the match screen on every tab
+// sheets, the team editor and the one-innings setup, the World Cup, the match screen on every tab
 // mid-innings, at the innings break and after the result, the bowler change and the batting
 // statistics. For reviewing the look of the windows; the build draws the manual's pictures
 // with it.
@@ -54,6 +54,8 @@ namespace snapshot {
             ++failures;
         }
     }
+
+    const std::filesystem::path& OutFolder() { return outFolder; }
 
     void Pick(ComboBox& list, const std::string& entry)
     {
@@ -221,6 +223,7 @@ namespace {
         {
             ScratchFolder scratch;
             MenuStages();
+            snapshot::WorldCupStages(); // before the team editor's stages remove a squad
             snapshot::PreMatchStages();
         }
         SeedRandomDraw(2024);

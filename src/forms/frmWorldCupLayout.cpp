@@ -11,13 +11,13 @@ namespace {
 
     constexpr int kMargin = 12;
     constexpr int kGroupTop = 42;
-    constexpr int kGroupHeight = 190;
+    constexpr int kGroupHeight = 196;
     constexpr int kGroupStep = kGroupHeight + 8;
     constexpr int kTableWidth = 500;
     constexpr int kChartLeft = kMargin + kTableWidth + 12;
     constexpr int kChartWidth = 1100 - kChartLeft - kMargin;
     constexpr int kListsTop = kGroupTop + 2 * kGroupStep + 4;
-    constexpr int kListsHeight = 226;
+    constexpr int kListsHeight = 200;
     constexpr int kFixturesWidth = 470;
 
     // The table's columns: left edge and width.
@@ -25,8 +25,8 @@ namespace {
         { 214, 36 }, { 252, 36 }, { 290, 36 }, { 328, 36 }, { 366, 44 }, { 414, 76 } };
     constexpr const char* kTableHeads[FrmWorldCup::kColumns]
         = { "", "Country", "P", "W", "L", "T", "Pts", "NRR" };
-    constexpr int kRowTop = 24;
-    constexpr int kRowStep = 26;
+    constexpr int kRowTop = 22;
+    constexpr int kRowStep = 24;
 } // namespace
 
 FrmWorldCup::FrmWorldCup()
@@ -34,7 +34,7 @@ FrmWorldCup::FrmWorldCup()
 {
     Caption = "World Cup";
     Width = 1100;
-    Height = 720;
+    Height = 760;
     lblTitle.Move(kMargin, 8, Width - 2 * kMargin, 28);
     lblTitle.FontSize = look::kTitlePrint + 3;
     lblTitle.FontBold = true;
@@ -91,7 +91,7 @@ void FrmWorldCup::LayOutFixtures()
 
 void FrmWorldCup::LayOutButtons()
 {
-    const int nextTop = kListsTop + 22 + kListsHeight + 8;
+    const int nextTop = kListsTop + 22 + kListsHeight + 6;
     lblNext.Move(kMargin, nextTop, Width - 2 * kMargin, 22);
     lblNext.FontBold = true;
     lblNext.Elide = true;

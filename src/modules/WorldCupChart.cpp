@@ -33,7 +33,8 @@ ChartData PointsRaceChart(const Cup& cup, int g)
         chart.Series.push_back(std::move(line));
     }
     chart.X = { "Round", 0, static_cast<double>(kRounds), 1 };
-    chart.Y = { "Points", 0, static_cast<double>(std::max(4, top + 1)), 2 };
+    // Room above the leaders, to the next even number of points.
+    chart.Y = { "Points", 0, static_cast<double>(std::max(4, (top + 2) / 2 * 2)), 2 };
     return chart;
 }
 
