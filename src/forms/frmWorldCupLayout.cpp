@@ -10,33 +10,33 @@ namespace {
     using look::Place;
 
     constexpr int kMargin = 12;
-    constexpr int kGroupTop = 42;
-    constexpr int kGroupHeight = 196;
-    constexpr int kGroupStep = kGroupHeight + 8;
-    constexpr int kTableWidth = 500;
-    constexpr int kChartLeft = kMargin + kTableWidth + 12;
-    constexpr int kChartWidth = 1100 - kChartLeft - kMargin;
-    constexpr int kListsTop = kGroupTop + 2 * kGroupStep + 4;
-    constexpr int kListsHeight = 200;
-    constexpr int kFixturesWidth = 470;
+    constexpr int kGroupTop = 34;
+    constexpr int kGroupHeight = 178;
+    constexpr int kGroupStep = kGroupHeight + 6;
+    constexpr int kTableWidth = 470;
+    constexpr int kChartLeft = kMargin + kTableWidth + 10;
+    constexpr int kChartWidth = 1040 - kChartLeft - kMargin;
+    constexpr int kListsTop = kGroupTop + 2 * kGroupStep + 2;
+    constexpr int kListsHeight = 150;
+    constexpr int kFixturesWidth = 430;
 
     // The table's columns: left edge and width.
-    constexpr look::Column kTableColumns[FrmWorldCup::kColumns] = { { 8, 22 }, { 34, 176 },
-        { 214, 36 }, { 252, 36 }, { 290, 36 }, { 328, 36 }, { 366, 44 }, { 414, 76 } };
+    constexpr look::Column kTableColumns[FrmWorldCup::kColumns] = { { 4, 18 }, { 30, 162 },
+        { 194, 32 }, { 228, 32 }, { 262, 32 }, { 296, 32 }, { 330, 40 }, { 374, 80 } };
     constexpr const char* kTableHeads[FrmWorldCup::kColumns]
         = { "", "Country", "P", "W", "L", "T", "Pts", "NRR" };
-    constexpr int kRowTop = 22;
-    constexpr int kRowStep = 24;
+    constexpr int kRowTop = 20;
+    constexpr int kRowStep = 22;
 } // namespace
 
 FrmWorldCup::FrmWorldCup()
     : Form("frmWorldCup")
 {
     Caption = "World Cup";
-    Width = 1100;
-    Height = 760;
-    lblTitle.Move(kMargin, 8, Width - 2 * kMargin, 28);
-    lblTitle.FontSize = look::kTitlePrint + 3;
+    Width = 1040;
+    Height = 640;
+    lblTitle.Move(kMargin, 6, Width - 2 * kMargin, 26);
+    lblTitle.FontSize = look::kTitlePrint + 2;
     lblTitle.FontBold = true;
     LayOutGroups();
     LayOutFixtures();
@@ -91,24 +91,24 @@ void FrmWorldCup::LayOutFixtures()
 
 void FrmWorldCup::LayOutButtons()
 {
-    const int nextTop = kListsTop + 22 + kListsHeight + 6;
+    const int nextTop = kListsTop + 22 + kListsHeight + 4;
     lblNext.Move(kMargin, nextTop, Width - 2 * kMargin, 22);
     lblNext.FontBold = true;
     lblNext.Elide = true;
-    const int top = Height - 38;
-    cmdPlay.Move(kMargin, top, 170, 30);
+    const int top = Height - 34;
+    cmdPlay.Move(kMargin, top, 150, 28);
     cmdPlay.Caption = "&Play my match";
     cmdPlay.Default = true;
-    cmdSimTo.Move(kMargin + 178, top, 236, 30);
+    cmdSimTo.Move(kMargin + 158, top, 220, 28);
     cmdSimTo.Caption = "&Simulate to my next match";
-    cmdSimMine.Move(kMargin + 422, top, 190, 30);
+    cmdSimMine.Move(kMargin + 386, top, 170, 28);
     cmdSimMine.Caption = "Si&mulate my match";
-    cmdKeep.Move(kMargin + 620, top, 110, 30);
+    cmdKeep.Move(kMargin + 564, top, 90, 28);
     cmdKeep.Caption = "&Keep";
     cmdKeep.ToolTipText = "Keep the whole World Cup as a page in the Scorecards folder";
-    cmdHelp.Move(kMargin + 738, top, 110, 30);
+    cmdHelp.Move(kMargin + 662, top, 90, 28);
     cmdHelp.Caption = "&Help";
-    cmdMenu.Move(Width - kMargin - 150, top, 150, 30);
+    cmdMenu.Move(Width - kMargin - 130, top, 130, 28);
     cmdMenu.Caption = "Main M&enu";
 }
 

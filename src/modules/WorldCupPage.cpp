@@ -9,6 +9,8 @@ using namespace worldcup;
 
 namespace {
     constexpr const char* kStyle = R"(
+body { max-width: 1100px; }
+td { white-space: nowrap; }
 .groups { display: flex; gap: 24px; flex-wrap: wrap; }
 .groups section { flex: 1 1 380px; }
 table.fixtures td:first-child { width: 2.5em; text-align: right; }
