@@ -12,6 +12,7 @@
 #include "forms/frmMenu.h"
 #include "forms/frmToss.h"
 #include "forms/frmWorldCup.h"
+#include "modules/Countries.h"
 #include "modules/QuickMatch.h"
 #include "modules/RecordsStore.h"
 #include "modules/WorldCupPage.h"
@@ -193,9 +194,7 @@ namespace {
 
         void SetUp() override
         {
-            for (const char* country :
-                { "Australia", "Bangladesh", "Holland", "India", "Kenya", "New Zealand", "Pakistan",
-                    "South Africa", "Sri Lanka", "U.A.E", "West Indies", "Zimbabwe" })
+            for (const char* country : kCountryNames)
                 testing::ShipSquad(country, testing::InventedSquadText(std::string(country, 3)));
         }
 

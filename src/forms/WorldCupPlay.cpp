@@ -3,6 +3,7 @@
 #include "forms/HeadlessMatch.h"
 #include "forms/frmToss.h"
 #include "forms/frmWorldCup.h"
+#include "modules/Countries.h"
 #include "modules/MatchResult.h"
 #include "modules/MatchText.h"
 #include "modules/RecordsStore.h"
@@ -95,11 +96,8 @@ std::string WorldCupTitle(const Cup& cup)
 
 WorldCupRun BeginWorldCup(std::vector<Entrant> humans, int overs, int year)
 {
-    static const std::vector<std::string> kCountries { "Australia", "Bangladesh", "Holland",
-        "India", "Kenya", "New Zealand", "Pakistan", "South Africa", "Sri Lanka", "U.A.E",
-        "West Indies", "Zimbabwe" };
     WorldCupRun run;
-    run.cup.drawn = DrawCountries(kCountries);
+    run.cup.drawn = DrawCountries({ kCountryNames.begin(), kCountryNames.end() });
     run.cup.humans = std::move(humans);
     run.cup.overs = overs;
     run.cup.year = year;

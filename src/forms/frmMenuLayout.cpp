@@ -4,6 +4,7 @@
 #include "forms/Look.h"
 #include "forms/PreMatchScreen.h"
 #include "forms/frmMenu.h"
+#include "modules/Countries.h"
 
 namespace stumpcraft {
 
@@ -98,11 +99,8 @@ void FrmMenu::LayOutFlowFrames()
     lblVS.FontBold = true;
     Place(cmbCountry[1], Frame1[3], 324, 27, 130, 26);
     Place(lblPlName[1], Frame1[3], 460, 28, 108, 24);
-    static const char* const countries[12]
-        = { "Australia", "Bangladesh", "Holland", "India", "Kenya", "New Zealand", "Pakistan",
-              "South Africa", "Sri Lanka", "U.A.E", "West Indies", "Zimbabwe" };
     for (auto& list : cmbCountry)
-        for (const char* country : countries)
+        for (const char* country : kCountryNames)
             list.AddItem(country);
     for (auto& name : lblPlName) {
         name.Elide = true;

@@ -3,6 +3,7 @@
 // and the way to the team editor on the right, the buttons along the bottom.
 #include "forms/Look.h"
 #include "forms/frmStart.h"
+#include "modules/Countries.h"
 
 namespace stumpcraft {
 
@@ -87,9 +88,7 @@ void FrmStart::LayOut()
     Frame1[4].Caption = "You can edit any team from here";
     Place(cmbCountry, Frame1[4], 12, 28, 180, 26);
     cmbCountry.Editable = false;
-    for (const char* country :
-        { "Australia", "Bangladesh", "Holland", "India", "Kenya", "New Zealand", "Pakistan",
-            "South Africa", "Sri Lanka", "U.A.E", "West Indies", "Zimbabwe" })
+    for (const char* country : kCountryNames)
         cmbCountry.AddItem(country);
     Place(cmdEdit, Frame1[4], 200, 27, 122, 28);
     cmdEdit.Caption = "&Edit Team";

@@ -153,27 +153,25 @@ void FrmWorldCup::cmdPlay_Click()
     StartHumanMatch(*ThisWorldCup);
 }
 
-void FrmWorldCup::cmdSimTo_Click()
+// Plays on headless; a squad that cannot be read or a match that went wrong is told, and the
+// cup shows what was booked before it.
+void FrmWorldCup::Simulate(const std::function<void(WorldCupRun&)>& play)
 {
     try {
-        SimulateToHumanMatch(*ThisWorldCup);
+        play(*ThisWorldCup);
     } catch (const std::exception& e) {
         ShowErrorBox(e);
     }
     ShowCup();
 }
 
+void FrmWorldCup::cmdSimTo_Click() { Simulate(SimulateToHumanMatch); }
+
 void FrmWorldCup::cmdSimMine_Click()
 {
     const Cup& cup = ThisWorldCup->cup;
-    if (NextMatch(cup) == 0 || HumanIn(cup, NextMatch(cup)) < 0)
-        return;
-    try {
-        SimulateNextMatch(*ThisWorldCup);
-    } catch (const std::exception& e) {
-        ShowErrorBox(e);
-    }
-    ShowCup();
+    if (NextMatch(cup) != 0 && HumanIn(cup, NextMatch(cup)) >= 0)
+        Simulate(SimulateNextMatch);
 }
 
 void FrmWorldCup::cmdKeep_Click()

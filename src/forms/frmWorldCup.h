@@ -3,7 +3,11 @@
 #include "platform/Chart.h"
 #include "platform/Form.h"
 
+#include <functional>
+
 namespace stumpcraft {
+
+struct WorldCupRun;
 
 // The World Cup window: both group tables with their points race, the fixtures in order with
 // each result, the card of the match picked there, the next match, and the buttons that play
@@ -62,6 +66,7 @@ private:
     void ShowTables();
     void ShowFixtures();
     void ShowNextMatch();
+    void Simulate(const std::function<void(WorldCupRun&)>& play);
 };
 
 FrmWorldCup& frmWorldCup();

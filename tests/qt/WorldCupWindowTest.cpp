@@ -4,6 +4,7 @@
 #include "WindowChecks.h"
 #include "forms/WorldCupPlay.h"
 #include "forms/frmWorldCup.h"
+#include "modules/Countries.h"
 #include "modules/WorldCup.h"
 #include "modules/modProcs.h"
 
@@ -13,9 +14,7 @@ namespace {
     TEST(WorldCupWindowTest, LooksFinishedAtTheDrawAndAfterTheFinal)
     {
         fakes::FakePlatform platform;
-        for (const char* country :
-            { "Australia", "Bangladesh", "Holland", "India", "Kenya", "New Zealand", "Pakistan",
-                "South Africa", "Sri Lanka", "U.A.E", "West Indies", "Zimbabwe" })
+        for (const char* country : kCountryNames)
             ShipSquad(country, InventedSquadText(std::string(country, 3)));
         SeedRandomDraw(4);
         ThisWorldCup
