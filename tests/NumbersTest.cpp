@@ -2,6 +2,7 @@
 // goes through these two.
 #include "modules/NumberFormat.h"
 #include "modules/modProcs.h"
+#include "platform/Errors.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -31,6 +32,30 @@ namespace {
                       RoundDiv(-15, 10), RoundDiv(-25, 10), RoundDiv(7, 2) }),
             (std::vector<long long> { 2, 4, 2, -2, -2, 4 }));
         EXPECT_THROW(RoundDiv(1, 0), std::domain_error);
+    }
+
+    // A typed total is read exactly, however it is written: a fraction rounds halves to even,
+    // also where the half lies far behind the point, and the range is that of a 16-bit number.
+    TEST(NumberFormat, TypedNumbersAreReadExactly)
+    {
+        const std::pair<const char*, int> read[] = { { "+7", 7 }, { "7.", 7 }, { ".5", 0 },
+            { "1.5", 2 }, { "0.5000000000000000000001", 1 }, { "2.5e1", 25 }, { "25E-1", 2 },
+            { "-32768.5", -32768 }, { "32767.4999999999999999", 32767 }, { "0e99999", 0 },
+            { "1e-400", 0 }, { "0.0000325e6", 32 } };
+        for (const auto& [text, value] : read)
+            EXPECT_EQ(ParseWholeNumber(text), value) << text;
+        const auto errorOf = [](const char* text) -> long {
+            try {
+                ParseWholeNumber(text);
+            } catch (const RuntimeError& error) {
+                return error.Number();
+            }
+            return 0;
+        };
+        for (const char* overflow : { "32767.5", "99999", "1e5", "-32768.6" })
+            EXPECT_EQ(errorOf(overflow), errors::Overflow) << overflow;
+        for (const char* nonsense : { "", "-", ".", "1..2", "1e", "e5", "1e+", "0x10", "1 2" })
+            EXPECT_EQ(errorOf(nonsense), errors::TypeMismatch) << nonsense;
     }
 
     // Drawn back to back, far faster than any clock tick: a generator seeded per call would

@@ -307,25 +307,44 @@ namespace {
         }
     };
 
-    TEST_F(OneInningsTest, TotalsThatAreNoNumberOrTooBigAreRefused)
+    // A total below nothing is refused like letters, and the box keeps what was typed.
+    TEST_F(OneInningsTest, TotalsThatAreNoNumberTooBigOrBelowNothingAreRefused)
     {
         FrmOneInnings& o = Setup(0);
         EXPECT_EQ(o.Frame1[1].Caption(), "Enter the runs you want to chase");
         EXPECT_EQ(o.lbl.Caption(), "Enter the runs scored by Holland");
-        for (const char* bad : { "   ", "12a", "32768", "-32769", "1e9" })
+        for (const char* bad : { "   ", "12a", "32768", "-32769", "1e9", " -50 " })
             Enter(o, bad);
         EXPECT_EQ(platform.toolkit.Texts(),
             (Texts { "Please enter the score you want to chase or defend",
                 "Sorry! You can only enter numbers for runs", "6: Overflow", "6: Overflow",
-                "6: Overflow" }));
+                "6: Overflow", "Sorry! The runs can not be less than 0" }));
         EXPECT_EQ(platform.toolkit.messages[1].title, "StumpC Error");
+        EXPECT_EQ(platform.toolkit.messages[5].title, "StumpC Error");
+        EXPECT_EQ(o.txtScore.Text(), " -50 ");
         EXPECT_EQ(Teams[1].Runs, 0);
         EXPECT_TRUE(o.IsLoaded());
         Enter(o, " 2.5 ");
         EXPECT_EQ(Teams[1].Runs, 2) << "halves go to the even number";
     }
 
-    TEST_F(OneInningsTest, TheMatchOpensInTheChaseOfTheTypedTotalNegativeOrNot)
+    // The longest totals are answered at once and without running out of stack: the box
+    // takes far more digits than any total has.
+    TEST_F(OneInningsTest, TotalsOfAnyLengthAreAnsweredAtOnce)
+    {
+        FrmOneInnings& o = Setup(0);
+        const std::string digits(100'000, '7');
+        for (const std::string& bad :
+            { digits, "-" + digits, digits + "x", std::string(30'000, '1') + "x", "1e" + digits })
+            Enter(o, bad);
+        EXPECT_EQ(platform.toolkit.Texts(),
+            (Texts { "6: Overflow", "6: Overflow", "Sorry! You can only enter numbers for runs",
+                "Sorry! You can only enter numbers for runs", "6: Overflow" }));
+        Enter(o, std::string(100'000, '0') + "49." + digits);
+        EXPECT_EQ(Teams[1].Runs, 50);
+    }
+
+    TEST_F(OneInningsTest, TheMatchOpensInTheChaseOfTheTypedTotal)
     {
         FrmOneInnings& o = Setup(1);
         o.optoditest[0].UserClick(); // defend, then chase: the last click counts
@@ -340,10 +359,10 @@ namespace {
         frmMain().Unload();
         FrmOneInnings& defend = Setup(1);
         EXPECT_EQ(defend.lbl.Caption(), "Enter the runs scored by Kenya");
-        Enter(defend, "-5");
+        Enter(defend, "0");
         ASSERT_TRUE(MatchScreenLoaded());
         EXPECT_EQ(CurrBatSide, 1);
-        EXPECT_EQ(frmMain().lblSmallScore[2].Caption(), "Kenya: -5/0");
+        EXPECT_EQ(frmMain().lblSmallScore[2].Caption(), "Kenya: 0/0");
     }
 
     TEST_F(PreMatchTest, OneInningsGameFromTheMenuIsPlayedButNotCounted)

@@ -20,6 +20,16 @@ namespace {
         AgentChar->StopAll();
         AgentChar->Speak(line.Spoken());
     }
+
+    // A total that cannot be played: the commentator says why, or a stop box shows it. The
+    // box keeps the player's text to correct.
+    void RefuseTotal(const char* why)
+    {
+        if (AgentOn && AgentChar)
+            SayAfterStop(why);
+        else
+            MsgBox(why, MsgButtons::OK, MsgIcon::Critical, "StumpC Error");
+    }
 } // namespace
 
 FrmOneInnings& frmOneInnings() { return forms::Instance<FrmOneInnings>(); }
@@ -110,20 +120,23 @@ void FrmOneInnings::cmdNext_Click()
         }
         return;
     }
+    // A refused total leaves the screen and the match state as they were.
+    int total = 0;
     try {
-        Teams[1 - CurrBatSide].Runs = ParseWholeNumber(typed);
+        total = ParseWholeNumber(typed);
     } catch (const RuntimeError& error) {
-        // The screen and the match state stay as they were.
-        if (error.Number() != errors::TypeMismatch) {
+        if (error.Number() == errors::TypeMismatch)
+            RefuseTotal("Sorry! You can only enter numbers for runs");
+        else
             ShowErrorBox(error);
-        } else if (AgentOn && AgentChar) {
-            SayAfterStop("Sorry! You can only enter numbers for runs");
-        } else {
-            MsgBox("Sorry! You can only enter numbers for runs", MsgButtons::OK, MsgIcon::Critical,
-                "StumpC Error");
-        }
         return;
     }
+    // A chase of a total below nothing would be won by the first dot ball.
+    if (total < 0) {
+        RefuseTotal("Sorry! The runs can not be less than 0");
+        return;
+    }
+    Teams[1 - CurrBatSide].Runs = total;
     Unload();
     frmMain().Show();
 }
