@@ -127,7 +127,8 @@ namespace {
                 store.CountGame("Computer", o);
             PlayerRecord all = PlayerRecord::Empty();
             all.HighestRunsPlr = { 143, "Tom Quill", "Kenya" };
-            store.WriteRecord("All", all, RecordsStore::BestInnings);
+            all.FastestHalfCentury = { 31, "Tom Quill", "Kenya" };
+            store.WriteRecord("All", all, RecordsStore::BestInnings | RecordsStore::FastestFifty);
         }
         FrmMenu& m = Load(false);
         EXPECT_EQ(m.txtName.Items(), (Texts { "Ann", "Cy" }));
@@ -141,7 +142,12 @@ namespace {
         EXPECT_FALSE(m.lbls[0].Visible || m.lblRVal[3].Visible) << "All: no counts";
         EXPECT_EQ(m.lblRVal[6].Caption(), "143");
         EXPECT_EQ(m.lblRVal[7].Caption(), "Tom Quill");
-        EXPECT_EQ(m.lblRVal[12].Caption(), "10000");
+        // No hundred yet: "-" and nothing after it; the fifty has its balls and its maker.
+        EXPECT_EQ(
+            (Texts { m.lblRVal[12].Caption(), m.lblRVal[15].Caption(), m.lblRVal[16].Caption() }),
+            (Texts { "-", "31", "Tom Quill" }));
+        EXPECT_FALSE(m.lbls[11].Visible);
+        EXPECT_TRUE(m.lbls[13].Visible);
 
         const std::pair<const char*, const char*> percentages[]
             = { { "Ann", "50 %" }, { "Computer", "66.67 %" }, { "Cy", "0" } };
@@ -155,6 +161,7 @@ namespace {
         EXPECT_EQ(m.lblRVal[0].Caption(), "0");
         EXPECT_EQ(m.lblRVal[3].Caption(), "0");
         EXPECT_EQ(Store().Find("Ann")->Played, 0);
+        EXPECT_EQ(Store().Find("Ann")->FastestCentury.Value, PlayerRecord::kNoFastest);
         EXPECT_EQ(Store().Find("Computer")->Played, 3) << "only the chosen row is reset";
 
         m.optoditest[0].UserClick(); // another game type hides the view again
@@ -184,8 +191,8 @@ namespace {
         EXPECT_EQ(Teams[1].PlayerName, "Computer");
         EXPECT_EQ(Store().ListNames(), Texts { "Ann" });
 
-        // The second country first: nothing happens until both are picked. A typed country is
-        // not a pick.
+        // The second country first: nothing happens until both are picked. A typed country
+        // that is not one of the twelve is refused.
         Pick(m.cmbCountry[1], "Kenya");
         m.cmbCountry[0].Text = "Narnia";
         m.cmbCountry[1].ListIndex = 9;
@@ -196,7 +203,7 @@ namespace {
         EXPECT_EQ(m.cmbOvers.Text(), "50");
         EXPECT_EQ(Overs, 50);
         EXPECT_TRUE(m.cmdNext.Visible);
-        m.cmbOvers.Text = "20"; // typed, not picked
+        m.cmbOvers.Text = "20"; // typed: taken when the player moves on
         EXPECT_EQ(Overs, 50);
         Pick(m.cmbOvers, "25");
         EXPECT_EQ(Overs, 25);
@@ -210,7 +217,9 @@ namespace {
             "StopAll", "Play Gestureright", "Speak Now, you can enter the names for the players.",
             "StopAll", "Play Surprised", "Speak Hey, Please enter something for the name?",
             "StopAll", "Play acknowledge",
-            "Speak Good. Now, choose the countries for the two players." };
+            "Speak Good. Now, choose the countries for the two players.", "StopAll",
+            "Speak Sorry! \"Narnia\" is not one of the twelve countries. Please pick a country "
+            "from the list." };
         const Texts ready { "StopAll", "Play pleased",
             "Speak Very Good. Now, when you are ready for the toss, please click on the Next "
             "button",
@@ -234,6 +243,50 @@ namespace {
         EXPECT_EQ(platform.toolkit.messages[1].title, "Stumpcraft");
         EXPECT_EQ(m.Frame1[2].Caption(), "Enter your name");
         EXPECT_EQ(m.ActiveControl(), &m.txtName);
+    }
+
+    // What the boxes show is what is played: a typed country or number of overs from the list
+    // is taken as if picked when the player moves on, and any other is refused aloud, the box
+    // going back to the choice in force.
+    TEST_F(MenuTest, TypedCountriesAndOversAreTakenOrRefusedWhenThePlayerMovesOn)
+    {
+        FrmMenu& m = Load(false);
+        EnterPlayers(m, 0, { "Ann" });
+        Pick(m.cmbCountry[0], "Kenya");
+        const auto type = [](ComboBox& box, const char* text, Control& next) {
+            box.UserFocus();
+            box.Text = text;
+            next.UserFocus();
+        };
+        type(m.cmbCountry[1], "Narnia", m.cmbCountry[0]);
+        EXPECT_EQ(m.cmbCountry[1].Text(), "");
+        type(m.cmbCountry[1], "India ", m.cmbCountry[0]);
+        EXPECT_EQ(Teams[1].Country, "India");
+        ASSERT_TRUE(m.Frame1[4].Visible);
+        type(m.cmbOvers, "15", m.cmbCountry[1]);
+        EXPECT_EQ(m.cmbOvers.Text(), "50");
+        type(m.cmbOvers, "20", m.cmbCountry[1]);
+        EXPECT_EQ(Overs, 20);
+        EXPECT_EQ(platform.toolkit.Texts(),
+            (Texts { "Sorry! \"Narnia\" is not one of the twelve countries. Please pick a "
+                     "country from the list.",
+                "Sorry! A match is 10, 20, 25, 30, 35, 40 or 50 overs a side, so it can not be "
+                "\"15\" overs. It stays at 50 overs." }));
+
+        // Continue is a move on too; a typed country that changes the match stops there, for
+        // the overs go back to fifty and the player looks again.
+        m.cmbOvers.Text = "100";
+        m.cmdNext.UserClick();
+        EXPECT_EQ(m.cmbOvers.Text(), "20");
+        m.cmbCountry[0].Text = "Holland";
+        m.cmdNext.UserClick();
+        EXPECT_EQ(
+            (std::pair { Teams[0].Country, Overs }), (std::pair { std::string("Holland"), 50 }));
+        EXPECT_TRUE(m.Visible());
+        m.cmbOvers.Text = "10";
+        m.cmdNext.UserClick();
+        EXPECT_EQ(Overs, 10);
+        EXPECT_FALSE(m.Visible()) << "on to the toss";
     }
 
     TEST_F(MenuTest, StoreThatCannotOpenLeavesAMenuThatPlaysWithoutRecords)

@@ -43,12 +43,14 @@ void FrmMenu::WireEvents()
     for (int i = 0; i < 2; ++i) {
         opt1p2p[i].Click = [this, i] { opt1p2p_Click(i); };
         cmbCountry[i].Click = [this, i] { cmbCountry_Click(i); };
+        cmbCountry[i].LostFocus = [this, i] { cmbCountry_LostFocus(i); };
     }
     txtName.Click = [this] { txtName_Click(); };
     txtName.GotFocus = [this] { txtName_GotFocus(); };
     cmdGo.Click = [this] { cmdGo_Click(); };
     cmdDel.Click = [this] { cmdDel_Click(); };
     cmbOvers.Click = [this] { cmbOvers_Click(); };
+    cmbOvers.LostFocus = [this] { cmbOvers_LostFocus(); };
     cmdNext.Click = [this] { cmdNext_Click(); };
     cmdReset.Click = [this] { cmdReset_Click(); };
     cmdExit.Click = [this] { cmdExit_Click(); };
@@ -302,18 +304,24 @@ void FrmMenu::cmdDel_Click()
 
 void FrmMenu::cmbCountry_Click(int Index)
 {
-    (void)Index;
+    countryPicked_[static_cast<std::size_t>(Index)] = cmbCountry[Index].Text;
     // A country counts when it is one of the list's: a typed name that is not would be taken
-    // for a squad file nobody made.
+    // for a squad file nobody made, and the player hears so.
     const auto picked = [](const ComboBox& list) {
         return !Trim(list.Text).empty() && IndexOf(list, list.Text) >= 0;
     };
-    if (!picked(cmbCountry[0]) || (!picked(cmbCountry[1]) && !(worldCup_ && OnePlayer)))
+    // A one-player World Cup needs the player's own country only.
+    const bool twoNeeded = !(worldCup_ && OnePlayer);
+    if (!picked(cmbCountry[0]) || (twoNeeded && !picked(cmbCountry[1]))) {
+        for (int i = 0; i < 2; ++i)
+            if (!Trim(cmbCountry[i].Text).empty() && !picked(cmbCountry[i]))
+                RefuseCountry(i);
         return;
+    }
     if (worldCup_ && !WorldCupCountriesChosen())
         return;
-    Teams[0].Country = cmbCountry[0].Text;
-    Teams[1].Country = cmbCountry[1].Text;
+    Teams[0].Country = countryPicked_[0] = cmbCountry[0].Text;
+    Teams[1].Country = countryPicked_[1] = cmbCountry[1].Text;
     lblDesc[4].Visible = true;
     Frame1[4].Visible = true;
     // Fifty overs, chosen as a pick would: the overs are stored and Continue shows, even when
@@ -334,8 +342,81 @@ void FrmMenu::cmbOvers_Click()
             "or, if you want to make any changes, you can click on the Reset button." });
 }
 
+bool FrmMenu::MovingOnToInput() const
+{
+    const Control* next = ActiveControl();
+    return next && next->kind() != Control::Kind::CommandButton;
+}
+
+void FrmMenu::cmbCountry_LostFocus(int Index)
+{
+    if (MovingOnToInput())
+        TakeTypedCountry(Index);
+}
+
+void FrmMenu::cmbOvers_LostFocus()
+{
+    if (MovingOnToInput())
+        TakeTypedOvers();
+}
+
+void FrmMenu::RefuseCountry(int Index)
+{
+    ComboBox& box = cmbCountry[Index];
+    SayOrShow(Line("Sorry! \"")
+                  .Name(Trim(box.Text))
+                  .Words("\" is not one of the twelve countries. Please pick a country from the "
+                         "list."));
+    box.Text = countryPicked_[static_cast<std::size_t>(Index)];
+}
+
+bool FrmMenu::TakeTypedCountry(int Index)
+{
+    ComboBox& box = cmbCountry[Index];
+    const std::string& inForce = countryPicked_[static_cast<std::size_t>(Index)];
+    const std::string typed = Trim(box.Text);
+    if (typed.empty() || typed == inForce) {
+        box.Text = inForce; // an emptied box still plays the country picked
+        return true;
+    }
+    if (const int entry = IndexOf(box, typed); entry >= 0)
+        box.ListIndex = entry; // as if picked
+    else
+        RefuseCountry(Index);
+    return false;
+}
+
+bool FrmMenu::TakeTypedOvers()
+{
+    if (!Frame1[4].Visible)
+        return true;
+    const std::string inForce = std::to_string(Overs);
+    const std::string typed = Trim(cmbOvers.Text);
+    if (typed == inForce) {
+        cmbOvers.Text = inForce;
+        return true;
+    }
+    if (const int entry = IndexOf(cmbOvers, typed); entry >= 0) {
+        cmbOvers.ListIndex = entry; // as if picked
+        return true;
+    }
+    SayOrShow(Line("Sorry! A match is 10, 20, 25, 30, 35, 40 or 50 overs a side, so it can not be "
+                   "\"")
+                  .Name(typed)
+                  .Words("\" overs. It stays at " + inForce + " overs."));
+    cmbOvers.Text = inForce;
+    return false;
+}
+
 void FrmMenu::cmdNext_Click()
 {
+    // What the boxes show is what is played: a country typed over a pick is taken (and the
+    // overs go back to fifty, so the player looks again) or refused, and so are typed overs.
+    bool countriesStand = true;
+    for (int i = 0; i < 2; ++i)
+        countriesStand = TakeTypedCountry(i) && countriesStand;
+    if (!countriesStand || !TakeTypedOvers())
+        return;
     // A player whose records cannot be read keeps the menu as it was, to pick another name
     // or try again.
     ShowNext();
@@ -383,6 +464,7 @@ void FrmMenu::cmdReset_Click()
     txtName.Text = "";
     cmbCountry[0].Text = "";
     cmbCountry[1].Text = "";
+    countryPicked_ = {};
     Frame1[2].Caption = kFirstNameCaption;
     Picture2.Visible = false;
     cmdNext.Visible = false;

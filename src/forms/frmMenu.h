@@ -3,6 +3,7 @@
 #include "modules/modVars.h"
 #include "platform/Form.h"
 
+#include <array>
 #include <string>
 
 namespace stumpcraft {
@@ -56,6 +57,8 @@ public:
     void cmdDel_Click();
     void cmbCountry_Click(int Index);
     void cmbOvers_Click();
+    void cmbCountry_LostFocus(int Index);
+    void cmbOvers_LostFocus();
     void cmdNext_Click();
     void cmdReset_Click();
     void cmdExit_Click();
@@ -95,7 +98,19 @@ private:
     bool RefuseName(const std::string& name);
     void AddNewPlayer(const std::string& name);
     void SecondPlayerChosen(const std::string& name);
+    // What a typed country or number of overs does when the player moves on: one of the
+    // list's is taken as if picked; any other is refused, and the box shows the choice in
+    // force again. False when the box did not already show what is in force.
+    bool TakeTypedCountry(int Index);
+    bool TakeTypedOvers();
+    void RefuseCountry(int Index);
+    // A box's text changes with a move to another control of the menu; a button's own click
+    // decides for itself.
+    bool MovingOnToInput() const;
+
     void ShowRecord(const PlayerRecord& record);
+    static void ShowFastest(
+        const RecordFigure& fastest, Label& balls, Label& ballsBy, Label& who, Label& team);
     void ShowHallOfFameRows(bool shown);
     void ShowWorldCupWins(const std::string& name);
 
@@ -109,6 +124,9 @@ private:
 
     // Says a line through the commentator: stop all, the animation, then the lines.
     static void Say(const char* animation, std::initializer_list<const char*> lines);
+
+    // The country last picked in each list, as the list should show it.
+    std::array<std::string, 2> countryPicked_;
 };
 
 FrmMenu& frmMenu();

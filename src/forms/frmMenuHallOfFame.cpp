@@ -55,12 +55,20 @@ void FrmMenu::ShowRecord(const PlayerRecord& r)
     lblRVal[9].Caption = number(r.MostWicketsPlr.Value);
     lblRVal[10].Caption = r.MostWicketsPlr.Who;
     lblRVal[11].Caption = r.MostWicketsPlr.Team;
-    lblRVal[12].Caption = number(r.FastestCentury.Value);
-    lblRVal[13].Caption = r.FastestCentury.Who;
-    lblRVal[14].Caption = r.FastestCentury.Team;
-    lblRVal[15].Caption = number(r.FastestHalfCentury.Value);
-    lblRVal[16].Caption = r.FastestHalfCentury.Who;
-    lblRVal[17].Caption = r.FastestHalfCentury.Team;
+    ShowFastest(r.FastestCentury, lblRVal[12], lbls[11], lblRVal[13], lblRVal[14]);
+    ShowFastest(r.FastestHalfCentury, lblRVal[15], lbls[13], lblRVal[16], lblRVal[17]);
+}
+
+// The store keeps 10000 balls for a fastest figure nobody has made yet: the view says "-",
+// and there are no balls and nobody to name after it.
+void FrmMenu::ShowFastest(
+    const RecordFigure& fastest, Label& balls, Label& ballsBy, Label& who, Label& team)
+{
+    const bool set = fastest.Value != PlayerRecord::kNoFastest;
+    balls.Caption = set ? std::to_string(fastest.Value) : std::string("-");
+    ballsBy.Visible = set;
+    who.Caption = set ? fastest.Who : std::string();
+    team.Caption = set ? fastest.Team : std::string();
 }
 
 void FrmMenu::cmbNames_Click()

@@ -57,10 +57,18 @@ bool Control::EffectivelyEnabled() const
     return true;
 }
 
+void Control::TakeFocus()
+{
+    Control* const was = form_->ActiveControl();
+    form_->SetActive(this);
+    if (was && was != this)
+        was->Raise(was->LostFocus);
+}
+
 void Control::SetFocus()
 {
     const bool arriving = form_->ActiveControl() != this;
-    form_->SetActive(this);
+    TakeFocus();
     if (peer_)
         peer_->Focus();
     // The focus arriving from code is announced as a user's would be; the live widget's own
@@ -117,7 +125,7 @@ void Control::UserFocus()
 {
     if (form_->ActiveControl() == this)
         return;
-    form_->SetActive(this);
+    TakeFocus();
     Raise(GotFocus);
 }
 

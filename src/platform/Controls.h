@@ -149,6 +149,9 @@ public:
     std::function<void(MouseButton, int x, int y)> MouseMove;
     std::function<void(MouseButton, int x, int y)> MouseUp;
     std::function<void()> GotFocus;
+    // The focus went from here to another control of the window; that control is already
+    // the window's active one when this is raised, and its GotFocus follows.
+    std::function<void()> LostFocus;
 
     // A user's click: ignored while the control cannot be reached, as the toolkit would.
     void UserClick();
@@ -170,6 +173,8 @@ protected:
             peer_->Sync();
     }
     void Raise(const std::function<void()>& handler);
+    // Makes this the window's active control, telling the one that had the focus.
+    void TakeFocus();
 
 private:
     Form* form_;
