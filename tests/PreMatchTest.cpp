@@ -8,11 +8,13 @@
 #include "forms/frmMain.h"
 #include "forms/frmOneInnings.h"
 #include "forms/frmToss.h"
+#include "modules/MatchText.h"
 #include "modules/RecordsStore.h"
 #include "modules/TeamFile.h"
 #include "modules/modProcs.h"
 #include "modules/modVars.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -156,14 +158,14 @@ namespace {
                     "can set the Captain, Keeper, First Bowler, Second Bowler.\nOr, you can "
                     "change the batting order, or even swap players from the reserve bench" });
 
-        // Specials, then a move: the special stays with its row, and so does its mark.
+        // A special, then a move: the special follows his player, and so does his mark.
         s.lst11.ListIndex = 2;
         s.cmdSpecials[0].UserClick();
         s.cmdUp.UserClick();
         EXPECT_EQ(s.lst11.ListIndex, 1);
-        EXPECT_EQ(s.lstMarks.List(2), "c");
+        EXPECT_EQ((Texts { s.lstMarks.List(1), s.lstMarks.List(2) }), (Texts { "c", "" }));
         EXPECT_EQ(s.txtSpecial[0].Text(), FitPlrName("Kenyan 3"));
-        EXPECT_EQ(Teams[0].Captain, 2);
+        EXPECT_EQ(Teams[0].Captain, 1);
         SignSheet(s); // captain row 0, keeper 5, bowlers 10 and 9
         EXPECT_EQ(Teams[0].Plr[1].Name, FitPlrName("Kenyan 3")) << "the batting order as moved";
         EXPECT_EQ(Teams[0].Plr[14].Name, FitPlrName("Kenyan 15"));
@@ -197,33 +199,100 @@ namespace {
         EXPECT_TRUE(MatchScreenLoaded());
     }
 
-    TEST_F(PreMatchTest, SheetRefusesMissingSpecialsInOrderAndTheSameManTwice)
+    // Nothing chosen: only the first missing choice is named, for no empty keeper is a bowler.
+    // The checks of two specials come in their order once both are chosen.
+    TEST_F(PreMatchTest, SheetNamesTheFirstMissingSpecialThenTheSameManTwice)
     {
         FrmStart& s = frmStart();
         platform.toolkit.messages.clear();
-        s.cmdNext.UserClick();
+        const std::string captain
+            = "You have not chosen a Captain. Please choose one before proceeding!";
+        const std::string same = "Hey! You have chosen the same opening bowler from both the "
+                                 "ends! Please change it before proceeding!";
         const std::string keeper = "Hey! You can not choose the keeper as a bowler!";
-        EXPECT_EQ(platform.toolkit.Texts(),
-            (Texts { "You have not chosen a Captain. Please choose one before proceeding!",
-                "Hey! You have chosen the same opening bowler from both the ends! Please change "
-                "it before proceeding!",
-                keeper }));
-
-        // With Merlin on the screen each of the last two stops the one before it.
+        s.cmdNext.UserClick();
+        EXPECT_EQ(platform.toolkit.Texts(), Texts { captain });
         Commentator();
         s.cmdNext.UserClick();
-        Texts ops;
-        for (const auto& r : platform.agent.requests)
-            ops.push_back(r.op);
-        EXPECT_EQ(ops, (Texts { "Speak", "StopAll", "Speak", "StopAll", "Speak" }));
+        EXPECT_EQ(platform.agent.Lines(), Texts { "Speak " + captain }) << "not the keeper line";
 
         AgentOn = false;
-        platform.toolkit.messages.clear();
-        MarkSpecials(s, { 0, 5, 2, 5 }); // bowler 2 is the keeper
-        s.cmdNext.UserClick();
-        EXPECT_EQ(platform.toolkit.Texts(), Texts { keeper });
+        const auto refused = [&](const Texts& said) {
+            platform.toolkit.messages.clear();
+            s.cmdNext.UserClick();
+            EXPECT_EQ(platform.toolkit.Texts(), said);
+        };
+        // The keeper is the first bowler, the rest are missing.
+        s.lst11.ListIndex = 5;
+        s.cmdSpecials[1].UserClick();
+        s.cmdSpecials[2].UserClick();
+        refused({ captain, keeper });
+        // Every special chosen: the messages in their usual order.
+        MarkSpecials(s, { 0, 5, 5, 5 });
+        refused({ same, keeper });
+        MarkSpecials(s, { 0, 5, 2, 5 });
+        refused({ keeper });
         EXPECT_TRUE(s.IsLoaded()) << "the sheet stays";
-        EXPECT_EQ(s.Frame1[0].Caption(), "Finalizing Team Kenya");
+    }
+
+    // A move or a swap between choosing the specials and Continue must not hand the match a
+    // keeper who opens the bowling or one bowler for both ends.
+    TEST_F(PreMatchTest, SpecialsFollowTheirPlayersThroughMovesAndSwaps)
+    {
+        FrmStart& s = frmStart();
+        const auto press = [&s](int row, std::string keys) {
+            s.lst11.ListIndex = row;
+            for (char key : keys)
+                EXPECT_EQ(s.lst11.UserKeyPress(key), 0);
+        };
+        press(0, "kd"); // Kenyan 1 keeps wicket and goes down to row 1
+        press(0, "1"); // Kenyan 2, now on row 0, opens the bowling
+        press(2, "2u"); // Kenyan 3 bowls at the other end and goes up to row 1
+        press(3, "c");
+        EXPECT_EQ((Texts { s.lstMarks.List(0), s.lstMarks.List(1), s.lstMarks.List(2) }),
+            (Texts { "1", "2", "k" }));
+        EXPECT_EQ(
+            (Texts { s.txtSpecial[1].Text(), s.txtSpecial[2].Text(), s.txtSpecial[3].Text() }),
+            (Texts { FitPlrName("Kenyan 1"), FitPlrName("Kenyan 2"), FitPlrName("Kenyan 3") }));
+
+        // A special swapped out to the reserves is his no more: Continue asks for it again.
+        s.lstReserves.ListIndex = 0;
+        press(1, "s");
+        EXPECT_EQ(s.txtSpecial[3].Text(), "");
+        EXPECT_EQ(s.lstMarks.List(1), "");
+        platform.toolkit.messages.clear();
+        s.cmdNext.UserClick();
+        EXPECT_EQ(platform.toolkit.Texts(),
+            Texts { "You have not chosen the opening bowlers. Please choose them before "
+                    "proceeding!" });
+        press(1, "2");
+        s.cmdNext.UserClick();
+        const MatchTeam& side = Teams[0];
+        EXPECT_EQ((Texts { Trim(side.Plr[side.Keeper].Name), Trim(side.Plr[side.Bowler1].Name),
+                      Trim(side.Plr[side.Bowler2].Name), Trim(side.Plr[side.Captain].Name) }),
+            (Texts { "Kenyan 1", "Kenyan 2", "Kenyan 12", "Kenyan 4" }));
+    }
+
+    // A nameless player in the Eleven would bat as a blank frame and a blank line of the card.
+    TEST_F(PreMatchTest, SheetRefusesAnElevenWithANamelessPlayer)
+    {
+        TeamFileName = "Kenya";
+        ReadSquad();
+        TeamList[3].PlrName = FitPlrName(" ");
+        WriteSquad();
+        FrmStart& s = frmStart();
+        MarkSpecials(s, { 0, 5, 10, 9 });
+        platform.toolkit.messages.clear();
+        s.cmdNext.UserClick();
+        EXPECT_EQ(platform.toolkit.Texts(),
+            Texts { "Row 4 of Today's Eleven has no name. Please swap him with a named reserve, "
+                    "or give him a name in the team editor, before proceeding!" });
+        EXPECT_EQ(FrmStart::FillCount, 1) << "the same sheet";
+        s.lst11.ListIndex = 3;
+        s.lstReserves.ListIndex = 0;
+        s.cmdSwap.UserClick();
+        s.cmdNext.UserClick();
+        EXPECT_EQ(FrmStart::FillCount, 2) << "on to the second side";
     }
 
     TEST_F(PreMatchTest, MovesSwapsAndKeysKeepTheColumnsInStep)
@@ -253,11 +322,12 @@ namespace {
         EXPECT_EQ(s.lst11.UserKeyPress('C'), 'C') << "only the lower-case keys";
         EXPECT_TRUE(platform.toolkit.messages.empty());
 
+        // The button is named as it reads, without the mark of its access key.
         s.lst11.ListIndex = -1;
         s.lst11.UserKeyPress('c');
         EXPECT_EQ(platform.toolkit.Texts(),
-            Texts { "First, click on the player's name whom you want to make &Captain (c)\nAnd "
-                    "then, click on the &Captain (c) button." });
+            Texts { "First, click on the player's name whom you want to make Captain (c)\nAnd "
+                    "then, click on the Captain (c) button." });
     }
 
     TEST_F(PreMatchTest, SideWithoutAReadableSquadWaitsForTheTeamEditor)

@@ -135,8 +135,14 @@ namespace {
         EXPECT_THAT(editor.txtPlrName[2].ToolTipText(), HasSubstr("\"??????? Ivanov\""));
         EXPECT_THAT(editor.txtPlrName[0].ToolTipText(), HasSubstr("Row 5 has the same name"));
         EXPECT_EQ(editor.txtPlrName[5].ToolTipText(), "");
+        // A pasted tab, line break, NUL or DEL is saved as a space, so the name is marked.
+        for (const char control : { '\t', '\n', '\0', '\x7f' }) {
+            editor.txtPlrName[6].Text = std::string("Ind") + control + "7";
+            EXPECT_EQ(editor.txtPlrName[6].BackColor(), look::kNameChanged) << int(control);
+        }
+        EXPECT_THAT(editor.txtPlrName[6].ToolTipText(), HasSubstr("as \"Ind 7\"."));
         EXPECT_EQ(editor.lblCheck.Caption(),
-            "Rows 2 and 3 will not be saved as typed (red). Rows 1, 4 and 5 will confuse the "
+            "Rows 2, 3 and 7 will not be saved as typed (red). Rows 1, 4 and 5 will confuse the "
             "match (yellow): a player with no name, or a name twice. Point at a name to see why.");
 
         // The lost letters are asked about before anything is written; No keeps the file.
@@ -158,6 +164,56 @@ namespace {
         EXPECT_EQ(TeamList[2].PlrName, FitPlrName("??????? Ivanov"));
         EXPECT_EQ(TeamList[3].PlrName, std::string(30, ' '));
         EXPECT_EQ(TeamList[4].PlrName, FitPlrName("Ind 1"));
+        EXPECT_EQ(TeamList[6].PlrName, FitPlrName("Ind 7"));
+    }
+
+    // Edit Team and back keeps the sheet as the player left it, for every player still in
+    // the squad under the same name, and says which choices could not be kept.
+    TEST_F(TeamEditorTest, EditTeamAndBackKeepsTheSheetsChoices)
+    {
+        FrmStart& sheet = frmStart();
+        const auto press = [&sheet](int row, const std::string& keys) {
+            sheet.lst11.ListIndex = row;
+            for (char key : keys)
+                sheet.lst11.UserKeyPress(key);
+        };
+        press(2, "uc"); // Ind 3 goes up and captains
+        press(5, "k");
+        sheet.lstReserves.ListIndex = 0;
+        press(10, "s1"); // Ind 12 comes in and opens the bowling
+        press(9, "2");
+        const auto eleven = sheet.lst11.Items();
+        const auto marks = sheet.lstMarks.Items();
+
+        // Another country's editor: nothing of this side changes, and nothing is lost.
+        OpenEditor("Kenya").cmdNext.UserClick();
+        EXPECT_EQ(frmStart().lst11.Items(), eleven);
+        EXPECT_EQ(frmStart().lstMarks.Items(), marks);
+        EXPECT_EQ(frmStart().lstReserves.List(0), FitPlrName("Ind 11"));
+        EXPECT_THAT(platform.toolkit.Texts().back(), HasSubstr("You can set any of the options"));
+
+        // The captain and the first bowler are renamed: their places stay, their specials go.
+        FrmTeamEd& editor = OpenEditor("India");
+        editor.txtPlrName[2].Text = "Ind Three";
+        editor.txtPlrName[11].Text = "Ind Twelve";
+        editor.cmbBatRate[5].ListIndex = 0; // the keeper keeps his place and his gloves
+        editor.cmdNext.UserClick();
+        FrmStart& back = frmStart();
+        EXPECT_EQ(
+            (std::vector { back.lst11.List(1), back.lst11.List(10), back.lstReserves.List(0) }),
+            (std::vector {
+                FitPlrName("Ind Three"), FitPlrName("Ind Twelve"), FitPlrName("Ind 11") }));
+        EXPECT_EQ(back.lstBatRate11.List(5), "5");
+        EXPECT_EQ((std::vector { back.lstMarks.List(1), back.lstMarks.List(5),
+                      back.lstMarks.List(9), back.lstMarks.List(10) }),
+            (std::vector<std::string> { "", "k", "2", "" }));
+        EXPECT_EQ(back.txtSpecial[0].Text(), "");
+        EXPECT_EQ(Teams[0].Keeper, 5);
+        EXPECT_EQ(platform.toolkit.Texts().back(),
+            "Some of your choices for Team India could not be kept, because these players are no "
+            "longer in the squad under the same name:\nInd 3 (number 2 in the Eleven and "
+            "Captain): Ind Three stands in his place.\nInd 12 (number 11 in the Eleven and Bowler "
+            "1): Ind Twelve stands in his place.\nPlease choose the Captain and Bowler 1 again.");
     }
 
     TEST_F(TeamEditorTest, UnwritableSquadIsReportedAndLeftWhole)

@@ -19,33 +19,25 @@ int FrmStart::FillCount = 0;
 std::string FrmStart::TeamPath;
 bool FrmStart::MissingWarned = false;
 bool FrmStart::ReturningFromEditor = false;
+std::optional<FrmStart::Choices> FrmStart::KeptChoices;
 
 namespace {
     constexpr const char* kMarks[4] = { "c", "k", "1", "2" };
 
-    // The commentator says it when he is on the screen, after stopping whatever he is saying
-    // when asked to; otherwise a box shows it.
-    void Tell(const Line& line, bool stopFirst, MsgIcon icon = MsgIcon::None,
-        const std::string& title = kAppTitle)
-    {
-        if (AgentOn && AgentChar) {
-            if (stopFirst)
-                AgentChar->StopAll();
-            AgentChar->Speak(line.Spoken());
-        } else {
-            MsgBox(line.Shown(), MsgButtons::OK, icon, title);
-        }
-    }
-
-    // A rating as the list shows it, read back; a row that is not there leaves the field.
-    void ReadRating(const ListBox& list, int row, int& rating)
-    {
-        if (row < list.ListCount() && !Trim(list.List(row)).empty())
-            rating = CaptionNumber(Trim(list.List(row)));
-    }
 } // namespace
 
 FrmStart& frmStart() { return forms::Instance<FrmStart>(); }
+
+void FrmStart::Tell(const Line& line, bool stopFirst, MsgIcon icon, const std::string& title)
+{
+    if (AgentOn && AgentChar) {
+        if (stopFirst)
+            AgentChar->StopAll();
+        AgentChar->Speak(line.Spoken());
+    } else {
+        MsgBox(line.Shown(), MsgButtons::OK, icon, title);
+    }
+}
 
 void FrmStart::Form_Load() { StartFormFill(); }
 
@@ -73,39 +65,38 @@ void FrmStart::StartFormFill()
             break;
         }
     }
-    specialRow_.fill(-1);
+    special_.fill(-1);
     squadShown_ = false;
+    // Choices kept for the editor belong to this fill only.
+    std::optional<Choices> kept = std::move(KeptChoices);
+    KeptChoices.reset();
 
     if (TeamExists(country)) {
         try {
             ReadSquad();
         } catch (const RuntimeError& error) {
             // A damaged file is as good as none: the sheet waits for the team editor.
+            ShowSpecials();
             MsgBox(std::to_string(error.Number()) + ": " + error.Description()
                 + "\nPlease click on the Edit Team button to create the team");
             return;
         }
-        for (ListBox* list : { &lst11, &lstBatRate11, &lstBallRate11, &lstReserves,
-                 &lstBatRateReserves, &lstBallRateReserves, &lstMarks })
-            list->Clear();
         for (int i = 0; i < kSquadSize; ++i) {
-            const TeamListEntry& entry = TeamList[i];
-            const bool eleven = i <= 10;
-            (eleven ? lst11 : lstReserves).AddItem(entry.PlrName);
-            (eleven ? lstBatRate11 : lstBatRateReserves)
-                .AddItem(std::to_string(RatingFromIndex(entry.BatRateIndex)));
-            (eleven ? lstBallRate11 : lstBallRateReserves)
-                .AddItem(std::to_string(RatingFromIndex(entry.BallRateIndex)));
+            squad_[static_cast<std::size_t>(i)] = TeamList[i];
+            rows_[static_cast<std::size_t>(i)] = i;
         }
         squadShown_ = true;
-        ShowMarks();
+        ShowSquad();
         Tell(Line("You can set any of the options for Team ")
                  .Name(country)
                  .Words(" from here.\nFor example, you can set the Captain, Keeper, First Bowler, "
                         "Second Bowler.\nOr, you can change the batting order, or even swap "
                         "players from the reserve bench"),
             true, MsgIcon::Information, "Before you Start...");
+        if (kept && kept->country == country)
+            RestoreChoices(*kept);
     } else {
+        ShowSpecials();
         Tell(Line("There are no players yet for Team ")
                  .Name(country)
                  .Words("\nYou will have to create the team before proceeding.\nPlease click on "
@@ -114,21 +105,69 @@ void FrmStart::StartFormFill()
     }
 }
 
-// The marks stand beside the rows the specials were given to; a special belongs to its row,
-// so its mark stays there when players move.
-void FrmStart::ShowMarks()
+// The lists show the squad row by row: names as the file keeps them, the two ratings, and
+// beside the Eleven the marks of the specials.
+void FrmStart::ShowSquad()
 {
-    const int selected = lstMarks.ListIndex;
-    while (lstMarks.ListCount() < lst11.ListCount())
-        lstMarks.AddItem("");
-    for (int row = 0; row < lstMarks.ListCount(); ++row) {
-        std::string marks;
-        for (int k = 0; k < 4; ++k)
-            if (specialRow_[static_cast<std::size_t>(k)] == row)
-                marks += marks.empty() ? kMarks[k] : std::string(" ") + kMarks[k];
-        if (lstMarks.List(row) != marks)
-            lstMarks.SetList(row, marks);
+    for (ListBox* list : { &lst11, &lstBatRate11, &lstBallRate11, &lstReserves, &lstBatRateReserves,
+             &lstBallRateReserves, &lstMarks })
+        list->Clear();
+    for (int row = 0; row < kSquadSize; ++row) {
+        const bool eleven = row < kElevenRows;
+        (eleven ? lst11 : lstReserves).AddItem("");
+        (eleven ? lstBatRate11 : lstBatRateReserves).AddItem("");
+        (eleven ? lstBallRate11 : lstBallRateReserves).AddItem("");
+        if (eleven)
+            lstMarks.AddItem("");
+        ShowRow(row);
     }
+    ShowSpecials();
+}
+
+void FrmStart::ShowRow(int row)
+{
+    const TeamListEntry& entry
+        = squad_[static_cast<std::size_t>(rows_[static_cast<std::size_t>(row)])];
+    const bool eleven = row < kElevenRows;
+    const int at = eleven ? row : row - kElevenRows;
+    (eleven ? lst11 : lstReserves).SetList(at, entry.PlrName);
+    (eleven ? lstBatRate11 : lstBatRateReserves)
+        .SetList(at, std::to_string(RatingFromIndex(entry.BatRateIndex)));
+    (eleven ? lstBallRate11 : lstBallRateReserves)
+        .SetList(at, std::to_string(RatingFromIndex(entry.BallRateIndex)));
+}
+
+int FrmStart::SpecialRow(int k) const
+{
+    const int player = special_[static_cast<std::size_t>(k)];
+    if (player < 0)
+        return -1;
+    for (int row = 0; row < kElevenRows && row < lst11.ListCount(); ++row)
+        if (rows_[static_cast<std::size_t>(row)] == player)
+            return row;
+    return -1;
+}
+
+void FrmStart::ShowSpecials()
+{
+    std::array<std::string, kElevenRows> marks;
+    MatchTeam& team = Teams[SheetSide()];
+    int* const stored[4] = { &team.Captain, &team.Keeper, &team.Bowler1, &team.Bowler2 };
+    for (int k = 0; k < 4; ++k) {
+        const int row = SpecialRow(k);
+        if (row < 0) // his player went to the reserves, or he was never given
+            special_[static_cast<std::size_t>(k)] = -1;
+        txtSpecial[k].Text = row < 0 ? std::string() : lst11.List(row);
+        *stored[k] = row;
+        if (row >= 0) {
+            std::string& mark = marks[static_cast<std::size_t>(row)];
+            mark += mark.empty() ? kMarks[k] : std::string(" ") + kMarks[k];
+        }
+    }
+    const int selected = lstMarks.ListIndex;
+    for (int row = 0; row < lstMarks.ListCount() && row < kElevenRows; ++row)
+        if (lstMarks.List(row) != marks[static_cast<std::size_t>(row)])
+            lstMarks.SetList(row, marks[static_cast<std::size_t>(row)]);
     lstMarks.ListIndex = selected;
 }
 
@@ -136,7 +175,7 @@ void FrmStart::cmdSpecials_Click(int Index)
 {
     const int row = lst11.ListIndex;
     if (row < 0) {
-        const std::string caption = cmdSpecials[Index].Caption;
+        const std::string caption = PlainCaption(cmdSpecials[Index].Caption());
         const std::string first
             = "First, click on the player's name whom you want to make " + caption;
         const std::string then = "And then, click on the " + caption + " button.";
@@ -148,21 +187,16 @@ void FrmStart::cmdSpecials_Click(int Index)
         }
         return;
     }
-    txtSpecial[Index].Text = lst11.List(row);
-    MatchTeam& team = Teams[SheetSide()];
-    int* const fields[4] = { &team.Captain, &team.Keeper, &team.Bowler1, &team.Bowler2 };
-    *fields[Index] = row;
-    specialRow_[static_cast<std::size_t>(Index)] = row;
-    ShowMarks();
+    special_[static_cast<std::size_t>(Index)] = rows_[static_cast<std::size_t>(row)];
+    ShowSpecials();
 }
 
 void FrmStart::ExchangeElevenRows(int a, int b)
 {
-    for (ListBox* list : { &lst11, &lstBatRate11, &lstBallRate11 }) {
-        const std::string held = list->List(a);
-        list->SetList(a, list->List(b));
-        list->SetList(b, held);
-    }
+    std::swap(rows_[static_cast<std::size_t>(a)], rows_[static_cast<std::size_t>(b)]);
+    ShowRow(a);
+    ShowRow(b);
+    ShowSpecials();
 }
 
 void FrmStart::cmdUp_Click()
@@ -189,13 +223,10 @@ void FrmStart::cmdSwap_Click()
     const int q = lstReserves.ListIndex;
     if (r < 0 || q < 0)
         return;
-    const std::pair<ListBox*, ListBox*> columns[3] = { { &lst11, &lstReserves },
-        { &lstBatRate11, &lstBatRateReserves }, { &lstBallRate11, &lstBallRateReserves } };
-    for (const auto& [eleven, reserves] : columns) {
-        const std::string held = eleven->List(r);
-        eleven->SetList(r, reserves->List(q));
-        reserves->SetList(q, held);
-    }
+    std::swap(rows_[static_cast<std::size_t>(r)], rows_[static_cast<std::size_t>(kElevenRows + q)]);
+    ShowRow(r);
+    ShowRow(kElevenRows + q);
+    ShowSpecials(); // a special whose player went to the reserves is cleared
 }
 
 void FrmStart::lst11_KeyPress(int& KeyAscii)
@@ -238,12 +269,16 @@ void FrmStart::lstReserves_Click()
 
 void FrmStart::cmdEdit_Click()
 {
+    // The editor brings the sheet back when it is done, with the choices made so far.
+    if (squadShown_)
+        KeptChoices = ChoicesMade();
     TeamFileName = cmbCountry.Text;
-    // The editor brings the sheet back when it is done.
     Unload();
     frmTeamEd().Show();
 }
 
+// A special not chosen is named in the message for the first one missing; the checks that
+// compare two specials compare their players, and only when both are chosen.
 bool FrmStart::SpecialsAreSound()
 {
     bool ok = true;
@@ -254,7 +289,7 @@ bool FrmStart::SpecialsAreSound()
               "You have not chosen the opening bowlers. Please choose them before proceeding!",
               "You have not chosen the opening bowlers. Please choose them before proceeding!" };
     for (int k = 0; k < 4; ++k) {
-        if (!Trim(txtSpecial[k].Text).empty())
+        if (special_[static_cast<std::size_t>(k)] >= 0)
             continue;
         ok = false;
         if (!MissingWarned) {
@@ -262,20 +297,37 @@ bool FrmStart::SpecialsAreSound()
             MissingWarned = true;
         }
     }
-    const std::string keeper = Trim(txtSpecial[1].Text);
-    const std::string first = Trim(txtSpecial[2].Text);
-    const std::string second = Trim(txtSpecial[3].Text);
-    if (first == second) {
+    const auto same = [this](int a, int b) {
+        const int x = special_[static_cast<std::size_t>(a)];
+        return x >= 0 && x == special_[static_cast<std::size_t>(b)];
+    };
+    if (same(2, 3)) {
         ok = false;
         Tell("Hey! You have chosen the same opening bowler from both the ends! Please change it "
              "before proceeding!",
             true);
     }
-    if (keeper == first || keeper == second) {
+    if (same(1, 2) || same(1, 3)) {
         ok = false;
         Tell("Hey! You can not choose the keeper as a bowler!", true);
     }
     return ok;
+}
+
+// A player with no name would bat as a blank line on the card and the scorecard.
+bool FrmStart::ElevenAllNamed()
+{
+    for (int row = 0; row < lst11.ListCount(); ++row) {
+        if (!Trim(lst11.List(row)).empty())
+            continue;
+        Tell(Line("Row ")
+                 .Words(std::to_string(row + 1))
+                 .Words(" of Today's Eleven has no name. Please swap him with a named reserve, or "
+                        "give him a name in the team editor, before proceeding!"),
+            true);
+        return false;
+    }
+    return true;
 }
 
 // Rows 0 to 10 of the Eleven are slots 0 to 10, in batting order; the reserves follow. The
@@ -283,15 +335,15 @@ bool FrmStart::SpecialsAreSound()
 void FrmStart::StoreSide(int side)
 {
     MatchTeam& team = Teams[side];
-    for (int slot = 0; slot <= 15; ++slot) {
-        const bool eleven = slot <= 10;
-        const int row = eleven ? slot : slot - 11;
-        const ListBox& names = eleven ? lst11 : lstReserves;
+    for (int slot = 0; slot < kSquadSize; ++slot) {
+        const TeamListEntry& entry
+            = squad_[static_cast<std::size_t>(rows_[static_cast<std::size_t>(slot)])];
         MatchPlayer& player = team.Plr[slot];
-        player.Name = row < names.ListCount() ? names.List(row) : "";
-        ReadRating(eleven ? lstBatRate11 : lstBatRateReserves, row, player.BatRate);
-        ReadRating(eleven ? lstBallRate11 : lstBallRateReserves, row, player.BallRate);
+        player.Name = entry.PlrName;
+        player.BatRate = RatingFromIndex(entry.BatRateIndex);
+        player.BallRate = RatingFromIndex(entry.BallRateIndex);
     }
+    team.Plr[kSquadSize].Name = "";
 }
 
 void FrmStart::cmdNext_Click()
@@ -304,12 +356,10 @@ void FrmStart::cmdNext_Click()
             true);
         return;
     }
-    if (!SpecialsAreSound())
+    if (!SpecialsAreSound() || !ElevenAllNamed())
         return;
     if (FillCount % 2 == 1) {
         StoreSide(CurrBatSide);
-        for (auto& box : txtSpecial)
-            box.Text = "";
         StartFormFill();
         return;
     }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "forms/PreMatchScreen.h"
+#include "modules/MatchText.h"
+#include "modules/TeamFile.h"
+#include "platform/Services.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace stumpcraft {
@@ -10,6 +14,10 @@ namespace stumpcraft {
 // The team sheet, shown twice before every match, once for each side: Today's Eleven in
 // batting order with their ratings, the reserves, the captain, keeper and opening bowlers,
 // and the way to the team editor. Continue stores the side into the match state.
+//
+// A special belongs to the player it was given to, not to a row: when he moves up or down
+// his mark, his box and the row stored for the match go with him, and when he is swapped out
+// to the reserves the special is his no more and must be chosen again.
 class FrmStart : public PreMatchScreen {
 public:
     FrmStart();
@@ -37,6 +45,9 @@ public:
     CommandButton cmdExit { this, "cmdExit" };
     CommandButton cmdHelp { this, "cmdHelp" };
 
+    // Rows 0 to 10 of the squad are Today's Eleven, the rest the reserves.
+    static constexpr int kElevenRows = 11;
+
     // Kept for the whole run: the fills done so far (even: the next is a match's first side),
     // the file of the side shown, and whether this press of Continue has already warned of a
     // missing special.
@@ -45,6 +56,18 @@ public:
     static bool MissingWarned;
     // Set by the team editor on its way back: the next fill is for the same side again.
     static bool ReturningFromEditor;
+
+    // What the player had chosen on the sheet when he left for the team editor: the squad's
+    // players row by row (the Eleven, then the reserves) and the player of each special, each
+    // as the squad entry and its name. The fill on the way back keeps every choice whose
+    // player is still in the squad under the same name.
+    struct Choices {
+        std::string country;
+        std::array<int, kSquadSize> rows {};
+        std::array<std::string, kSquadSize> names;
+        std::array<int, 4> specials {};
+    };
+    static std::optional<Choices> KeptChoices;
 
     // Fills the sheet for the side whose turn it is.
     void StartFormFill();
@@ -67,12 +90,30 @@ private:
     void WireEvents();
     // The side record this fill is for: the first side after an odd number of fills.
     int SheetSide() const;
+    void ShowSquad();
+    void ShowRow(int row);
     void ExchangeElevenRows(int a, int b);
-    void ShowMarks();
+    // The row of the Eleven where the special's player stands, or -1.
+    int SpecialRow(int k) const;
+    // The specials' boxes, marks and the rows stored for the match, from their players.
+    void ShowSpecials();
     bool SpecialsAreSound();
+    bool ElevenAllNamed();
     void StoreSide(int side);
+    Choices ChoicesMade() const;
+    // Puts the kept choices back on the freshly read squad; the player hears what was lost.
+    void RestoreChoices(const Choices& kept);
+    // The commentator says it when he is on the screen, after stopping whatever he is saying
+    // when asked to; otherwise a box shows it.
+    static void Tell(const Line& line, bool stopFirst, MsgIcon icon = MsgIcon::None,
+        const std::string& title = kAppTitle);
 
-    std::array<int, 4> specialRow_ { -1, -1, -1, -1 };
+    // The squad as read from the side's file, and which of its entries stands in each row:
+    // rows 0 to 10 the Eleven, 11 to 14 the reserves.
+    Squad squad_ {};
+    std::array<int, kSquadSize> rows_ {};
+    // The squad entry each special was given to (captain, keeper, bowler 1, bowler 2), or -1.
+    std::array<int, 4> special_ { -1, -1, -1, -1 };
     bool squadShown_ = false; // this fill read the side's own squad
 };
 

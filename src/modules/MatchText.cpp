@@ -33,6 +33,17 @@ int CaptionNumber(const std::string& caption)
     return value;
 }
 
+std::string PlainCaption(std::string_view caption)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        plain += caption[i];
+    }
+    return plain;
+}
+
 std::string SpokenName(std::string_view name)
 {
     std::string spoken(name);

@@ -17,6 +17,10 @@ void AppendTrimmed(std::string& out, const std::string& text);
 // The whole number at the start of a caption ("00" is 0, "" is 0, "12" is 12).
 int CaptionNumber(const std::string& caption);
 
+// A caption as it reads, without the "&" that marks its access key ("&&" is one "&"): the
+// text to quote when a message or the commentator names a button.
+std::string PlainCaption(std::string_view caption);
+
 // A name as the commentator may say it. "|" would split a line into alternatives of its own
 // and a backslash could smuggle in a bookmark that ends a wait too early, so both become
 // spaces. Every name that goes into a spoken line goes through here.

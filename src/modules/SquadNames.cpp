@@ -3,6 +3,8 @@
 #include "modules/MatchText.h"
 #include "platform/CodePage.h"
 
+#include <algorithm>
+
 namespace stumpcraft {
 
 namespace {
@@ -33,6 +35,10 @@ std::array<NameCheck, kSquadSize> CheckNames(const SquadNamesTyped& names)
         NameCheck& check = checks[i];
         const std::string& name = names[i];
         check.lacking = CharactersCp1252Lacks(name);
+        check.control = std::any_of(name.begin(), name.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return byte < 0x20 || byte == 0x7F;
+        });
         const std::string bytes = Utf8ToCp1252(name);
         check.cut = bytes.size() > kPlrNameLength
             && bytes.find_first_not_of(' ', kPlrNameLength) != std::string::npos;
@@ -55,6 +61,10 @@ std::string NameCheckText(const NameCheck& check, const std::string& name)
         = [&text](const std::string& sentence) { text += (text.empty() ? "" : "\n") + sentence; };
     if (!check.lacking.empty())
         add("The squad file cannot keep " + Quoted(check.lacking) + ": this name would be saved as "
+            + Quoted(Compared(name)) + ".");
+    if (check.control)
+        add("The squad file cannot keep a tab, line break or other control character: this "
+            "name would be saved with a space in its place, as "
             + Quoted(Compared(name)) + ".");
     if (check.cut)
         add("Only the first " + std::to_string(kPlrNameLength)

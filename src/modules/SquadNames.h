@@ -12,11 +12,12 @@ namespace stumpcraft {
 // team sheet, the bowler change and the dismissals tell players apart by their names.
 struct NameCheck {
     std::string lacking; // the characters the squad file cannot keep (saved as "?")
+    bool control = false; // a tab, line break or other control character (read back as a space)
     bool cut = false; // longer than the file keeps
     bool blank = false; // nothing but blanks
     int sameAs = -1; // the first other row with the same name, as the team sheet compares them
 
-    bool ChangedOnSaving() const { return !lacking.empty() || cut; }
+    bool ChangedOnSaving() const { return !lacking.empty() || control || cut; }
     bool Suspicious() const { return blank || sameAs >= 0; }
     bool Fine() const { return !ChangedOnSaving() && !Suspicious(); }
 };

@@ -169,6 +169,7 @@ FakePlatform::FakePlatform()
     FrmStart::FillCount = 0;
     FrmStart::MissingWarned = false;
     FrmStart::ReturningFromEditor = false;
+    FrmStart::KeptChoices.reset();
     Platform() = Services { &toolkit, &agent, &shell };
 }
 
