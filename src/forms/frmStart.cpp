@@ -158,11 +158,11 @@ void FrmStart::ShowSpecials()
         if (row < 0) // his player went to the reserves, or he was never given
             special_[static_cast<std::size_t>(k)] = -1;
         txtSpecial[k].Text = row < 0 ? std::string() : lst11.List(row);
+        if (row < 0)
+            continue; // the stored row waits for a new choice; Continue asks for one
         *stored[k] = row;
-        if (row >= 0) {
-            std::string& mark = marks[static_cast<std::size_t>(row)];
-            mark += mark.empty() ? kMarks[k] : std::string(" ") + kMarks[k];
-        }
+        std::string& mark = marks[static_cast<std::size_t>(row)];
+        mark += mark.empty() ? kMarks[k] : std::string(" ") + kMarks[k];
     }
     const int selected = lstMarks.ListIndex;
     for (int row = 0; row < lstMarks.ListCount() && row < kElevenRows; ++row)
