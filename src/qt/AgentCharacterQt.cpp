@@ -26,9 +26,9 @@ QtAgentCharacter::QtAgentCharacter(
     };
     zoomed(window_->Zoom());
     connect(window_.get(), &AgentWindow::Zoomed, this, zoomed);
-    // The menu offers the voice once the engine has started and speaks.
+    // The menu offers the voice where the machine lists an engine, until it fails.
     const auto offerVoice = [this] {
-        window_->VoiceAction()->setVisible(voice_.Available());
+        window_->VoiceAction()->setVisible(voice_.Offered());
         window_->VoiceAction()->setChecked(voice_.Enabled());
     };
     offerVoice();

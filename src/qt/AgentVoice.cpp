@@ -3,12 +3,9 @@
 #include <utility>
 
 #ifdef STUMPCRAFT_HAVE_SPEECH
-#include "qt/AgentPlacement.h"
-
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTextToSpeech>
-#include <QWidget>
 #endif
 
 namespace stumpcraft::qt {
@@ -32,47 +29,24 @@ namespace {
         return engine;
     }
 
-    // Runs a task just after one of the game's windows has next been drawn, or after a while
-    // when none is; never once its owner has gone.
-    class AfterNextDrawing : public QObject {
-    public:
-        AfterNextDrawing(QObject* owner, std::function<void()> task)
-            : QObject(owner)
-            , task_(std::move(task))
-        {
-            QCoreApplication::instance()->installEventFilter(this);
-            QTimer::singleShot(kLatestMs, this, &AfterNextDrawing::Run);
-        }
+    // Whether this machine lists an engine at all: read from the plugins' descriptions, so
+    // asking loads none of them.
+    bool EngineListed()
+    {
+        static const bool listed = !QTextToSpeech::availableEngines().isEmpty();
+        return listed;
+    }
 
-    protected:
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint && watched->isWidgetType()
-                && IsGameWindow(*static_cast<QWidget*>(watched)->window())) {
-                QCoreApplication::instance()->removeEventFilter(this);
-                // After the drawing has reached the screen.
-                QTimer::singleShot(0, this, &AfterNextDrawing::Run);
-            }
-            return false;
-        }
-
-    private:
-        static constexpr int kLatestMs = 1500;
-
-        void Run()
-        {
-            if (auto task = std::exchange(task_, nullptr)) {
-                deleteLater();
-                task();
-            }
-        }
-
-        std::function<void()> task_;
-    };
+    // The player turned the voice on during this run.
+    bool& ChosenThisRun()
+    {
+        static bool chosen = false;
+        return chosen;
+    }
 } // namespace
 #endif
 
-AgentVoice::AgentVoice(bool wanted, QObject* parent)
+AgentVoice::AgentVoice(bool offered, QObject* parent)
     : QObject(parent)
 {
     limit_.setSingleShot(true);
@@ -82,18 +56,11 @@ AgentVoice::AgentVoice(bool wanted, QObject* parent)
         Done();
     });
 #ifdef STUMPCRAFT_HAVE_SPEECH
-    if (!wanted) {
-        started_ = true;
-        return;
-    }
-    enabled_ = true; // until the engine turns out missing or broken
-    new AfterNextDrawing(this, [this] {
-        if (!started_)
-            Start();
-    });
+    offered_ = offered && EngineListed();
+    if (offered_ && ChosenThisRun())
+        SetEnabled(true);
 #else
-    Q_UNUSED(wanted);
-    started_ = true;
+    Q_UNUSED(offered);
 #endif
 }
 
@@ -133,14 +100,21 @@ void AgentVoice::SetEnabled(bool on)
 {
     if (!on)
         Stop();
-    enabled_ = on && (Available() || !started_);
+#ifdef STUMPCRAFT_HAVE_SPEECH
+    if (offered_)
+        ChosenThisRun() = on;
+    // On while the engine starts, so that the menu it tells shows the voice on; off again
+    // when it turns out broken.
+    enabled_ = on;
+    if (on && offered_ && !started_)
+        Start();
+#endif
+    enabled_ = on && Available();
 }
 
 bool AgentVoice::Say(const QString& text, std::function<void()> done)
 {
     Stop();
-    if (enabled_ && !started_)
-        Start();
     if (!enabled_ || !Available() || text.trimmed().isEmpty())
         return false;
 #ifdef STUMPCRAFT_HAVE_SPEECH

@@ -15,15 +15,19 @@ namespace stumpcraft::qt {
 // once the engine has failed (no sound device, say), it quietly says nothing and the balloon
 // carries the line alone: nothing waits for it and nothing is reported to the user.
 //
-// Starting the engine takes a good part of the program's start, so it waits until the game's
-// first window has been drawn; a line to say before then starts it at once.
+// The engine and its voices weigh more than the rest of the main menu together, so it is
+// only offered at first ("Speak aloud" on the character's menu) and started when the player
+// turns it on. Once on, it stays on for the rest of the run, through every reload of the
+// character.
 class AgentVoice : public QObject {
 public:
-    // wanted false keeps it silent for good (tests, or a user who prefers quiet).
-    explicit AgentVoice(bool wanted, QObject* parent = nullptr);
+    // offered false keeps it silent for good (tests, or a machine without an engine).
+    explicit AgentVoice(bool offered, QObject* parent = nullptr);
     ~AgentVoice() override;
 
-    // Whether the engine has been started (or found missing), and whether it speaks.
+    // Whether the player may turn the voice on: an engine is listed and has not failed.
+    bool Offered() const { return offered_ && !broken_; }
+    // Whether the engine has been started, and whether it speaks.
     bool Started() const { return started_; }
     bool Available() const;
     bool Enabled() const { return enabled_; }
@@ -35,13 +39,14 @@ public:
     // Stops at once; done is not called.
     void Stop();
 
-    // Told once the engine has been started later on, so that a menu may offer the voice.
+    // Told once the engine has been started, so that a menu may show how it stands.
     std::function<void()> started;
 
 private:
     void Start();
     void Done();
 
+    bool offered_ = false;
     bool started_ = false;
     bool enabled_ = false;
     bool broken_ = false;

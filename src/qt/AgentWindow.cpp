@@ -18,6 +18,7 @@ namespace stumpcraft::qt {
 namespace {
 
     constexpr int kMargin = 8; // kept between the character and the screen's edges
+    constexpr double kStillAfterSeconds = 7.5; // about two breaths at rest
 
     // A trip's length: quick for short hops, never a long wait.
     double TripSeconds(QPoint from, QPoint to)
@@ -212,7 +213,8 @@ QPoint AgentWindow::OnScreen(QPoint topLeft) const
 }
 
 // One frame: where the trip has got to, the pose, the picture; then the wait until the next
-// frame, long while only breathing.
+// frame, long while only breathing. After a couple of breaths at rest he stands still and no
+// frame is due until he is asked to do something, so an idle game costs nothing.
 void AgentWindow::Tick()
 {
     const double now = Now();
@@ -225,8 +227,17 @@ void AgentWindow::Tick()
             trip_.reset();
     }
     Redraw(now);
-    if (isVisible())
-        frames_.start(trip_ ? 16 : animator_.FrameInterval(now));
+    if (!isVisible())
+        return;
+    if (trip_ || !animator_.Resting(now)) {
+        restingSince_ = -1;
+    } else {
+        if (restingSince_ < 0)
+            restingSince_ = now;
+        if (now - restingSince_ >= kStillAfterSeconds * timeScale_ && !animator_.Blinking(now))
+            return;
+    }
+    frames_.start(trip_ ? 16 : animator_.FrameInterval(now));
 }
 
 // The picture for now. While the character only breathes, each step of the breath is drawn

@@ -60,6 +60,8 @@ public:
     const QRegion& Shape() const { return shape_; }
     // How many pictures it has drawn afresh so far (kept breathing frames are not counted).
     int Drawn() const { return drawn_; }
+    // Whether a next frame is due: not once he has stood at rest for a while.
+    bool Ticking() const { return frames_.isActive(); }
 
 signals:
     // It moved, or the windows round it changed: the balloon finds its place again.
@@ -97,6 +99,7 @@ private:
     double timeScale_;
     QElapsedTimer clock_;
     QTimer frames_;
+    double restingSince_ = -1; // on the clock; -1 while he moves
     QImage picture_;
     QRegion shape_;
     int drawn_ = 0;

@@ -24,6 +24,19 @@ namespace {
 
     double Smooth(double u) { return u * u * (3 - 2 * u); }
 
+    // The breath is a sine over its steps: step s shows the same pose as 8 - s about the top
+    // and as 24 - s about the bottom, so each pose is named by one step.
+    int BreathPicture(double now)
+    {
+        const int step = static_cast<int>(BreathStep(now) % MerlinAnimator::kBreathSteps);
+        const int quarter = MerlinAnimator::kBreathSteps / 4;
+        if (step > quarter && step <= 2 * quarter)
+            return 2 * quarter - step;
+        if (step > 3 * quarter)
+            return 6 * quarter - step;
+        return step;
+    }
+
     double SecondsBetweenBlinks() { return 2.5 + 4 * QRandomGenerator::global()->generateDouble(); }
 
 } // namespace
@@ -88,7 +101,7 @@ std::optional<int> MerlinAnimator::IdleFrame(double now) const
 {
     if (Animating(now) || talking_ || Blinking(now) || rest_.magic > 0.01)
         return std::nullopt;
-    return static_cast<int>(BreathStep(now) % kBreathSteps);
+    return BreathPicture(now);
 }
 
 MerlinPose MerlinAnimator::Base(double now) const
@@ -106,7 +119,7 @@ MerlinPose MerlinAnimator::Base(double now) const
 MerlinPose MerlinAnimator::PoseAt(double now)
 {
     MerlinPose pose = Base(now);
-    const double step = static_cast<double>(BreathStep(now) % kBreathSteps);
+    const double step = BreathPicture(now);
     pose.breath += kBreathDepth * std::sin(2 * std::numbers::pi * step / kBreathSteps);
     Blink(pose, now);
     if (talking_) {

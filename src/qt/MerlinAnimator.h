@@ -26,13 +26,19 @@ public:
     MerlinPose PoseAt(double now);
     // The animation in progress at now, or "" when the character is at rest.
     QString Playing(double now) const;
+    // Neither an animation nor talking at now: at most he breathes and blinks.
+    bool Resting(double now) const { return !Animating(now) && !talking_; }
+    // His eyes are shutting or opening at now.
+    bool Blinking(double now) const;
     // How many milliseconds the window may wait before drawing again: a full-rate frame while
     // something moves quickly (an animation, a blink, talking), otherwise the next step of the
     // breath, cut short so that the next blink is not missed.
     int FrameInterval(double now) const;
-    // While the character only breathes, which of the breath's few steps PoseAt gives at now:
-    // the same step is always the same picture, so a window may keep it. Nothing while it
-    // moves otherwise, or when its rest pose has sparkles, which twinkle all the time.
+    // While the character only breathes, which of the breath's few pictures PoseAt gives at
+    // now: the same number is always the same picture, so a window may keep it. The breath
+    // rises and falls through the same poses, so its 16 steps show only 9 pictures, numbered
+    // below kBreathSteps. Nothing while it moves otherwise, or when its rest pose has
+    // sparkles, which twinkle all the time.
     std::optional<int> IdleFrame(double now) const;
     static constexpr int kBreathSteps = 16;
 
@@ -44,7 +50,6 @@ private:
 
     MerlinPose Base(double now) const;
     bool Animating(double now) const;
-    bool Blinking(double now) const;
     void Blink(MerlinPose& pose, double now);
 
     MerlinPose rest_;

@@ -232,26 +232,53 @@ namespace {
         ASSERT_TRUE(Until([this] { return marks.size() == 4; }, 1000));
     }
 
-    // The voice engine starts only once a game window has been drawn, and whatever this machine
-    // has (an engine with or without a sound device, or none), every line ends and its bookmark
-    // arrives.
-    TEST_F(AgentServiceTest, TheVoiceStartsLateAndNeverHoldsUpTheLine)
+    // The voice engine, which weighs more than the whole main menu, starts only when the player
+    // turns the voice on, and then stays on for the run, through the character's reloads; and
+    // whatever this machine has (an engine with or without a sound device, or none), every line
+    // ends and its bookmark arrives.
+    TEST_F(AgentServiceTest, TheVoiceStartsOnlyWhenTurnedOnAndNeverHoldsUpTheLine)
     {
         {
             AgentVoice voice(true);
-            QTest::qWait(50);
-            EXPECT_FALSE(voice.Started()) << "nothing drawn yet";
             QWidget game;
             game.show();
-            EXPECT_TRUE(Until([&] { return voice.Started(); }, 1000));
+            QTest::qWait(100);
+            EXPECT_FALSE(voice.Started()) << "not asked for";
+            const bool offered = voice.Offered();
+            voice.SetEnabled(true);
+            EXPECT_EQ(voice.Started(), offered);
+            AgentVoice reloaded(true);
+            EXPECT_EQ(reloaded.Started(), offered) << "on for the rest of the run";
+            reloaded.SetEnabled(false);
+            EXPECT_FALSE(AgentVoice(true).Started()) << "off again";
         }
         QtAgentService voiced(AgentOptions { 0.02, true, false });
         voiced.Bookmark = [this](long mark) { marks.push_back(mark); };
         voiced.Load("Merlin", "Merlin.acs");
+        QAction* speakAloud = voiced.Loaded()->Window().VoiceAction();
+        if (speakAloud->isVisible())
+            speakAloud->setChecked(true);
         voiced.Loaded()->Show();
         for (int i = 1; i <= 2; ++i)
             voiced.Loaded()->Speak("Super Shot! Four!\\Mrk=" + std::to_string(i) + "\\");
         ASSERT_TRUE(Until([this] { return marks.size() == 2; }, 20000));
+        speakAloud->setChecked(false);
+    }
+
+    // An idle game costs no processor time: once he has stood at rest for a moment no frame is
+    // due, and whatever he is asked to do next brings him back to life.
+    TEST_F(AgentServiceTest, AtRestHeStandsStillUntilAskedAgain)
+    {
+        QtAgentCharacter& c = Load();
+        c.Show();
+        AgentWindow& window = c.Window();
+        ASSERT_TRUE(Until([&] { return c.Visible() && !window.Ticking(); }, 3000));
+        const int drawn = window.Drawn();
+        QTest::qWait(300);
+        EXPECT_EQ(window.Drawn(), drawn);
+        c.Play("Greet");
+        EXPECT_TRUE(Until([&] { return window.Drawn() > drawn + 1; }, 2000)) << "he moves again";
+        EXPECT_TRUE(Until([&] { return !window.Ticking(); }, 5000));
     }
 
     TEST_F(AgentServiceTest, LoadingAgainReplacesTheCharacterQuietly)

@@ -1,0 +1,115 @@
+// first_window: starts a program on the X display and reports, as "key value" lines, how long
+// its first window named NAME took to be mapped, then (when asked) how much memory it had
+// taken at its peak and how much processor time it spent over an idle stretch. It ends the
+// program at the end.
+//
+//   first_window NAME SETTLE-SECONDS IDLE-SECONDS PROGRAM [ARGUMENT...]
+//
+// Prints "window_ms", and with SETTLE-SECONDS > 0 also "peak_rss_kb" (VmHWM after settling)
+// and "idle_cpu_percent" (of one core, over the IDLE-SECONDS that follow the settling).
+// Without a window manager, every top-level window is a child of the root window, so the map
+// is seen as it happens.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool Named(Display* display, Window window, const char* name)
+{
+    char* title = nullptr;
+    const bool same = XFetchName(display, window, &title) && title && std::strcmp(title, name) == 0;
+    if (title)
+        XFree(title);
+    return same;
+}
+
+long PeakRssKb(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+// User and system time of the process so far, in clock ticks.
+long long CpuTicks(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    std::getline(stat, text);
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14)
+            utime = std::stoll(field);
+        if (i == 15)
+            stime = std::stoll(field);
+    }
+    return utime + stime;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 5) {
+        std::fputs(
+            "Usage: first_window NAME SETTLE-SECONDS IDLE-SECONDS PROGRAM [ARGUMENT...]\n", stderr);
+        return 2;
+    }
+    const char* name = argv[1];
+    const double settle = std::atof(argv[2]);
+    const double idle = std::atof(argv[3]);
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fputs("first_window: no X display\n", stderr);
+        return 1;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const auto start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp(argv[4], argv + 4);
+        _exit(127);
+    }
+    double windowMs = -1;
+    while (windowMs < 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapNotify && Named(display, event.xmap.window, name))
+            windowMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+    std::printf("window_ms %.1f\n", windowMs);
+    if (settle > 0) {
+        std::this_thread::sleep_for(std::chrono::duration<double>(settle));
+        const long long before = CpuTicks(child);
+        std::this_thread::sleep_for(std::chrono::duration<double>(idle));
+        const long long spent = CpuTicks(child) - before;
+        std::printf("peak_rss_kb %ld\n", PeakRssKb(child));
+        std::printf("idle_cpu_percent %.3f\n",
+            100.0 * static_cast<double>(spent) / static_cast<double>(sysconf(_SC_CLK_TCK)) / idle);
+    }
+    std::fflush(stdout);
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+    XCloseDisplay(display);
+    return 0;
+}
