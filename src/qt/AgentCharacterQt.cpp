@@ -31,7 +31,7 @@ QtAgentCharacter::QtAgentCharacter(
         window_->VoiceAction()->setVisible(voice_.Offered());
         window_->VoiceAction()->setChecked(voice_.Enabled());
     };
-    offerVoice();
+    connect(window_.get(), &AgentWindow::MenuOpening, this, offerVoice);
     voice_.started = offerVoice;
     QAction* voice = window_->VoiceAction();
     connect(voice, &QAction::toggled, this, [this](bool on) { voice_.SetEnabled(on); });

@@ -23,7 +23,9 @@ void AgentTray::Update(bool loaded, bool shown, const QImage& picture)
 {
     show_->setEnabled(loaded && !shown);
     hide_->setEnabled(loaded && shown);
-    if (!wantIcon_ || !loaded || !QSystemTrayIcon::isSystemTrayAvailable())
+    // The icon comes once the commentator has first appeared: asking the desktop for its tray
+    // may start a message bus, which the game's first window need not wait for.
+    if (!wantIcon_ || !loaded || !(shown || icon_) || !QSystemTrayIcon::isSystemTrayAvailable())
         return;
     if (!icon_) {
         menu_ = std::make_unique<QMenu>();

@@ -56,11 +56,20 @@ AgentVoice::AgentVoice(bool offered, QObject* parent)
         Done();
     });
 #ifdef STUMPCRAFT_HAVE_SPEECH
-    offered_ = offered && EngineListed();
+    offered_ = offered;
     if (offered_ && ChosenThisRun())
         SetEnabled(true);
 #else
     Q_UNUSED(offered);
+#endif
+}
+
+bool AgentVoice::Offered() const
+{
+#ifdef STUMPCRAFT_HAVE_SPEECH
+    return offered_ && !broken_ && EngineListed();
+#else
+    return false;
 #endif
 }
 

@@ -25,8 +25,9 @@ public:
     explicit AgentVoice(bool offered, QObject* parent = nullptr);
     ~AgentVoice() override;
 
-    // Whether the player may turn the voice on: an engine is listed and has not failed.
-    bool Offered() const { return offered_ && !broken_; }
+    // Whether the player may turn the voice on: an engine is listed and has not failed. The
+    // first question reads the engines' descriptions, so it waits until a menu asks.
+    bool Offered() const;
     // Whether the engine has been started, and whether it speaks.
     bool Started() const { return started_; }
     bool Available() const;

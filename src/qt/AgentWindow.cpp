@@ -319,6 +319,7 @@ void AgentWindow::mouseReleaseEvent(QMouseEvent*)
 
 void AgentWindow::contextMenuEvent(QContextMenuEvent* event)
 {
+    emit MenuOpening();
     QMenu menu(this);
     DrawAtZoom(menu, zoom_); // as large as he is
     menu.addAction(hide_);

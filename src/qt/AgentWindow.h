@@ -70,6 +70,8 @@ signals:
     void Refitted();
     // It is drawn at another zoom from now on; the balloon follows before it finds its place.
     void Zoomed(double zoom);
+    // Its menu is about to open: the actions on it may be brought up to date.
+    void MenuOpening();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

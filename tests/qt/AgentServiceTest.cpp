@@ -256,6 +256,7 @@ namespace {
         voiced.Bookmark = [this](long mark) { marks.push_back(mark); };
         voiced.Load("Merlin", "Merlin.acs");
         QAction* speakAloud = voiced.Loaded()->Window().VoiceAction();
+        emit voiced.Loaded()->Window().MenuOpening();
         if (speakAloud->isVisible())
             speakAloud->setChecked(true);
         voiced.Loaded()->Show();
