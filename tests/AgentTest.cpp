@@ -43,6 +43,35 @@ namespace {
         EXPECT_TRUE(AgentOn);
     }
 
+    // A player who hid Merlin on the match screen met him again, greeting in full, at every
+    // return to the menu; and every return replayed the whole greeting.
+    TEST_F(AgentTest, AHiddenCommentatorStaysHiddenForTheRunAndAReturnGreetsInOneLine)
+    {
+        Load();
+        platform.agent.Hidden("Merlin", kAgentCauseUser); // the player's Hide, on any screen
+        LoadAgent(700, 120); // the menu again, after the match
+        platform.toolkit.DoEvents();
+        EXPECT_FALSE(AgentOn) << "the game is silent, and shows its boxes";
+        EXPECT_EQ(AgentChar, &platform.agent) << "Ctrl+M can still bring him back";
+        EXPECT_EQ(platform.agent.Lines(), (Lines { "MoveTo 700,120" }));
+
+        platform.agent.Shown("Merlin", kAgentCauseUser); // Ctrl+M
+        EXPECT_TRUE(AgentOn);
+        platform.agent.requests.clear();
+        LoadAgent(700, 120);
+        platform.toolkit.DoEvents();
+        EXPECT_TRUE(AgentOn);
+        EXPECT_EQ(platform.agent.Lines(),
+            (Lines { "Show", "MoveTo 700,120", "Play Greet",
+                "Speak Welcome back! What shall we play next?" }));
+
+        // Hidden by the program (not the player), he comes back with the menu as before.
+        platform.agent.Hidden("Merlin", 0);
+        LoadAgent(700, 120);
+        platform.toolkit.DoEvents();
+        EXPECT_TRUE(AgentOn);
+    }
+
     // A missing file asks for Merlin, any other error shows the standard box, and a refusal
     // without an error shows nothing; each leaves the game silent.
     TEST_F(AgentTest, ACharacterThatCannotLoadLeavesTheGameSilent)

@@ -42,6 +42,15 @@ namespace {
         for (CommandButton* help : buttons)
             help->UserClick();
         EXPECT_EQ(platform.shell.opened, std::vector<std::string>(6, manual));
+
+        // A desktop that cannot show it (no browser): Help said nothing at all.
+        platform.shell.fails = true;
+        platform.toolkit.messages.clear();
+        frmMain().cmdHelp.UserClick();
+        ASSERT_EQ(platform.toolkit.messages.size(), 1u);
+        EXPECT_THAT(platform.toolkit.messages[0].text,
+            ::testing::AllOf(::testing::StartsWith("The manual could not be opened"),
+                ::testing::EndsWith(manual)));
     }
 
 #ifdef STUMPCRAFT_MANUAL

@@ -34,6 +34,7 @@ namespace look {
 
     // Print: 0 is the window's own size; the small hand takes a second line of a long text.
     inline constexpr int kSmallPrint = 8;
+    inline constexpr int kFinePrint = 7;
     // A window's own title over its card, and the height of its line.
     inline constexpr int kTitlePrint = 11;
     inline constexpr int kTitleHeight = 24;
@@ -57,12 +58,12 @@ namespace look {
     inline constexpr int kBowlingWidth = 472; // the card's width, the last column included
     // The fall of wickets and the partnerships: the pair's names take one line for two long
     // names; the headings reach left over the names, which have none.
-    inline constexpr Column kWicketNumber { 8, 60 };
+    inline constexpr Column kWicketNumber { 6, 64 };
     inline constexpr Column kPartners { 72, 228 };
     inline constexpr Column kFallOfWicket { 304, 64 };
     inline constexpr Column kPartnership { 396, 72 };
     inline constexpr int kFallOfWicketHeading = 112;
-    inline constexpr int kPartnershipHeading = 88;
+    inline constexpr int kPartnershipHeading = 96;
 
     // Puts a control into a container (page 0 of it unless told) at a place and size.
     void Place(Control& c, Control& container, int left, int top, int width, int height);

@@ -49,15 +49,18 @@ void FrmMain::LayOutSide()
     Command1.Cancel = true;
     Command1.Visible = false;
 
-    // Two lines high: a chase message runs to a hundred characters.
-    lblMsg[0].Move(0, Height - 30, 170, 30);
-    lblMsg[1].Move(170, Height - 30, Width - 170, 30);
+    // A chase message runs to a hundred and ten characters, on one line in the finest print;
+    // the result keeps a second line for the note that its scorecard was kept. A line still
+    // too long ends in "..." and shows whole in the tooltip.
+    lblMsg[0].Move(0, Height - 30, 130, 30);
+    lblMsg[1].Move(130, Height - 30, Width - 130, 30);
     for (auto& msg : lblMsg) {
         msg.BackColor = kBoard;
         msg.ForeColor = kBoardText;
         msg.FontSize = kSmallPrint;
-        msg.WordWrap = true;
+        msg.Elide = true;
     }
+    lblMsg[1].FontSize = kFinePrint;
 }
 
 void FrmMain::LayOutBatterFrame(int frame)

@@ -486,9 +486,15 @@ void FrmMenu::Frame1_MouseMove(int Index)
     lblReset.ForeColor = RGB(255, 255, 0);
 }
 
-void FrmMenu::Agent1_Show(const std::string&, int) { AgentOn = true; }
+void FrmMenu::Agent1_Show(const std::string& character, int cause)
+{
+    stumpcraft::Agent1_Show(character, cause);
+}
 
-void FrmMenu::Agent1_Hide(const std::string&, int) { AgentOn = false; }
+void FrmMenu::Agent1_Hide(const std::string& character, int cause)
+{
+    stumpcraft::Agent1_Hide(character, cause);
+}
 
 void FrmMenu::Agent1_Bookmark(long bookmark)
 {

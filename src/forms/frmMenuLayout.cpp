@@ -25,10 +25,12 @@ namespace {
     using look::Place;
 
     // Hall of fame columns: caption, figure, "By"/"Playing As", name, country.
-    constexpr int kColCaption = 14, kColCaptionWidth = 200;
-    constexpr int kColValue = 214, kColValueWidth = 60;
-    constexpr int kColBy = 276, kColByWidth = 86;
-    constexpr int kColName = 369, kColNameWidth = 129;
+    // Each caption with room to spare, so that it fits at every zoom; the names take what is
+    // left, and a long one is cut short.
+    constexpr int kColCaption = 14, kColCaptionWidth = 214;
+    constexpr int kColValue = 228, kColValueWidth = 60;
+    constexpr int kColBy = 290, kColByWidth = 96;
+    constexpr int kColName = 389, kColNameWidth = 109;
     constexpr int kColTeam = 500, kColTeamWidth = 92;
     constexpr int kFirstRow = 56, kRowStep = 21, kRowHeight = 20;
 } // namespace

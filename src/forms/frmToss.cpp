@@ -55,6 +55,7 @@ FrmToss::FrmToss()
     lbltoss.Move(12, 10, width - 24, 36);
     lbltoss.Caption = " gets the chance to toss today";
     lbltoss.WordWrap = true;
+    lbltoss.Elide = true; // a name of any length
     lbltoss.FontBold = true;
 
     Frame1[1].Move(left, 64, width, 86);
@@ -69,6 +70,7 @@ FrmToss::FrmToss()
     lblTossWonBy.Move(20, 50, width - 40, 30);
     lblTossWonBy.Caption = "has won the toss";
     lblTossWonBy.WordWrap = true;
+    lblTossWonBy.Elide = true;
     lblTossWonBy.FontBold = true;
     lblTossWonBy.ForeColor = RGB(16, 96, 40); // stays readable when the call is closed
     lblTossWonBy.Visible = false;

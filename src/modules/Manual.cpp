@@ -12,7 +12,12 @@ namespace stumpcraft {
 void OpenDocument(const Form& owner, const std::string& path)
 {
     if (Shell* shell = Platform().shell)
-        shell->OpenDocument(&owner, path, CurrentLayout().shipped);
+        shell->OpenDocument(&owner, path, CurrentLayout().shipped, [path] {
+            MsgBox("The manual could not be opened: this desktop has no program to show it, or "
+                   "that program would not start.\nYou can open it yourself in a web browser: "
+                    + path,
+                MsgButtons::OK, MsgIcon::Exclamation, kAppTitle);
+        });
 }
 
 void ShowManual(const Form& owner)

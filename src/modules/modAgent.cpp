@@ -19,6 +19,15 @@ namespace {
         Line line;
         bool boxWhenSilent;
     };
+    // What the commentator remembers for the rest of the run: the menu loads him afresh on
+    // every return, and he neither greets in full again nor comes back when the player sent
+    // him away.
+    struct RunMemory {
+        bool greeted = false;
+        bool hiddenByPlayer = false;
+    };
+    RunMemory run;
+
     // One delivery at a time holds its news; there is never more than one list.
     std::vector<News> held;
     std::vector<News>* heldNews = nullptr;
@@ -74,10 +83,21 @@ void LoadAgent(int x, int y)
         AgentCharacter* merlin = agent->Character("Merlin");
         if (!merlin)
             return;
-        AgentOn = true;
         AgentChar = merlin;
+        if (run.hiddenByPlayer) {
+            // He waits, hidden, beside the menu until the player asks for him (Ctrl+M).
+            AgentChar->MoveTo(x, y);
+            return;
+        }
+        AgentOn = true;
         AgentChar->Show();
         AgentChar->MoveTo(x, y);
+        if (run.greeted) {
+            AgentChar->Play("Greet");
+            AgentChar->Speak("Welcome back! What shall we play next?");
+            return;
+        }
+        run.greeted = true;
         AgentChar->Speak("Welcome to Stumpcraft");
         AgentChar->Play("Announce");
         AgentChar->Play("Greet");
@@ -162,9 +182,20 @@ void DeliveryNews::Deliver()
     }
 }
 
-void Agent1_Show(const std::string&, int) { AgentOn = true; }
+void Agent1_Show(const std::string&, int)
+{
+    AgentOn = true;
+    run.hiddenByPlayer = false;
+}
 
-void Agent1_Hide(const std::string&, int) { AgentOn = false; }
+void Agent1_Hide(const std::string&, int cause)
+{
+    AgentOn = false;
+    if (cause == kAgentCauseUser)
+        run.hiddenByPlayer = true;
+}
+
+void ForgetCommentatorRun() { run = {}; }
 
 void Agent1_Bookmark(long bookmark)
 {

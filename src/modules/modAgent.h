@@ -25,7 +25,9 @@ namespace outcome {
 } // namespace outcome
 
 // Loads the character "Merlin" from "Merlin.acs", shows it at (x, y) on the screen, beside
-// the main menu's game-type frame, and greets. On failure one message box, and the game stays
+// the main menu's game-type frame, and greets: in full the first time in a run, in one short
+// line after that. A character the player hid stays hidden for the rest of the run (the game
+// silent) until the player brings him back. On failure one message box, and the game stays
 // silent.
 void LoadAgent(int x, int y);
 // Venue, weather and pitch; called by the match screen's load when AgentOn.
@@ -60,8 +62,13 @@ public:
 };
 
 // The agent control's events, for a character loaded without the main menu to hear them.
+// A hide caused by the player is remembered for the rest of the run.
 void Agent1_Show(const std::string& character, int cause);
 void Agent1_Hide(const std::string& character, int cause);
 void Agent1_Bookmark(long bookmark);
+// The cause of a show or hide that the player asked for (his menu, a key).
+inline constexpr int kAgentCauseUser = 1;
+// A new run: greeted in full again, and shown however the last one left him.
+void ForgetCommentatorRun();
 
 } // namespace stumpcraft

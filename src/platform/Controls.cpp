@@ -117,8 +117,28 @@ void Control::UserMouseMove(MouseButton button, int x, int y)
 
 void Control::UserMouseUp(MouseButton button, int x, int y)
 {
-    if (MouseUp && EffectivelyEnabled())
-        Raise([&] { MouseUp(button, x, y); });
+    if (MouseUp) {
+        if (EffectivelyEnabled())
+            Raise([&] { MouseUp(button, x, y); });
+        return;
+    }
+    // A right click on a control that has no use for it is a right click on the window: the
+    // match screen turns its tab for one anywhere on its pages.
+    if (button != MouseButton::Right || UsesRightButton())
+        return;
+    for (const Control* c = this; c; c = c->container_) {
+        x += c->Left;
+        y += c->Top;
+        if (c->container_ && c->container_->kind() == Kind::TabStrip)
+            y += TabStrip::HeaderHeight;
+    }
+    form_->UserMouseUp(button, x, y);
+}
+
+// Text boxes offer their edit menu on the right button, and lists choose a row with it.
+bool Control::UsesRightButton() const
+{
+    return kind() == Kind::TextBox || kind() == Kind::ComboBox || kind() == Kind::ListBox;
 }
 
 void Control::UserFocus()

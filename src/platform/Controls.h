@@ -156,7 +156,11 @@ public:
     // A user's click: ignored while the control cannot be reached, as the toolkit would.
     void UserClick();
     void UserMouseMove(MouseButton button, int x, int y);
+    // A release over the control, at (x, y) inside it. A right button's release on a control
+    // that neither handles MouseUp nor uses that button itself is the form's (Form_MouseUp, at
+    // the point on the form).
     void UserMouseUp(MouseButton button, int x, int y);
+    bool UsesRightButton() const;
     void UserFocus();
 
     void AttachPeer(ControlPeer* peer) { peer_ = peer; }
@@ -221,7 +225,8 @@ public:
     Prop<Alignment> TextAlign { this, Alignment::Left };
     Prop<bool> Boxed { this, false };
     Prop<bool> WordWrap { this, false };
-    // A caption too long for the label ends in "..." and shows whole in the tooltip.
+    // A caption too long for the label ends in "..." and shows whole in the tooltip; one that
+    // wraps is cut where its lines would no longer fit the label's height.
     Prop<bool> Elide { this, false };
 
     // A caption made from numbers, written only when they changed: `numbers` are all that the

@@ -79,12 +79,13 @@ public:
 
 inline constexpr long kAgentFileMissing = -2147024894; // 0x80070002
 
-// The desktop shell's "open" of a document.
+// The desktop shell's "open" of a document. When the desktop cannot show it (no viewer, or
+// one that will not start) `failed` runs, on the game's thread, now or later.
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void OpenDocument(
-        const Form* owner, const std::string& path, const std::string& workingFolder)
+    virtual void OpenDocument(const Form* owner, const std::string& path,
+        const std::string& workingFolder, std::function<void()> failed)
         = 0;
 };
 

@@ -66,10 +66,7 @@ void AgentBalloon::Measure()
 void AgentBalloon::Say(
     const QString& shown, const QString& whole, const QRect& character, BalloonSide preferred)
 {
-    if (whole != whole_) {
-        whole_ = whole;
-        Measure();
-    }
+    SetLine(whole);
     shown_ = shown;
     Place(character, preferred);
     Redraw();
@@ -96,8 +93,18 @@ QSize AgentBalloon::Body() const
 
 QSize AgentBalloon::Room() const
 {
-    return { Z(kTextWidth) + 3 + 2 * Z(kPadX) + 2,
-        4 * fontMetrics().lineSpacing() + 2 * Z(kPadY) + 2 };
+    const QSize usual(
+        Z(kTextWidth) + 3 + 2 * Z(kPadX) + 2, 4 * fontMetrics().lineSpacing() + 2 * Z(kPadY) + 2);
+    return whole_.isEmpty() ? usual : usual.expandedTo(Body());
+}
+
+bool AgentBalloon::SetLine(const QString& whole)
+{
+    if (whole == whole_)
+        return false;
+    whole_ = whole;
+    Measure();
+    return true;
 }
 
 // Beside the character on the side clear of the game's windows, the tail at the face, and

@@ -33,8 +33,11 @@ public:
     double Zoom() const { return zoom_; }
     const QString& Text() const { return shown_; }
     BalloonSide Side() const { return side_; }
-    // The body the character keeps room for: a long line's.
+    // The body the character keeps room for: a long line's, or the line's in hand where that
+    // is longer.
     QSize Room() const;
+    // Lays out a line about to be said; true when it is a new one.
+    bool SetLine(const QString& whole);
     // The balloon as drawn, for snapshots.
     const QImage& Picture() const { return picture_; }
 

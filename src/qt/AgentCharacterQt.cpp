@@ -147,6 +147,9 @@ void QtAgentCharacter::Balloon(const QString& shown, const QString& whole)
         window_->SetTalking(false);
         return;
     }
+    // A longer line than he kept room for may send him elsewhere first.
+    if (balloon_->SetLine(whole))
+        window_->MakeRoomFor(balloon_->Room());
     balloon_->Say(shown, whole, window_->frameGeometry(), window_->Side());
     // The mouth moves while words are still coming.
     window_->SetTalking(shown.size() < whole.size());

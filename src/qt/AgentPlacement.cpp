@@ -1,9 +1,12 @@
 #include "qt/AgentPlacement.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -160,7 +163,8 @@ AgentSpot PlaceAgent(const QRect& screen, const AgentObstacles& obstacles, QPoin
                 std::hypot(move.x(), move.y()) + (side == BalloonSide::Above ? kAboveCost : 0));
         if (score < bestScore) {
             bestScore = score;
-            best = { him.topLeft(), side, std::get<0>(score).None() };
+            const Cover& cover = std::get<0>(score);
+            best = { him.topLeft(), side, cover.None(), cover.off == 0 && cover.controls == 0 };
         }
     };
     for (const BalloonSide side : kSides) {
@@ -236,9 +240,24 @@ std::vector<QRect> GameControlRects()
         if (!IsGameWindow(*window) || !window->isVisible() || window->isMinimized())
             continue;
         const QRect bounds(window->mapToGlobal(QPoint(0, 0)), window->size());
+        const QRect frame = window->frameGeometry();
+        if (frame.top() < bounds.top())
+            out.emplace_back(frame.left(), frame.top(), frame.width(), bounds.top() - frame.top());
         for (const QWidget* widget : window->findChildren<QWidget*>()) {
             if (!widget->isVisible() || widget->isWindow())
                 continue;
+            // A frame's title is read like a label, though the frame holds other controls.
+            if (const auto* box = qobject_cast<const QGroupBox*>(widget);
+                box && !box->title().isEmpty()) {
+                QStyleOptionGroupBox option;
+                option.initFrom(box);
+                option.text = box->title();
+                option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+                option.textAlignment = box->alignment();
+                const QRect title = box->style()->subControlRect(
+                    QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+                out.push_back(QRect(box->mapToGlobal(title.topLeft()), title.size()) & bounds);
+            }
             const auto* label = qobject_cast<const QLabel*>(widget);
             if (label && label->text().isEmpty() && label->pixmap().isNull())
                 continue;

@@ -44,6 +44,8 @@ struct AgentSpot {
     QPoint at;
     BalloonSide side = BalloonSide::Left;
     bool clear = false;
+    // On the screen and off every control (windows may be covered).
+    bool offControls = false;
 };
 
 // The place nearest to wanted where the character (a window of size character) and a balloon
@@ -71,7 +73,8 @@ void MarkAsAgentWindow(QWidget& window);
 // Whether the widget is a top-level window of the game (not the commentator's own, nor a menu
 // or a tool tip): one the commentator keeps clear of while it is shown.
 bool IsGameWindow(const QWidget& widget);
-// Where the game's shown windows are on the screen now, and the controls on them.
+// Where the game's shown windows are on the screen now, and the controls on them (a window's
+// title bar, with its buttons, counts as one).
 std::vector<QRect> GameWindowRects();
 std::vector<QRect> GameControlRects();
 // The part of the screen nearest to point that the commentator may use.

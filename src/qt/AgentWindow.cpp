@@ -94,27 +94,64 @@ void AgentWindow::SetTalking(bool talking)
 
 int AgentWindow::GlideTo(QPoint to)
 {
-    FollowZoom();
     wanted_ = to;
-    const AgentSpot spot = SpotNear(Corner(to));
-    side_ = spot.side;
-    return Travel(spot.at);
+    const Stand stand = Choose(to);
+    TakeZoom(stand.zoom);
+    side_ = stand.spot.side;
+    return Travel(stand.spot.at);
+}
+
+// The window's controls may have changed since he last looked (a frame shown), as well as
+// the balloon's size.
+void AgentWindow::MakeRoomFor(QSize body)
+{
+    balloonRoom_ = body;
+    Refit(false);
 }
 
 // Where the corner of the window as drawn goes, for a corner sent at the file's size: the
 // two share their centre.
-QPoint AgentWindow::Corner(QPoint sent) const
+QPoint AgentWindow::Corner(QPoint sent) const { return CornerFor(sent, size()); }
+
+QPoint AgentWindow::CornerFor(QPoint sent, QSize drawn) const
 {
-    const QSize grown = size() - character_.size;
+    const QSize grown = drawn - character_.size;
     return sent - QPoint(grown.width() / 2, grown.height() / 2);
 }
 
-// Takes up the game's opening zoom, if it has changed: the window grows or shrinks about its
-// centre and the balloon hears of it first, so that the place found next is for both at
-// their new sizes.
-void AgentWindow::FollowZoom()
+// The size he is drawn at and the place he stands, for the place the game sent him to: the
+// game's opening zoom where he and his balloon find room off every control of the game's
+// windows (beside them, or failing that over their empty parts, as far from them as may be),
+// else the largest share of it at which they do. Where even the smallest finds none, the
+// place that covers least, at his full size.
+AgentWindow::Stand AgentWindow::Choose(QPoint sent) const
 {
-    const double zoom = OpeningZoom();
+    const double full = OpeningZoom();
+    std::optional<Stand> first;
+    for (const double share : { 1.0, 0.85, 0.7, 0.55 }) {
+        const double zoom = full * share;
+        const QSize me = Scaled(character_.size, zoom);
+        const QSize words = Scaled(balloonRoom_, zoom / zoom_);
+        const QPoint wanted = CornerFor(sent, me);
+        const QRect room = AgentRoom(wanted + QRect(QPoint(), me).center());
+        AgentObstacles obstacles { GameWindowRects(), {} };
+        AgentSpot spot = PlaceAgent(room, obstacles, wanted, me, words);
+        if (!spot.clear) {
+            obstacles.controls = GameControlRects();
+            spot = PlaceAgent(room, obstacles, wanted, me, words);
+        }
+        if (spot.clear || spot.offControls)
+            return { spot, zoom };
+        if (!first)
+            first = Stand { spot, zoom };
+    }
+    return *first;
+}
+
+// Draws him at another zoom: the window grows or shrinks about its centre and the balloon
+// hears of it first, so that the place found next is for both at their new sizes.
+void AgentWindow::TakeZoom(double zoom)
+{
     if (zoom == zoom_)
         return;
     zoom_ = zoom;
@@ -126,17 +163,6 @@ void AgentWindow::FollowZoom()
     frame.moveCenter(centre);
     move(OnScreen(frame.topLeft()));
     Redraw(Now());
-}
-
-AgentSpot AgentWindow::SpotNear(QPoint wanted) const
-{
-    const QRect room = AgentRoom(wanted + rect().center());
-    AgentObstacles obstacles { GameWindowRects(), {} };
-    const AgentSpot spot = PlaceAgent(room, obstacles, wanted, size(), balloonRoom_);
-    if (spot.clear)
-        return spot;
-    obstacles.controls = GameControlRects();
-    return PlaceAgent(room, obstacles, wanted, size(), balloonRoom_);
 }
 
 // Sets off for to; a hidden window, or one already there, just moves.
@@ -163,10 +189,10 @@ void AgentWindow::Refit(bool jump)
 {
     if (!isVisible() || grip_)
         return;
-    FollowZoom();
-    const AgentSpot spot = SpotNear(Corner(wanted_));
-    side_ = spot.side;
-    const QPoint to = OnScreen(spot.at);
+    const Stand stand = Choose(wanted_);
+    TakeZoom(stand.zoom);
+    side_ = stand.spot.side;
+    const QPoint to = OnScreen(stand.spot.at);
     if (to != (trip_ ? trip_->to : pos())) {
         if (jump) {
             trip_.reset();

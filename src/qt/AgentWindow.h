@@ -23,7 +23,9 @@ namespace stumpcraft::qt {
 //
 // It never stands over the game: sent somewhere, it goes to the nearest place from which
 // neither it nor its balloon covers a shown game window, and it moves aside again (towards
-// where it was last sent) whenever one of those windows appears, moves or changes size.
+// where it was last sent) whenever one of those windows appears, moves or changes size, or
+// a line needs a larger balloon. Where the screen has no such place it keeps off the windows'
+// controls, drawn smaller if it must.
 //
 // It is drawn at the zoom the game's windows open at, and follows when the player zooms one:
 // the character file's size times that factor. The places the game sends it to are those of
@@ -46,10 +48,14 @@ public:
     // milliseconds. A hidden window just moves.
     int GlideTo(QPoint to);
     // The factor it is drawn at; it takes up the game's opening zoom when that has changed,
-    // each time it is sent somewhere or steps out of the way.
+    // each time it is sent somewhere or steps out of the way, or a share of it where the
+    // screen has no room for him at that size.
     double Zoom() const { return zoom_; }
     // The balloon body the character keeps room for beside him.
     void SetBalloonRoom(QSize body) { balloonRoom_ = body; }
+    // The same, for a line about to be said: he looks again for the place nearest to where he
+    // was sent from which neither he nor the balloon covers a control.
+    void MakeRoomFor(QSize body);
     // The way the balloon opens from where he stands.
     BalloonSide Side() const { return side_; }
 
@@ -89,9 +95,14 @@ private:
     void Tick();
     void Redraw(double now);
     QPoint OnScreen(QPoint topLeft) const;
-    void FollowZoom();
+    struct Stand {
+        AgentSpot spot;
+        double zoom;
+    };
+    Stand Choose(QPoint sent) const;
+    void TakeZoom(double zoom);
     QPoint Corner(QPoint sent) const;
-    AgentSpot SpotNear(QPoint wanted) const;
+    QPoint CornerFor(QPoint sent, QSize drawn) const;
     int Travel(QPoint to);
     void Refit(bool jump);
 

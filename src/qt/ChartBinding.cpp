@@ -56,6 +56,9 @@ namespace {
             view_->setChart(chart_); // the view owns the chart, the chart its axes and series
             view_->setRenderHint(QPainter::Antialiasing);
             view_->setFrameShape(QFrame::NoFrame);
+            // The chart is only looked at: the mouse reaches the view itself, which reports it
+            // to the game as any panel does (a right click turns the match screen's tab).
+            view_->viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
             chart_->setAnimationOptions(QChart::NoAnimation);
             chart_->setBackgroundRoundness(0);
             chart_->layout()->setContentsMargins(0, 0, 0, 0);
@@ -72,6 +75,7 @@ namespace {
         }
 
     protected:
+        bool IsSurface() const override { return true; }
         void SyncKind() override
         {
             const auto& m = static_cast<const Chart&>(*Model());

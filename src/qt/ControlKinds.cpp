@@ -20,6 +20,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <algorithm>
+#include <numeric>
 
 namespace stumpcraft::qt {
 
@@ -61,6 +62,84 @@ namespace {
             widget.addItem(ToQ(item));
     }
 
+    // Each line of a caption cut short with "..." where it is wider than the room.
+    QString ElidedLines(const QFontMetrics& metrics, const QString& caption, const QSize& room)
+    {
+        QStringList lines = caption.split(u'\n');
+        for (QString& line : lines)
+            line = metrics.elidedText(line, Qt::ElideRight, room.width());
+        return lines.join(u'\n');
+    }
+
+    // A caption that wraps, cut short with "..." where its lines would not all fit: a word
+    // wider than the room (a long name) is cut on its own, then the end of the caption goes
+    // until the rest fits.
+    QString ElidedWrapped(const QFontMetrics& metrics, const QString& caption, const QSize& room)
+    {
+        const auto fits = [&](const QString& text) {
+            const QRect needed
+                = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
+            return needed.width() <= room.width() && needed.height() <= room.height();
+        };
+        if (fits(caption))
+            return caption;
+        QStringList words = caption.split(u' ');
+        for (QString& word : words)
+            word = metrics.elidedText(word, Qt::ElideRight, room.width());
+        const QString narrowed = words.join(u' ');
+        if (fits(narrowed))
+            return narrowed;
+        const QChar ellipsis(0x2026);
+        qsizetype low = 0, high = narrowed.size(); // the longest start that fits
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (fits(narrowed.left(mid).trimmed() + ellipsis))
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        return narrowed.left(low).trimmed() + ellipsis;
+    }
+
+    // A one-line text cut to the room by shortening the longest of its leading words first,
+    // each down to a few letters before the next is touched: those up to its last comma,
+    // where a name leads a question ("Name, Will you..."), which stays whole. Only where that
+    // is not enough is the end cut.
+    QString ElidedLongestWords(const QFontMetrics& metrics, const QString& text, int room)
+    {
+        constexpr qsizetype kKept = 4;
+        QStringList words = text.split(u' ');
+        const auto width = [&] { return metrics.horizontalAdvance(words.join(u' ')); };
+        qsizetype lead = words.size();
+        for (qsizetype i = 0; i < words.size(); ++i)
+            if (words[i].endsWith(u','))
+                lead = i + 1;
+        std::vector<qsizetype> order(static_cast<std::size_t>(lead));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+            return metrics.horizontalAdvance(words[a]) > metrics.horizontalAdvance(words[b]);
+        });
+        const QChar ellipsis(0x2026);
+        for (const qsizetype i : order) {
+            QString& word = words[i];
+            // A mark after the word (a comma) belongs to the sentence and stays.
+            QString tail;
+            while (!word.isEmpty() && !word.back().isLetterOrNumber()) {
+                tail.prepend(word.back());
+                word.chop(1);
+            }
+            QString core = word;
+            word += tail;
+            while (width() > room && core.size() > kKept) {
+                core.chop(1);
+                word = core + ellipsis + tail;
+            }
+            if (width() <= room)
+                return words.join(u' ');
+        }
+        return metrics.elidedText(words.join(u' '), Qt::ElideRight, room);
+    }
+
     class LabelBinding : public Bound<Label, QLabel> {
     public:
         using Bound::Bound;
@@ -88,12 +167,17 @@ namespace {
                 w_->setContentsMargins(pad, 0, pad, 0);
             }
             const QString caption = ToQ(m.Caption);
-            if (m.Elide && !m.WordWrap) {
-                const int room = std::max(0, Scaled(m.Width) - 2 * (w_->frameWidth() + pad));
-                const QString shown = w_->fontMetrics().elidedText(caption, Qt::ElideRight, room);
+            if (m.Elide) {
+                const QSize room(std::max(0, Scaled(m.Width) - 2 * (w_->frameWidth() + pad)),
+                    std::max(0, Scaled(m.Height) - 2 * w_->frameWidth()));
+                const QString shown = m.WordWrap ? ElidedWrapped(w_->fontMetrics(), caption, room)
+                                                 : ElidedLines(w_->fontMetrics(), caption, room);
                 w_->setText(shown);
-                if (shown != caption && m.ToolTipText().empty())
-                    w_->setToolTip(caption);
+                // Cut short, the whole caption is in the tooltip, before any tip of its own.
+                if (shown != caption)
+                    w_->setToolTip(m.ToolTipText().empty()
+                            ? caption
+                            : caption + QStringLiteral("\n\n") + ToQ(m.ToolTipText));
             } else {
                 w_->setText(caption);
             }
@@ -157,13 +241,13 @@ namespace {
 
     protected:
         bool IsSurface() const override { return true; }
-        // A title longer than a frame that allows it (a long player name in it) ends in "...",
-        // whole in the tooltip.
+        // A title longer than a frame that allows it (a long player name in it) has its name
+        // cut short with "...", whole in the tooltip.
         void SyncKind() override
         {
             const Frame& m = model();
             const QString caption = ToQ(m.Caption);
-            const QString shown = m.Elide ? w_->fontMetrics().elidedText(caption, Qt::ElideRight,
+            const QString shown = m.Elide ? ElidedLongestWords(w_->fontMetrics(), caption,
                                       std::max(0, Scaled(m.Width - kTitleMargin)))
                                           : caption;
             w_->setTitle(shown);
@@ -212,8 +296,9 @@ namespace {
         SliderBinding(HScrollBar& model, QSlider* widget, FormWindow& window)
             : Bound(model, widget, window)
         {
-            // A drag reports its value once, when the handle is let go.
-            w_->setTracking(false);
+            // A drag reports each step the handle reaches, as it reaches it, so the level's
+            // words and odds follow the hand; a step reached again is no change.
+            w_->setTracking(true);
             connect(w_, &QSlider::valueChanged, this,
                 [this](int value) { FeedModel([value](HScrollBar& m) { m.Value = value; }); });
         }
@@ -227,7 +312,10 @@ namespace {
             w_->setInvertedAppearance(m.Min > m.Max);
             w_->setSingleStep(m.SmallChange);
             w_->setPageStep(m.LargeChange);
-            w_->setValue(m.Value);
+            // While the handle is held, every mouse move shows the model again: the handle
+            // stays in the hand unless the game itself put the value elsewhere.
+            if (!w_->isSliderDown() || w_->value() != m.Value)
+                w_->setValue(m.Value);
             // A short scale, such as a batsman's level, shows its stops.
             const bool ticks = w_->maximum() - w_->minimum() <= 20 && m.Height >= 20;
             w_->setTickPosition(ticks ? QSlider::TicksBelow : QSlider::NoTicks);
@@ -401,6 +489,34 @@ namespace {
         int itemHeight_ = 0;
     };
 
+    // A drop-down list whose open list keeps within the window: an entry longer than that
+    // (a long name) is cut short with "..." rather than carrying the list past the window's
+    // edge.
+    class ComboWidget : public QComboBox {
+    public:
+        using QComboBox::QComboBox;
+
+        void showPopup() override
+        {
+            view()->setTextElideMode(Qt::ElideRight);
+            QComboBox::showPopup();
+            QWidget* popup = view()->window();
+            const QWidget* owner = window();
+            if (!popup || popup == owner)
+                return;
+            const QRect bounds(owner->mapToGlobal(QPoint(0, 0)), owner->size());
+            QRect list = popup->geometry();
+            if (list.width() > bounds.width())
+                list.setWidth(bounds.width());
+            if (list.right() > bounds.right())
+                list.moveRight(bounds.right());
+            if (list.left() < bounds.left())
+                list.moveLeft(bounds.left());
+            if (list != popup->geometry())
+                popup->setGeometry(list);
+        }
+    };
+
     class ComboBinding : public Bound<ComboBox, QComboBox> {
     public:
         ComboBinding(ComboBox& model, QComboBox* widget, FormWindow& window)
@@ -426,11 +542,23 @@ namespace {
             if (w_->isEditable() != m.Editable)
                 w_->setEditable(m.Editable);
             ConnectTyping();
-            SyncItems(*w_, shown_, m.Items());
+            if (shown_ != m.Items()) {
+                SyncItems(*w_, shown_, m.Items());
+                // An entry cut short in the open list shows whole in its tooltip.
+                for (int i = 0; i < w_->count(); ++i)
+                    w_->setItemData(i, w_->itemText(i), Qt::ToolTipRole);
+            }
             w_->setCurrentIndex(m.ListIndex);
             if (m.Editable && w_->currentText() != ToQ(m.Text))
                 w_->setEditText(ToQ(m.Text));
+            // So does the choice, when the closed list cuts it short.
+            const QString chosen = w_->currentText();
+            if (m.ToolTipText().empty()
+                && w_->fontMetrics().horizontalAdvance(chosen) > w_->width() - Scaled(kArrowRoom))
+                w_->setToolTip(chosen);
         }
+
+        static constexpr int kArrowRoom = 30; // the arrow button and the frame's margins
 
     private:
         bool Editable() const { return model().Editable; }
@@ -568,7 +696,7 @@ ControlBinding* CreateBinding(Control& control, QWidget* host, FormWindow& windo
         binding = Make<ListBinding, QListWidget, ListBox>(control, host, window);
         break;
     case Control::Kind::ComboBox:
-        binding = Make<ComboBinding, QComboBox, ComboBox>(control, host, window);
+        binding = Make<ComboBinding, ComboWidget, ComboBox>(control, host, window);
         break;
     case Control::Kind::OptionButton:
         binding = Make<OptionBinding, OptionWidget, OptionButton>(control, host, window);

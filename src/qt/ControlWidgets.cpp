@@ -5,8 +5,12 @@
 #include "qt/WindowZoom.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 namespace stumpcraft::qt {
 
@@ -152,6 +156,9 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
         return HandleMouse(event);
+    case QEvent::ToolTip:
+        ShowToolTip(static_cast<QHelpEvent*>(event)->globalPos());
+        return true;
     case QEvent::FocusIn: {
         // Coming back to the program is not the user choosing a control.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -164,13 +171,37 @@ bool ControlBinding::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+// A tooltip in the window's print, each of its lines cut short with "..." where it would not
+// fit across the screen (a long name in the level's odds), so the whole tip stays on the screen.
+void ControlBinding::ShowToolTip(const QPoint& at)
+{
+    const QString text = widget_->toolTip();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    const QFont font = WindowFont(Zoom());
+    QToolTip::setFont(font);
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    if (!screen)
+        screen = widget_->screen();
+    // The tip's own frame and margins take a few points either side.
+    const int room = screen->availableGeometry().width() - 2 * Scaled(kToolTipMargin);
+    const QFontMetrics metrics(font);
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        line = metrics.elidedText(line, Qt::ElideRight, room);
+    QToolTip::showText(at, lines.join(u'\n'), widget_);
+}
+
 bool ControlBinding::HandleMouse(QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint pos = mouse->position().toPoint();
     const QPoint onModel = Unscaled(pos, Zoom()); // what the model is told
     if (IsSurface() && PointIsOnInnerControl(*widget_, pos)) {
-        // Passed up by a control inside that did not want it: not ours to report.
+        // Passed up by a control inside that did not want it: not ours to report (the
+        // control told the game of it as it passed).
         event->accept();
         return true;
     }

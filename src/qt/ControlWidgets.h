@@ -75,6 +75,8 @@ private:
     void SyncCommon();
     void SyncPlacement();
     bool HandleMouse(QEvent* event);
+    void ShowToolTip(const QPoint& at);
+    static constexpr int kToolTipMargin = 12;
 
     Control* control_;
     QWidget* widget_;

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <cmath>
 
 namespace stumpcraft::qt {
 
@@ -116,7 +117,7 @@ void FormWindow::SyncGeometry()
             place.setY(std::max(room.top(), std::min(place.y(), room.bottom() - height())));
         }
         move(place);
-        placed_ = true;
+        NotePlace();
     } else if (!placed_) {
         // A form that names no position opens in the middle of the screen.
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -124,13 +125,63 @@ void FormWindow::SyncGeometry()
             frame.moveCenter(screen->availableGeometry().center());
             move(frame.topLeft());
         }
-        placed_ = true;
+        NotePlace();
     }
+}
+
+// The first place is where Ctrl+0 brings the window back to.
+void FormWindow::NotePlace()
+{
+    if (!placed_) {
+        openingPlace_ = pos();
+        openingZoom_ = zoom_;
+    }
+    placed_ = true;
+}
+
+// The room of the screen the window is on, less the window manager's frame round it.
+QRect FormWindow::InnerRoom() const
+{
+    const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!on)
+        return {};
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull() && !isVisible()) // no frame yet: keep the room a frame usually takes
+        frame = QMargins(kFrameRoom.width() / 2, kFrameRoom.height() - kFrameRoom.width() / 2,
+            kFrameRoom.width() / 2, kFrameRoom.width() / 2);
+    return on->availableGeometry().marginsRemoved(frame);
+}
+
+double FormWindow::LargestZoom() const
+{
+    if (!ZoomFitsScreen())
+        return kMaxZoom;
+    const QRect room = InnerRoom();
+    return room.isValid() ? std::max(kMinZoom, ZoomToFit(ModelSize(), room.size())) : kMaxZoom;
+}
+
+// Moves the window so that its inner area's corner comes to `corner`, the whole of it (frame
+// and all) on the screen where the game fits its windows to the screen.
+void FormWindow::PlaceInner(QRect inner)
+{
+    if (ZoomFitsScreen()) {
+        const QRect room = InnerRoom();
+        if (room.isValid()) {
+            inner.moveLeft(
+                std::max(room.left(), std::min(inner.left(), room.right() - inner.width() + 1)));
+            inner.moveTop(
+                std::max(room.top(), std::min(inner.top(), room.bottom() - inner.height() + 1)));
+        }
+    }
+    move(inner.topLeft() - (geometry().topLeft() - pos()));
 }
 
 void FormWindow::SetZoom(double zoom)
 {
-    zoom = ClampZoom(zoom);
+    zoom = ClampZoom(std::min(zoom, LargestZoom()));
     KeepPlayersZoom(zoom);
     const QSize wanted = Scaled(ModelSize(), zoom);
     if (zoom == zoom_ && size() == wanted)
@@ -138,10 +189,31 @@ void FormWindow::SetZoom(double zoom)
     zoom_ = zoom;
     Rescale();
     // Grows or shrinks about its centre.
-    QRect frame(pos(), wanted);
-    frame.moveCenter(geometry().center());
+    QRect inner(QPoint(), wanted);
+    inner.moveCenter(geometry().center());
     resize(wanted);
-    move(frame.topLeft());
+    PlaceInner(inner);
+}
+
+// Ctrl+0: the zoom the program chose for this window, at the place it opened.
+void FormWindow::ZoomBack()
+{
+    double zoom = ChosenZoom();
+    // A window that opened smaller than that, because that would not fit, goes back to the
+    // size it opened at.
+    if (openingZoom_ < zoom && openingZoom_ >= LargestZoom() - kZoomStep / 2)
+        zoom = openingZoom_;
+    const QPoint centre = geometry().center();
+    SetZoom(zoom);
+    if (!placed_)
+        return;
+    if (std::abs(zoom_ - openingZoom_) < 1e-9) {
+        move(openingPlace_);
+    } else {
+        QRect inner(QPoint(), size());
+        inner.moveCenter(centre);
+        PlaceInner(inner);
+    }
 }
 
 void FormWindow::Rescale()
@@ -165,7 +237,11 @@ void FormWindow::AddZoomKeys()
         [](double zoom) { return SteppedZoom(zoom, 1); });
     add(QKeySequence::keyBindings(QKeySequence::ZoomOut),
         [](double zoom) { return SteppedZoom(zoom, -1); });
-    add({ QKeySequence(Qt::CTRL | Qt::Key_0) }, [](double) { return ChosenZoom(); });
+    auto* back = new QAction(this);
+    back->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    back->setShortcutContext(Qt::WindowShortcut);
+    connect(back, &QAction::triggered, this, [this] { ZoomBack(); });
+    addAction(back);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event)
@@ -298,7 +374,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event)
     const QPoint drawn = event->position().toPoint();
     const QPoint onForm = surface_->mapFrom(this, drawn);
     // A release on the border around a letterboxed form is not on the form.
-    if (!form_ || PointIsOnInnerControl(*this, drawn) || !surface_->rect().contains(onForm))
+    if (!form_ || PointIsOnInnerControl(*surface_, onForm) || !surface_->rect().contains(onForm))
         return;
     Form& form = *form_;
     const MouseButton button = ToMouseButton(event->button());

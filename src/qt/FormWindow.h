@@ -16,9 +16,11 @@ class ControlBinding;
 //
 // The window is drawn at a zoom: every control's place, size and print are the model's times
 // one factor, so the model keeps its pixels. Ctrl+plus and Ctrl+minus step the zoom and size
-// the window to match, Ctrl+0 goes back to the zoom the program opened with, and a window
-// dragged to another size takes the largest zoom that fits, the rest of it in the form's own
-// colour. Mouse positions reach the model in its own pixels.
+// the window to match about its centre, Ctrl+0 goes back to the zoom the program chose and the
+// place the window opened at, and a window dragged to another size takes the largest zoom that
+// fits, the rest of it in the form's own colour. Where the program fits its windows to the
+// screen, no step takes a window past the screen's free area. Mouse positions reach the model
+// in its own pixels.
 //
 // The form holds a small peer that points here; the window itself belongs to Qt. When the form
 // is unloaded or destroyed the window is detached, hidden and deleted later, and from then on
@@ -41,6 +43,8 @@ public:
     double Zoom() const { return zoom_; }
     // Draws the window at another zoom (within the limits) and sizes it to match.
     void SetZoom(double zoom);
+    // Ctrl+0: back to the zoom the program chose, at the window's opening place.
+    void ZoomBack();
     // The form is gone or unloaded: let go of it and go away.
     void Detach();
 
@@ -64,6 +68,10 @@ private:
     // Shows every control again at the window's zoom.
     void Rescale();
     QSize ModelSize() const;
+    void NotePlace();
+    QRect InnerRoom() const;
+    double LargestZoom() const;
+    void PlaceInner(QRect inner);
     QColor LetterboxColour() const;
 
     Form* form_;
@@ -74,6 +82,8 @@ private:
     double zoom_ = 1;
     QSize shownModelSize_; // the model's size when the window was last sized to it
     bool placed_ = false;
+    QPoint openingPlace_;
+    double openingZoom_ = 1;
 };
 
 // The window of a form, made (hidden) if the form has none yet.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
+#include <algorithm>
 #include <stdexcept>
 
 namespace stumpcraft::qt {
@@ -35,8 +36,14 @@ namespace {
     {
         if (label.text().isEmpty())
             return true;
-        if (label.wordWrap())
-            return label.heightForWidth(label.width()) <= label.height();
+        if (label.wordWrap()) {
+            // A word wider than the label (a long name) runs past its edge, however the
+            // rest wraps.
+            const int room = label.contentsRect().width() - std::max(0, label.indent());
+            const QRect needed = label.fontMetrics().boundingRect(
+                QRect(0, 0, room, 1 << 20), Qt::TextWordWrap, label.text());
+            return needed.width() <= room && label.heightForWidth(label.width()) <= label.height();
+        }
         return Within(label.sizeHint(), label);
     }
 

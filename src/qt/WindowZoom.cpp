@@ -20,10 +20,8 @@ namespace {
         return state;
     }
 
-    // The screen the layouts were drawn for, and room kept around a window for its frame and
-    // the desktop's panels.
+    // The screen the layouts were drawn for.
     constexpr QSize kDesignScreen(800, 600);
-    constexpr QSize kFrameRoom(16, 48);
 
 } // namespace
 
@@ -81,6 +79,7 @@ void SetOpeningZoom(double zoom, bool fitScreen)
 
 double OpeningZoom() { return opening().current; }
 double ChosenZoom() { return opening().chosen; }
+bool ZoomFitsScreen() { return opening().fitScreen; }
 void KeepPlayersZoom(double zoom) { opening().current = ClampZoom(zoom); }
 
 double ZoomForNewWindow(const QSize& model, const QSize& available)

@@ -39,6 +39,11 @@ void SetOpeningZoom(double zoom, bool fitScreen);
 double OpeningZoom();
 // The zoom Ctrl+0 goes back to: the one the program chose.
 double ChosenZoom();
+// Whether windows are kept within the screen's free area: opened smaller where they would not
+// fit, and never zoomed past it.
+bool ZoomFitsScreen();
+// Room kept round a window for its frame and the desktop's panels, while its frame is unknown.
+inline constexpr QSize kFrameRoom(16, 48);
 // The player zoomed a window: windows opened from now on follow.
 void KeepPlayersZoom(double zoom);
 // The zoom for a window of this model size opening on a screen with `available` room.

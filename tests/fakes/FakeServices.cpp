@@ -4,6 +4,7 @@
 #include "forms/frmStart.h"
 #include "modules/MatchResult.h"
 #include "modules/RecordsStore.h"
+#include "modules/modAgent.h"
 #include "modules/modRecords.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
@@ -139,9 +140,12 @@ std::vector<std::string> FakeAgent::Of(const std::string& op) const
     return out;
 }
 
-void FakeShell::OpenDocument(const Form*, const std::string& path, const std::string&)
+void FakeShell::OpenDocument(
+    const Form*, const std::string& path, const std::string&, std::function<void()> failed)
 {
     opened.push_back(path);
+    if (fails)
+        failed();
 }
 
 // No form, a fresh match state and no store open (an earlier test's store is of its folder).
@@ -149,6 +153,7 @@ void FakePlatform::ResetGame()
 {
     forms::ResetAll();
     State = MatchState {};
+    ForgetCommentatorRun();
     cnRecords.reset();
     // A World Cup and what it asked of the match screen end with the test.
     ThisWorldCup.reset();

@@ -99,9 +99,10 @@ private:
 
 class FakeShell : public Shell {
 public:
-    void OpenDocument(
-        const Form* owner, const std::string& path, const std::string& workingFolder) override;
+    void OpenDocument(const Form* owner, const std::string& path, const std::string& workingFolder,
+        std::function<void()> failed) override;
     std::vector<std::string> opened;
+    bool fails = false; // a desktop with no viewer for the document
 };
 
 // Installs the fakes, starts a fresh match state, destroys every form and points the

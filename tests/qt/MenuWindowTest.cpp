@@ -4,6 +4,7 @@
 #include "forms/frmMenu.h"
 #include "modules/RecordsStore.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,34 @@ namespace {
         m.optoditest[2].UserClick();
         QTest::mouseMove(WidgetOf(m.lblReset));
         EXPECT_EQ(m.lblReset.ForeColor(), RGB(143, 255, 0));
+    }
+
+    // At the zoom of a 1920x1080 screen "Most Wickets Taken In An Innings" was cut, and a long
+    // name carried the open list of names past the window's edge.
+    TEST_F(MenuWindowTest, TheHallOfFameFitsAtEveryZoomAndItsListStaysInTheWindow)
+    {
+        const std::string longName(90, 'W');
+        {
+            RecordsStore store(RecordsStore::DefaultPath());
+            store.AddPlayer(longName);
+        }
+        FrmMenu& m = frmMenu();
+        m.optoditest[2].UserClick();
+        ExpectFinishedAtEveryZoom(m, "hall of fame, All");
+        m.cmbNames.ListIndex = 2;
+        ExpectFinishedAtEveryZoom(m, "hall of fame, a long name");
+
+        ASSERT_TRUE(ShownOnScreen(m));
+        qt::WindowFor(m).SetZoom(1.7);
+        auto* names = WidgetOf<QComboBox>(m.cmbNames);
+        names->showPopup();
+        QWidget* list = names->view()->window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+        const QRect window(qt::WindowFor(m).mapToGlobal(QPoint(0, 0)), qt::WindowFor(m).size());
+        EXPECT_TRUE(window.contains(list->geometry()))
+            << list->geometry().right() << " past " << window.right();
+        EXPECT_EQ(names->itemData(2, Qt::ToolTipRole).toString().toStdString(), longName);
+        names->hidePopup();
     }
 
 } // namespace

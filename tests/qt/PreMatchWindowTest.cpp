@@ -9,6 +9,7 @@
 #include "modules/modProcs.h"
 #include "modules/modVars.h"
 
+#include <QGroupBox>
 #include <QListWidget>
 #include <QTest>
 
@@ -48,6 +49,25 @@ namespace {
         FrmToss& again = frmToss();
         again.optbatbowl[0].UserClick();
         ExpectFinished(again, "the person's choice");
+    }
+
+    // A 140-letter name ran off the toss label, and at 1280x720 the question was cut.
+    TEST_F(PreMatchWindowTest, TheTossFitsAtEveryZoomWithANameOfAnyLength)
+    {
+        for (const std::string& name :
+            { Teams[0].PlayerName, std::string(140, 'M'), std::string("Jo") }) {
+            Teams[0].PlayerName = name;
+            ScriptRandomDraw({ 1, 1 }); // the person calls, and wins
+            FrmToss& t = frmToss();
+            ExpectFinishedAtEveryZoom(t, "the call, " + name);
+            t.optheadstails[0].UserClick();
+            ASSERT_TRUE(t.Frame1[2].Visible);
+            ExpectFinishedAtEveryZoom(t, "the winner's question, " + name);
+            const auto* question = WidgetOf<QGroupBox>(t.Frame1[2]);
+            EXPECT_TRUE(question->title().endsWith("Will you choose BATTING or FIELDING"))
+                << question->title().toStdString();
+            t.Unload();
+        }
     }
 
     TEST_F(PreMatchWindowTest, SheetLooksFinishedAndTakesClicksAndKeys)

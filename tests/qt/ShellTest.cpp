@@ -1,4 +1,5 @@
-// A help button reaches the desktop's viewer with the manual's path.
+// A help button reaches the desktop's viewer with the manual's path, and says so, naming the
+// file, when the desktop has no viewer that will show it.
 #include "fakes/FakeServices.h"
 #include "forms/frmTeamEd.h"
 #include "modules/modVars.h"
@@ -6,13 +7,18 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QTest>
 #include <QUrl>
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <vector>
 
 namespace stumpcraft::testing {
 namespace {
+
+    namespace fs = std::filesystem;
 
     // Stands in for the desktop's viewer of local files.
     class Viewer : public QObject {
@@ -24,24 +30,75 @@ namespace {
         std::vector<QUrl> opened;
     };
 
-    TEST(QtPlatform, HelpOpensTheManualWithTheDesktopsViewer)
-    {
+    class ShellTest : public ::testing::Test {
+    protected:
+        ShellTest()
+        {
+            Platform().shell = &shell;
+            std::ofstream(manual) << "<html></html>";
+            TeamFileName = "Kenya";
+        }
+        ~ShellTest() override
+        {
+            forms::ResetAll();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+
+        // A stand-in for the desktop's opener: it notes what it was asked to open, then ends
+        // with `status` as a desktop without a working viewer does.
+        void OpenerEndingWith(int status)
+        {
+            const fs::path script = platform.Folder() / "opener";
+            std::ofstream(script) << "#!/bin/sh\necho \"$1\" > \"" << asked.string() << "\"\nexit "
+                                  << status << "\n";
+            fs::permissions(script, fs::perms::owner_all);
+            shell.opener = QString::fromStdString(script.string());
+        }
+
+        int ManualMessages() const
+        {
+            return static_cast<int>(std::count_if(platform.toolkit.messages.begin(),
+                platform.toolkit.messages.end(), [](const fakes::ShownMessage& m) {
+                    return m.text.starts_with("The manual could not be opened");
+                }));
+        }
+
         fakes::FakePlatform platform;
         qt::QtShell shell;
-        Platform().shell = &shell;
+        const std::string manual = (platform.Folder() / "manual.htm").string();
+        const fs::path asked = platform.Folder() / "asked.txt";
+    };
+
+    TEST_F(ShellTest, HelpOpensTheManualWithTheDesktopsViewer)
+    {
+        shell.opener.clear(); // through Qt's own opening of documents
         Viewer viewer;
         QDesktopServices::setUrlHandler("file", &viewer, "open");
-        const std::string manual = (platform.Folder() / "manual.htm").string();
-        std::ofstream(manual) << "<html></html>";
-
-        TeamFileName = "Kenya";
         frmTeamEd().cmdHelp.UserClick();
         QDesktopServices::unsetUrlHandler("file");
-        forms::ResetAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
         ASSERT_EQ(viewer.opened.size(), 1u);
         EXPECT_EQ(viewer.opened[0], QUrl::fromLocalFile(QString::fromStdString(manual)));
+
+        OpenerEndingWith(0);
+        frmTeamEd().cmdHelp.UserClick();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(asked); }, 5000));
+        QTest::qWait(200); // time for the opener's end to arrive
+        EXPECT_EQ(fakes::FileBytes(asked), manual + "\n");
+        EXPECT_EQ(ManualMessages(), 0);
+    }
+
+    // Help did nothing at all on a desktop without a browser, or whose browser would not start.
+    TEST_F(ShellTest, ADesktopThatCannotShowTheManualIsToldInABoxNamingTheFile)
+    {
+        for (const int status : { 3, 4 }) { // xdg-open: no viewer; the viewer failed
+            OpenerEndingWith(status);
+            frmTeamEd().cmdHelp.UserClick();
+            platform.toolkit.messages.clear(); // the editor's own words on opening
+            ASSERT_TRUE(QTest::qWaitFor([&] { return ManualMessages() > 0; }, 5000)) << status;
+            ASSERT_EQ(platform.toolkit.messages.size(), 1u);
+            EXPECT_THAT(platform.toolkit.messages[0].text, ::testing::EndsWith(manual));
+            EXPECT_EQ(platform.toolkit.messages[0].icon, MsgIcon::Exclamation);
+        }
     }
 
 } // namespace

@@ -28,6 +28,18 @@ inline void ExpectFinished(Form& form, const std::string& state)
     EXPECT_THAT(qt::ControlsOutsideContainer(form), IsEmpty()) << state;
 }
 
+// The same at each zoom a window opens at on a screen from 1280x720 up to 1920x1080, and at
+// the models' own size; the window is left at the models' size.
+inline void ExpectFinishedAtEveryZoom(Form& form, const std::string& state)
+{
+    qt::RenderForm(form);
+    for (const int tenths : { 10, 11, 12, 13, 14, 15, 16, 17, 18 }) {
+        qt::WindowFor(form).SetZoom(tenths / 10.0);
+        ExpectFinished(form, state + " at " + std::to_string(tenths / 10.0));
+    }
+    qt::WindowFor(form).SetZoom(1);
+}
+
 // Unloads every form and lets their windows go, so the next test starts with none.
 inline void CloseEveryWindow()
 {
