@@ -21,7 +21,7 @@ namespace {
 
     namespace fs = std::filesystem;
 
-    const fs::path kMerlinFile = fs::path(__FILE__).parent_path() / "../../data/Merlin.acs";
+    const fs::path kMerlinFile = fs::path(STUMPCRAFT_GOLDEN_DIR) / "../../data/Merlin.acs";
 
     class OnTheScreen : public MatchFixture {
     protected:
