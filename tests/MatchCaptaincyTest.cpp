@@ -35,12 +35,13 @@ namespace {
         };
         const int slots[] = { 10, 9, 8, 7 };
         for (const auto& c : cases) {
-            FrmMain& f = StartMatch();
+            StartMatch();
             Bat().Balls = c.balls;
             for (int k = 0; k < 4; ++k) {
                 Field().Plr[slots[k]].BallsBowled = c.bowled[static_cast<std::size_t>(k)];
-                f.lblBlrName[k].Caption = Field().Plr[slots[k]].Name;
+                State.BowlingOrder[k] = slots[k];
             }
+            State.BowlersOnCard = 4;
             Field().Keeper = c.keeper;
             CurrBowler = c.current;
             OtherBowler = c.other;
@@ -95,6 +96,7 @@ namespace {
             Bat().Runs = 100;
             Teams[0].Runs = 100 + c.needed - 1;
             SetComputerBattingLevel(c.chasing);
+            f.Repaint();
             EXPECT_EQ(f.HScroll1[0].Value(), c.level) << c.balls << "/" << c.wickets;
             EXPECT_EQ(f.HScroll1[1].Value(), c.level) << c.balls << "/" << c.wickets;
             EXPECT_FALSE(f.HScroll1[0].Enabled());
@@ -102,10 +104,11 @@ namespace {
             EXPECT_EQ(f.lbls[11].Caption(), "Level " + std::to_string(c.level));
         }
 
-        f.HScroll1[0].Enabled = true;
-        f.HScroll1[0].Value = 2;
+        State.LevelsLocked = false;
+        State.BatLevel[0] = 2;
         Teams[0].Runs = 99; // a won chase leaves the levels but locks them
         SetComputerBattingLevel(true);
+        f.Repaint();
         EXPECT_EQ(f.HScroll1[0].Value(), 2);
         EXPECT_FALSE(f.HScroll1[0].Enabled());
     }

@@ -163,9 +163,9 @@ namespace {
         EXPECT_TRUE(platform.toolkit.messages.empty()) << "nothing is said without the agent";
     }
 
-    // A line addressed to a control that does not exist ends the delivery quietly, and what
-    // it booked before stays booked. (Other failures are reported: MatchOutcomeTest.)
-    TEST_F(MatchDeliveryTest, AnAddressedControlThatDoesNotExistEndsTheDeliveryQuietly)
+    // A ball beyond the over's sixth has no line of the over to be listed in: it is booked
+    // all the same, and nothing is reported. (Failures are reported: MatchOutcomeTest.)
+    TEST_F(MatchDeliveryTest, ABallBeyondTheSixthIsBookedQuietly)
     {
         StartMatch();
         BallOfOver = 7; // a seventh ball has no line to be written to

@@ -10,7 +10,10 @@
 namespace stumpcraft::testing {
 namespace {
 
-    struct MatchDismissalTest : MatchFixture { };
+    struct MatchDismissalTest : MatchFixture {
+        // A dismissal drawn for the current bowler, in the batting card's words.
+        std::string Drawn() { return DismissalText(DrawDismissal(), Field()); }
+    };
 
     // The kind's draw, then the fielder's where it needs one. A catch drawn for the bowler or
     // the keeper is drawn again; anyone, the bowler too, can run a batsman out.
@@ -35,7 +38,7 @@ namespace {
         };
         for (const auto& kind : kinds) {
             ScriptRandomDraw(kind.draws);
-            EXPECT_EQ(DismissalText(), kind.text);
+            EXPECT_EQ(Drawn(), kind.text);
             EXPECT_EQ(ScriptedDrawsLeft(), 0) << kind.text;
         }
     }
@@ -61,7 +64,7 @@ namespace {
         SeedRandomDraw(99);
         int runOuts = 0;
         for (int i = 0; i < 400; ++i) {
-            const std::string text = DismissalText();
+            const std::string text = Drawn();
             if (text[0] == 'R') {
                 ++runOuts;
                 EXPECT_TRUE(eleven.count(text.substr(9, text.size() - 11))) << text;

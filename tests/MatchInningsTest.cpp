@@ -39,7 +39,7 @@ namespace {
         ScriptRandomDraw(Join({ BallDraws(1, 4), BallDraws(1, Out, 1) }));
         f.CmdNBowl.UserClick();
         f.CmdNBowl.UserClick();
-        f.HScroll1[0].Enabled = false;
+        State.LevelsLocked = true; // as the computer's batting leaves them
         f.cmdChange_Click();
 
         EXPECT_FALSE(FirstInnings);
@@ -82,8 +82,8 @@ namespace {
         BallOfOver = 4;
         Batsman2 = 6;
         MatchOver = true;
-        f.cmdChange.Caption = "E&xit to Main Menu";
-        f.cmdChange.Visible = true;
+        State.InningsButtonMode = InningsButton::ExitToMenu;
+        f.Repaint();
         f.cmdChange.UserClick();
 
         EXPECT_FALSE(MatchScreenLoaded());

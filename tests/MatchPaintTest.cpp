@@ -2,6 +2,7 @@
 // moments of a seeded match, pinned in a golden file.
 #include "MatchFixture.h"
 #include "forms/frmBowlChange.h"
+#include "modules/modAgent.h"
 #include "modules/modProcs.h"
 
 #include <set>
@@ -107,6 +108,46 @@ namespace {
             = PlayAndDescribe(*this, f, { 1, 2, 3, 7, 12, 19, 26, 31, 33, 38, 45, 52, 60 })
             + change;
         EXPECT_EQ(text, Golden("seeded-match-screen.txt", text));
+    }
+
+    // A season or a tournament plays thousands of matches nobody watches: they must not pay for
+    // a screen. A whole match through the buttons hands no text to any control; the first look
+    // paints the board as it stands.
+    TEST_F(MatchPaintTest, AMatchNobodyWatchesMakesNoCaptionUntilOneIsRead)
+    {
+        FrmMain& f = StartMatch({ .computerSide0 = true });
+        SeedRandomDraw(20261206);
+        const long long before = TextsHandedToControls;
+        for (int press = 0; !MatchOver && press < 1000; ++press) {
+            if (State.InningsButtonMode == InningsButton::ChangeInnings)
+                f.cmdChange.UserClick();
+            else
+                f.CmdNOver.UserClick();
+        }
+        ASSERT_TRUE(MatchOver);
+        EXPECT_EQ(TextsHandedToControls, before);
+        EXPECT_EQ(f.lblMsg[1].Caption(), "Northland win by 18 runs");
+        EXPECT_GT(TextsHandedToControls, before);
+        EXPECT_EQ(f.cmdChange.Caption(), "E&xit to Main Menu");
+    }
+
+    // The player hears of a ball once the board shows it: the catch is on the card, the four
+    // in the over's runs and the status line, when the commentator says them.
+    TEST_F(MatchPaintTest, TheCommentatorSpeaksOfWhatTheBoardAlreadyShows)
+    {
+        FrmMain& f = StartMatch();
+        EnableCommentator();
+        std::vector<std::string> seen;
+        platform.agent.Bookmark = [&](long mark) {
+            seen.push_back(f.lblBatOut[0].Caption() + "|" + f.lblRunsInOver.Caption() + "|"
+                + f.lblMsg[0].Caption());
+            Agent1_Bookmark(mark);
+        };
+        Bowl(f, BallDraws(1, 4));
+        Bowl(f, BallDraws(1, Out, 6, 3)); // caught by Sol Kettering
+        ASSERT_EQ(seen.size(), 2u);
+        EXPECT_EQ(seen[0], "Not Out|4|Northland 4/0");
+        EXPECT_EQ(seen[1], " c: Sol Kettering b: Ash Tremaine|4|Northland 4/1");
     }
 
 } // namespace

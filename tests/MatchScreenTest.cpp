@@ -15,14 +15,16 @@ namespace {
     TEST_F(MatchScreenTest, ABowlerKeepsHisRowForALaterSpell)
     {
         FrmMain& f = StartMatch();
-        ShowScoreAndBowling();
+        BookBowlerOnCard();
         CurrBowler = 9;
-        ShowScoreAndBowling();
+        BookBowlerOnCard();
         CurrBowler = 8;
-        ShowScoreAndBowling();
+        BookBowlerOnCard();
         CurrBowler = 10;
+        Field().Plr[10].BallsBowled = 12;
         Field().Plr[10].RunsGiven = 17;
-        ShowScoreAndBowling();
+        BookBowlerOnCard();
+        f.Repaint();
         EXPECT_EQ(f.lblBlrName[1].Caption(), "Zeb Lindell");
         EXPECT_EQ(f.lblBlrName[2].Caption(), "Yul Dacre");
         EXPECT_EQ(f.lblRunsGiven[0].Caption(), "17");
@@ -63,11 +65,12 @@ namespace {
             "Sorry! You can not choose Zeb Lindell, as he is bowling at the other end!");
         EXPECT_EQ(CurrBowler, 10);
 
-        f.lblOvers[1].Caption = "1.5"; // counts as two overs: a ten-over quota
-        f.lblBlrName[1].Caption = "Wes Calder";
+        State.BowlingOrder[1] = 6; // Wes Calder on the card with 1.5 overs
+        State.BowlersOnCard = 2;
+        Field().Plr[6].BallsBowled = 11; // counts as two overs: a ten-over quota
         ChooseBowler(f, 6);
         EXPECT_EQ(MessageTexts().back(), "Sorry! Wes Calder has bowled out his quota of 2 overs");
-        f.lblOvers[1].Caption = "1.3"; // rounds to the even one
+        Field().Plr[6].BallsBowled = 9; // 1.3 rounds to the even one
         ChooseBowler(f, 6);
         EXPECT_EQ(CurrBowler, 6);
         EXPECT_EQ(f.lblNxtBlr.Caption(), "Next Bowler: Wes Calder");
@@ -128,9 +131,8 @@ namespace {
         }
         EXPECT_EQ(lines, 4) << "the fifty, the refusal, the quota and the result";
         AgentOn = false;
-        ChooseBowler(f, 9);
-        EXPECT_EQ(MessageTexts().back(),
-            "Sorry! You can not choose " + odd + ", as he is bowling at the other end!");
+        ChooseBowler(f, 9); // his name has bowled out its quota on the card
+        EXPECT_EQ(MessageTexts().back(), "Sorry! " + odd + " has bowled out his quota of 10 overs");
     }
 
     // During an over the choice bowls the next over; after the sixth ball it replaces the

@@ -2,6 +2,7 @@
 // pinned ball for ball, and deliveries that never overlap while the commentator speaks.
 #include "MatchFixture.h"
 #include "forms/frmBowlChange.h"
+#include "modules/Dismissal.h"
 #include "modules/modAgent.h"
 #include "modules/modProcs.h"
 
@@ -80,7 +81,7 @@ namespace {
                 const WicketRecord& wk = h.wickets[w];
                 EXPECT_TRUE(h.balls[static_cast<std::size_t>(wk.ball)].wicket);
                 EXPECT_EQ(h.RunsAfter(wk.ball), bat.FallOfWicket[static_cast<int>(w) + 1]);
-                EXPECT_EQ(wk.howOut, f.lblBatOut[wk.batsman].Caption());
+                EXPECT_EQ(DismissalText(wk.out, field), f.lblBatOut[wk.batsman].Caption());
             }
         }
     };

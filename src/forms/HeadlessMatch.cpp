@@ -93,7 +93,7 @@ HeadlessOutcome PlayHeadlessMatch()
     FrmMain& f = frmMain();
     int presses = 0;
     while (!MatchOver && quiet.toolkit.problem.empty() && ++presses <= kMaxPresses) {
-        if (f.cmdChange.Visible)
+        if (State.InningsButtonMode == InningsButton::ChangeInnings)
             f.cmdChange.UserClick();
         else
             f.CmdNOver.UserClick();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modules/ChartColours.h"
 #include "platform/Controls.h"
 
 namespace stumpcraft {
@@ -27,10 +28,6 @@ namespace look {
     // A name the team editor will not save as typed, and one that will confuse the match.
     inline constexpr Color kNameChanged = RGB(255, 196, 196);
     inline constexpr Color kNameSuspicious = RGB(255, 232, 150);
-
-    // The two sides in the match charts, Teams(0) and Teams(1), and the target they chase.
-    inline constexpr Color kSideColours[2] = { RGB(255, 200, 40), RGB(120, 200, 255) };
-    inline constexpr Color kTargetLine = RGB(255, 255, 255);
 
     // Print: 0 is the window's own size; the small hand takes a second line of a long text.
     inline constexpr int kSmallPrint = 8;

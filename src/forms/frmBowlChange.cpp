@@ -9,17 +9,19 @@
 namespace stumpcraft {
 
 namespace {
-    // Overs as the card shows them ("7", "7.4"), to the nearest whole over, halves to even.
-    long long WholeOvers(const std::string& caption)
+    // A bowler's overs as the card shows them ("7", "7.4"), to the nearest whole over, halves
+    // to even: a card showing 1.5 overs counts as 2.
+    long long WholeOvers(int balls)
     {
-        const std::string text = Trim(caption);
-        if (text.empty())
-            return 0;
-        const auto point = text.find('.');
-        long long tenths = CaptionNumber(text.substr(0, point)) * 10LL;
-        if (point != std::string::npos && point + 1 < text.size())
-            tenths += text[point + 1] - '0';
+        const long long tenths = balls / 6 * 10LL + balls % 6;
         return RoundDiv(tenths, 10);
+    }
+
+    // The balls behind the card's figures for this name: none when he has no row.
+    int CardBalls(const std::string& name)
+    {
+        const int row = BowlingRowOf(name);
+        return row < 0 ? 0 : Teams[1 - CurrBatSide].Plr[State.BowlingOrder[row]].BallsBowled;
     }
 } // namespace
 
@@ -82,33 +84,31 @@ void FrmBowlChange::Form_Load()
         FillRow(i);
 }
 
-// A player's row: his name, and his figures from the match screen's bowling card if he has
-// bowled in this innings.
+// A player's row: his name, and the figures of the match screen's bowling card row of his
+// name if he has bowled in this innings.
 void FrmBowlChange::FillRow(int i)
 {
     const std::string name = Trim(Teams[1 - CurrBatSide].Plr[i].Name);
     lblBlrName[i].Caption = name;
-    FrmMain& card = frmMain();
-    for (int r = 0; r <= 10 && !card.lblBlrName[r].Caption().empty(); ++r) {
-        if (Trim(card.lblBlrName[r].Caption) == name) {
-            lblOvers[i].Caption = card.lblOvers[r].Caption();
-            lblMaidens[i].Caption = card.lblMaidens[r].Caption();
-            lblRunsGiven[i].Caption = card.lblRunsGiven[r].Caption();
-            lblWicketsTaken[i].Caption = card.lblWicketsTaken[r].Caption();
-            return;
-        }
-    }
+    const int row = BowlingRowOf(name);
+    if (row < 0)
+        return;
+    BowlerFigures figures = FiguresOf(Teams[1 - CurrBatSide].Plr[State.BowlingOrder[row]]);
+    lblOvers[i].Caption = std::move(figures.overs);
+    lblMaidens[i].Caption = std::move(figures.maidens);
+    lblRunsGiven[i].Caption = std::move(figures.runs);
+    lblWicketsTaken[i].Caption = std::move(figures.wickets);
 }
 
 // Says why the player may not bowl the coming over, if he may not.
-bool FrmBowlChange::Refused(int Index, const std::string& name)
+bool FrmBowlChange::Refused(const std::string& name)
 {
     const MatchTeam& field = Teams[1 - CurrBatSide];
     if (name == Trim(field.Plr[field.Keeper].Name)) {
         SayOrShow("Sorry! You can not choose the keeper!");
         return true;
     }
-    if (QuotaOversBowled(WholeOvers(lblOvers[Index].Caption))) {
+    if (QuotaOversBowled(WholeOvers(CardBalls(name)))) {
         SayOrShow(Line("Sorry! ").Name(name).Words(
             " has bowled out his quota of " + std::to_string(QuotaOvers()) + " overs"));
         return true;
@@ -126,14 +126,15 @@ bool FrmBowlChange::Refused(int Index, const std::string& name)
 
 void FrmBowlChange::lblBlrName_Click(int Index)
 {
-    const std::string name = Trim(lblBlrName[Index].Caption);
-    if (Refused(Index, name))
+    const std::string name = Trim(Teams[1 - CurrBatSide].Plr[Index].Name);
+    if (Refused(name))
         return;
     if (BallOfOver == 0 || BallOfOver == 6)
         CurrBowler = Index;
     else
         OtherBowler = Index;
-    frmMain().lblNxtBlr.Caption = "Next Bowler: " + name;
+    State.ShownNextBowler = Index;
+    frmMain().Repaint();
     Unload();
 }
 

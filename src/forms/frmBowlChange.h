@@ -31,7 +31,7 @@ protected:
 
 private:
     void FillRow(int i);
-    bool Refused(int Index, const std::string& name);
+    bool Refused(const std::string& name);
 };
 
 FrmBowlChange& frmBowlChange();

@@ -1,12 +1,13 @@
 #include "forms/frmMain.h"
 
+#include "forms/frmBatStat.h"
 #include "forms/frmBowlChange.h"
-#include "modules/BattingStats.h"
 #include "modules/Manual.h"
 #include "modules/MatchText.h"
 #include "modules/ReturnToMenu.h"
 #include "modules/Scoreboard.h"
 #include "modules/modAgent.h"
+#include "modules/modRecords.h"
 #include "modules/modRun.h"
 #include "modules/modVars.h"
 
@@ -51,7 +52,7 @@ void FrmMain::WireEvents()
     cmdHelp.Click = [this] { cmdHelp_Click(); };
     Command1.Click = [this] { Command1_Click(); };
     lblNxtBlr.MouseMove = [this](MouseButton, int, int) { lblNxtBlr_MouseMove(); };
-    SSTab1.Click = [this] { ShowChartsIfShown(); };
+    SSTab1.Click = [this] { Repaint(); };
     for (int i = 0; i < Picture1.Count(); ++i)
         Picture1[i].MouseMove = [this, i](MouseButton, int, int) { Picture1_MouseMove(i); };
     for (int i = 0; i < 2; ++i)
@@ -67,6 +68,13 @@ void FrmMain::Form_Load()
     ++loadedScreens;
     loaded_ = this;
     History.Clear(); // a new match
+    // The sliders start at Level 1, free, each time the screen loads.
+    State.BatLevel = { { 1, 1 } };
+    State.LevelsLocked = false;
+    State.InningsClosed = false;
+    State.InningsButtonMode = InningsButton::Hidden;
+    State.ShownBowler = -1;
+    State.KeptScorecard.clear();
     if (AgentOn)
         AnnounceConditions();
     lblMsg[0].Left = 0;
@@ -74,24 +82,21 @@ void FrmMain::Form_Load()
     lblMsg[1].Top = Height - lblMsg[1].Height;
     lblMsg[1].Left = lblMsg[0].Width();
     lblMsg[1].Width = Width - lblMsg[0].Width;
-    cmdChange.Caption = "&Change Innings";
 
     if (OneInningsGame) {
         cmdChange_Click();
-        return;
+    } else {
+        FirstInnings = true;
+        CurrBatSide = FirstBatSide;
+        CurrBowler = Teams[1 - FirstBatSide].Bowler1;
+        OtherBowler = Teams[1 - CurrBatSide].Bowler2;
+        Batsman1 = 0;
+        Batsman2 = 1;
+        StartInningsCard();
+        State.ShownNextBowler = CurrBowler;
+        Teams[CurrBatSide].Plr[Batsman1].OnStrike = true;
     }
-    FirstInnings = true;
-    CurrBatSide = FirstBatSide;
-    CurrBowler = Teams[1 - FirstBatSide].Bowler1;
-    OtherBowler = Teams[1 - CurrBatSide].Bowler2;
-    Batsman1 = 0;
-    Batsman2 = 1;
-    ResetInningsDisplay();
-    lblNxtBlr.Caption = "Next Bowler: " + Trim(Teams[1 - CurrBatSide].Plr[CurrBowler].Name);
-    Teams[CurrBatSide].Plr[Batsman1].OnStrike = true;
-    picInStrike[0].Visible = true;
-    picInStrike[1].Visible = false;
-    cmdChange.Visible = false;
+    Repaint();
 }
 
 void FrmMain::Form_QueryUnload(bool& cancel, UnloadMode mode)
@@ -139,16 +144,24 @@ void FrmMain::Picture1_MouseMove(int Index)
     lblNxtBlr.ForeColor = look::kLink;
 }
 
+// The player's level for the batsman in frame Index: the slider is his input, the state keeps
+// the level and the captions follow it.
 void FrmMain::HScroll1_Change(int Index)
 {
-    lbls[Index + 10].Caption = "Level " + std::to_string(HScroll1[Index].Value);
-    ShowLevelOdds();
+    const int level = HScroll1[Index].Value;
+    if (State.BatLevel[Index] == level)
+        return; // the painter showing the level the state holds
+    State.BatLevel[Index] = level;
+    Repaint();
 }
 
-// The card lists the side batting now; the clicked name is looked up among its squad.
+void FrmMain::UpdateRecord() { UpdateRecords(); }
+
+// The card lists the side batting now, row r for slot r; the clicked name is looked up among
+// its squad, where the first player of that name is the one shown.
 void FrmMain::lblBatName_Click(int Index)
 {
-    const std::string name = Trim(lblBatName[Index].Caption);
+    const std::string name = Trim(Teams[CurrBatSide].Plr[Index].Name);
     for (int s = 0; s <= 15; ++s) {
         if (name == Trim(Teams[CurrBatSide].Plr[s].Name)) {
             ShowBattingStats(s);

@@ -4,12 +4,25 @@
 #include "platform/Chart.h"
 #include "platform/Form.h"
 
+#include <string>
+
 namespace stumpcraft {
 
+struct MatchPlayer;
+
 // The match screen: the two batter frames with their level sliders, the play buttons, the
-// tabbed cards (commentary of the over, batting, bowling, partnerships), the small scoreboard
-// and the status line. The controls carry the names and indexes by which the engine and the
-// scoreboard procedures address them; the event procedures below drive the match.
+// tabbed cards (commentary of the over, batting, bowling, partnerships, charts), the small
+// scoreboard and the status line.
+//
+// The match lives in the match state, never in these controls. A press (a play button, the
+// innings button, a bowler change, a level) changes the state through the engine and then
+// asks for a paint (Form::Repaint): the painter functions below write every caption, colour
+// and visibility from the state, one card or frame each. With a live window the paint happens
+// at once, before the commentator says a word of the ball; with nobody looking (the benchmark,
+// the season simulator) the paint is only marked as due and runs when a control of the window
+// is next read or written, so a match played headless makes no caption text at all. The only
+// controls read as data are the player's own inputs: the level sliders (their change writes
+// the level into the state) and the tabs.
 class FrmMain : public Form {
 public:
     FrmMain();
@@ -96,14 +109,6 @@ public:
     // Writes the records of the innings just ended back to the records store.
     void UpdateRecord();
 
-    // The charts drawn afresh from the match's history, when their tab is the one shown; a
-    // hidden tab costs nothing.
-    void ShowChartsIfShown();
-
-    // The tooltips of both batter frames' level: what the level means for the batsman in the
-    // frame now. Worked out again only when the batsman or his level has changed.
-    void ShowLevelOdds();
-
 protected:
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
@@ -111,6 +116,8 @@ protected:
     void Form_MouseUp(MouseButton button, int x, int y) override;
     // Ctrl+S keeps the scorecard of the match as it stands.
     void Form_KeyDown(int KeyCode, int Shift) override;
+    void Paint() override;
+    void PaintAtOnce() override;
 
 private:
     void LayOutSide();
@@ -122,17 +129,40 @@ private:
     void LayOutCharts();
     void WireEvents();
 
+    // The painter: one function per card or frame, each from the match state alone.
+    void PaintBatterFrames();
+    void PaintCommentary();
+    void PaintBattingCard();
+    void PaintBowlingCard();
+    void PaintPartnerships();
+    void PaintScoreboard();
+    void PaintStatusLines();
+    // The buttons: shown and enabled at once (a click needs them), their captions in the paint.
+    void PaintButtons();
+    // The charts, only while their tab is the one shown: a hidden tab costs nothing.
+    void PaintCharts();
+    // The tooltips of both batter frames' level: what the level means for the batsman in the
+    // frame now. Worked out again only when the batsman or his level has changed.
+    void PaintLevelOdds();
+
+    // Every event that changes the match ends with a paint, however it ends.
+    struct PaintAfter {
+        FrmMain& screen;
+        ~PaintAfter() { screen.Repaint(); }
+    };
+
     // Pieces of the play buttons.
     bool QuotaAllows();
-    // One delivery through the engine, kept in the match's history.
-    void PlayRecordedBall(int StrikeEnd);
-    // At the end of a press of a play button: a match it decided keeps its scorecard.
-    void KeepScorecardOnResult(bool decidedBefore);
-    void ClearOverLines();
-    void ShowBowlerCaptions();
+    // One delivery of a press (or, after an all-out first innings, a ball only counted): the
+    // ball, its after-delivery steps, the board painted and then the news told. False when
+    // the window went while the commentator spoke.
+    bool Delivery(bool bowled, bool maidenFirst);
+    // At the end of a press of a play button: a match it decided keeps its scorecard and
+    // offers the way out.
+    void FinishPress(bool decidedBefore);
+    void BeginOver();
     void SetComputerLevelsAtOverStart();
     void ChangeEnds();
-    void ShowScoreLine();
     void CreditMaiden();
     void EndInningsByOvers();
 
@@ -146,7 +176,20 @@ private:
 
     // Who and at what level each frame's tooltip was last worked out for.
     int oddsShownFor_[2] = { -1, -1 };
+    // The play buttons are greyed while "Next Over" plays its balls, and stay so when they
+    // decided the match.
+    bool playButtonsEnabled_ = true;
 };
+
+// The figures of a bowler as the bowling card shows them: overs ("7", "7.4"), maidens, runs
+// and wickets; empty before his first ball.
+struct BowlerFigures {
+    std::string overs, maidens, runs, wickets;
+};
+BowlerFigures FiguresOf(const MatchPlayer& bowler);
+
+// The bowling card's row of the bowler called `name` (trimmed), or -1 when he has none.
+int BowlingRowOf(const std::string& name);
 
 FrmMain& frmMain();
 

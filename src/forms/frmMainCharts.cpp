@@ -18,7 +18,7 @@ void FrmMain::LayOutCharts()
     }
 }
 
-void FrmMain::ShowChartsIfShown()
+void FrmMain::PaintCharts()
 {
     if (SSTab1.Tab != kChartsTab)
         return;

@@ -1,5 +1,6 @@
 // The innings button: "&Change Innings" starts the second innings against the first side's
-// total; once the match is decided, "E&xit to Main Menu" clears the sides and leaves.
+// total; once the match is decided, "E&xit to Main Menu" clears the sides and leaves. Its mode
+// is kept in the match state (InningsButtonMode).
 #include "forms/frmMain.h"
 #include "forms/frmMenu.h"
 #include "modules/MatchText.h"
@@ -11,16 +12,13 @@
 
 namespace stumpcraft {
 
-namespace {
-    constexpr const char* kExitCaption = "E&xit to Main Menu";
-} // namespace
-
 void FrmMain::cmdChange_Click()
 {
+    PaintAfter paint { *this };
     Batsman2 = 1;
     BallOfOver = 0;
     Batsman1 = 0;
-    if (cmdChange.Caption() == kExitCaption) {
+    if (State.InningsButtonMode == InningsButton::ExitToMenu) {
         FirstInnings = true;
         MatchOver = false;
         ClearSidesForExit();
@@ -40,23 +38,15 @@ void FrmMain::StartChase()
     Batsman2 = 1;
     CurrBowler = Teams[FirstBatSide].Bowler1;
     OtherBowler = Teams[FirstBatSide].Bowler2;
-    ResetInningsDisplay();
-    HScroll1[0].Enabled = true;
-    HScroll1[1].Enabled = true;
-    lblNxtBlr.Caption = "Next Bowler: " + Trim(Teams[1 - CurrBatSide].Plr[CurrBowler].Name);
+    StartInningsCard();
+    State.LevelsLocked = false; // the computer's batting locked them
+    State.ShownNextBowler = CurrBowler;
+    // The fielding side's opening bowler, not the last bowler of the innings before.
+    State.ShownBowler = CurrBowler;
     Teams[CurrBatSide].Plr[Batsman1].OnStrike = true;
-    picInStrike[0].Visible = true;
-    picInStrike[1].Visible = false;
-
-    const MatchTeam& first = Teams[FirstBatSide];
-    lblMsg[1].Caption = "       Required Run Rate for " + Teams[CurrBatSide].Country + ": "
-        + FormatRatio(static_cast<long long>(first.Runs) + 1, Overs);
-    lblRunsInOver.Caption = kEmptyCounter;
-    CmdNOver.Visible = true;
-    CmdNBowl.Visible = true;
-    cmdChange.Visible = false;
-    lblSmallScore[2].Caption = ScoreText(FirstBatSide);
-    lblSmallScore[2].Visible = true;
+    State.Status = StatusLine::RequiredRate;
+    State.InningsClosed = false;
+    State.InningsButtonMode = InningsButton::Hidden;
 }
 
 // The finished match leaves nothing behind but the reserves, the ratings and the tables of

@@ -7,11 +7,11 @@
 
 namespace stumpcraft {
 
-void FrmMain::ShowLevelOdds()
+void FrmMain::PaintLevelOdds()
 {
     for (int frame = 0; frame < 2; ++frame) {
         const int slot = frame == 0 ? Batsman1 : Batsman2;
-        const int level = HScroll1[frame].Value;
+        const int level = State.BatLevel[frame];
         // Side, slot and level name the batsman and what he is told; his ratings do not
         // change during a match.
         const int shownFor = (CurrBatSide * 16 + slot) * 8 + level;

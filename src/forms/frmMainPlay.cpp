@@ -1,15 +1,19 @@
 // The play buttons: "Next &Bowl" plays one delivery, "&Next Over" the rest of the over.
 // Between them they keep the quota, start and close overs, change ends and end an innings
-// whose overs are used up.
+// whose overs are used up. Each delivery is painted on the board before the commentator
+// tells it.
 #include "forms/frmBowlChange.h"
 #include "forms/frmMain.h"
 #include "modules/BattingLevel.h"
 #include "modules/ComputerBowler.h"
+#include "modules/Dismissal.h"
 #include "modules/MatchResult.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
 #include "modules/Quota.h"
 #include "modules/Scoreboard.h"
+#include "modules/ScorecardFile.h"
+#include "modules/modAgent.h"
 #include "modules/modRun.h"
 #include "modules/modVars.h"
 
@@ -22,6 +26,19 @@ namespace {
     MatchTeam& Fielding() { return Teams[1 - CurrBatSide]; }
 
     int StrikeEnd() { return Batting().Plr[Batsman1].OnStrike ? 1 : 2; }
+
+    // The commentator's line for the ball itself: a boundary or the dismissal.
+    void TellBall(const BallNews& news)
+    {
+        if (!AgentOn || !news.counted)
+            return;
+        if (news.result == 4 || news.result == 6) {
+            CommentBall(news.result, "", "");
+        } else if (news.result == Out) {
+            const DismissalComment line = CommentOn(news.out, Fielding());
+            CommentBall(line.code, line.first, line.second);
+        }
+    }
 } // namespace
 
 // A bowler who has bowled his quota bowls no more: the user is told and must choose another.
@@ -30,6 +47,7 @@ bool FrmMain::QuotaAllows()
     const MatchPlayer& bowler = Fielding().Plr[CurrBowler];
     if (!QuotaBowled(bowler.BallsBowled))
         return true;
+    Repaint(); // the player sees the board he is asked about
     SayOrShow(
         Line("Sorry! ")
             .Name(Trim(bowler.Name))
@@ -38,17 +56,12 @@ bool FrmMain::QuotaAllows()
     return false;
 }
 
-void FrmMain::ClearOverLines()
+// The over's lines are cleared and the bowlers of this over and the next are named.
+void FrmMain::BeginOver()
 {
-    for (auto& line : lblDesc)
-        line.Caption = "";
-    lblRunsInOver.Caption = kEmptyCounter;
-}
-
-void FrmMain::ShowBowlerCaptions()
-{
-    lblCurrBlr.Caption = "Current Bowler: " + Trim(Fielding().Plr[CurrBowler].Name);
-    lblNxtBlr.Caption = "Next Bowler: " + Trim(Fielding().Plr[OtherBowler].Name);
+    ClearOver();
+    State.ShownBowler = CurrBowler;
+    State.ShownNextBowler = OtherBowler;
 }
 
 void FrmMain::SetComputerLevelsAtOverStart()
@@ -72,27 +85,13 @@ void FrmMain::ChangeEnds()
     const bool firstFacesNow = !bat.Plr[Batsman1].OnStrike;
     bat.Plr[Batsman1].OnStrike = firstFacesNow;
     bat.Plr[Batsman2].OnStrike = !firstFacesNow;
-    picInStrike[0].Visible = firstFacesNow;
-    picInStrike[1].Visible = !firstFacesNow;
-}
-
-void FrmMain::ShowScoreLine()
-{
-    const MatchTeam& bat = Batting();
-    lblMsg[0].CaptionFrom({ CurrBatSide, bat.Runs, bat.Wickets }, [](const CaptionNumbers& n) {
-        std::string text = Teams[n[0]].Country + " ";
-        AppendNumber(text, n[1]);
-        text += '/';
-        AppendNumber(text, n[2]);
-        return text;
-    });
 }
 
 void FrmMain::CreditMaiden()
 {
-    if (BallOfOver == 6 && CaptionNumber(lblRunsInOver.Caption) == 0) {
+    if (BallOfOver == 6 && State.RunsInOver == 0) {
         Fielding().Plr[CurrBowler].Maidens += 1;
-        ShowScoreAndBowling();
+        BookBowlerOnCard();
     }
 }
 
@@ -102,8 +101,41 @@ void FrmMain::EndInningsByOvers()
         EndInnings();
 }
 
+bool FrmMain::Delivery(bool bowled, bool maidenFirst)
+{
+    DeliveryNews held; // a milestone and the result wait until the ball's own line is said
+    const BallNews news = bowled ? PlayBall(StrikeEnd()) : BallNews {};
+    if (maidenFirst) {
+        if (bowled)
+            CreditMaiden();
+        EndInningsByOvers();
+    } else {
+        EndInningsByOvers();
+        CreditMaiden();
+    }
+    // The board shows the ball before a word is said of it.
+    Repaint();
+    TellBall(news);
+    if (!MatchScreenLoaded())
+        return false; // the window went while the ball was told: the rest goes unsaid
+    held.Deliver();
+    return MatchScreenLoaded();
+}
+
+void FrmMain::FinishPress(bool decidedBefore)
+{
+    if (decidedBefore || !MatchOver)
+        return;
+    if (KeepScorecardsOnResult)
+        KeepScorecard();
+    cmdChange.SetFocus();
+    if (OnMatchDecided)
+        OnMatchDecided(); // whoever follows the match, a World Cup, is told
+}
+
 void FrmMain::CmdNBowl_Click()
 {
+    PaintAfter paint { *this };
     // The computer rests its own bowlers as an over ends. On its side the quota test waits
     // for that change, as it does after "Next Over"; otherwise the player was asked to choose
     // the computer's bowler whenever its bowler finished his quota ball by ball.
@@ -112,58 +144,44 @@ void FrmMain::CmdNBowl_Click()
         return;
     const bool decided = MatchOver;
     if (BallOfOver == 0 || BallOfOver == 6) {
-        ClearOverLines();
         if (BallOfOver == 0)
             SetComputerLevelsAtOverStart();
         else
             ChangeEnds();
-        ShowBowlerCaptions();
+        BeginOver();
         if (computerChangesFirst && !QuotaAllows())
             return;
     }
     BallOfOver += 1;
-    PlayRecordedBall(StrikeEnd());
-    if (!MatchScreenLoaded())
+    if (!Delivery(true, false))
         return;
-    ShowScoreLine();
-    EndInningsByOvers();
-    CreditMaiden();
-    KeepScorecardOnResult(decided);
+    FinishPress(decided);
 }
 
 void FrmMain::CmdNOver_Click()
 {
+    PaintAfter paint { *this };
     if (!QuotaAllows())
         return;
     const bool decided = MatchOver;
-    CmdNOver.Enabled = false;
-    CmdNBowl.Enabled = false;
+    playButtonsEnabled_ = false;
     while (BallOfOver < 6 && !MatchOver) {
         if (BallOfOver == 0) {
-            ClearOverLines();
-            ShowBowlerCaptions();
+            BeginOver();
             SetComputerLevelsAtOverStart();
         }
         BallOfOver += 1;
         // After the first innings is all out the over is only counted out, not bowled.
-        const bool bowled = Batting().Wickets < 10;
-        if (bowled)
-            PlayRecordedBall(StrikeEnd());
-        if (!MatchScreenLoaded())
+        if (!Delivery(Batting().Wickets < 10, true))
             return;
-        ShowScoreLine();
-        if (bowled)
-            CreditMaiden();
-        EndInningsByOvers();
     }
     if (BallOfOver == 6) {
         ChangeEnds();
-        CmdNOver.Enabled = true;
-        CmdNBowl.Enabled = true;
-        if (CmdNOver.Visible)
+        playButtonsEnabled_ = true;
+        if (!State.InningsClosed)
             CmdNOver.SetFocus();
     }
-    KeepScorecardOnResult(decided);
+    FinishPress(decided);
 }
 
 } // namespace stumpcraft

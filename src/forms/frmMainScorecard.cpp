@@ -9,21 +9,13 @@
 
 namespace stumpcraft {
 
-void FrmMain::KeepScorecardOnResult(bool decidedBefore)
-{
-    if (decidedBefore || !MatchOver || !MatchScreenLoaded())
-        return;
-    if (KeepScorecardsOnResult)
-        KeepScorecard();
-    if (OnMatchDecided)
-        OnMatchDecided();
-}
-
 void FrmMain::Form_KeyDown(int KeyCode, int Shift)
 {
     // Not halfway through a delivery that waits for the commentator: its ball is not booked.
-    if (KeyCode == 'S' && Shift == CtrlMask && DeliveryGuard::Free())
+    if (KeyCode == 'S' && Shift == CtrlMask && DeliveryGuard::Free()) {
         KeepScorecard();
+        Repaint();
+    }
 }
 
 } // namespace stumpcraft

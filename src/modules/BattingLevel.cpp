@@ -1,16 +1,15 @@
 #include "modules/BattingLevel.h"
 
-#include "forms/frmMain.h"
 #include "modules/NumberFormat.h"
 #include "modules/modVars.h"
 
 namespace stumpcraft {
 
 namespace {
-    void SetBoth(FrmMain& f, int level)
+    void SetBoth(int level)
     {
-        f.HScroll1[0].Value = level;
-        f.HScroll1[1].Value = level;
+        State.BatLevel[0] = level;
+        State.BatLevel[1] = level;
     }
 
     int SettingLevel(const MatchTeam& bat)
@@ -26,12 +25,10 @@ namespace {
 
 void SetComputerBattingLevel(bool chasing)
 {
-    FrmMain& f = frmMain();
-    f.HScroll1[0].Enabled = false;
-    f.HScroll1[1].Enabled = false;
+    State.LevelsLocked = true;
     const MatchTeam& bat = Teams[CurrBatSide];
     if (!chasing) {
-        SetBoth(f, SettingLevel(bat));
+        SetBoth(SettingLevel(bat));
         return;
     }
 
@@ -50,7 +47,7 @@ void SetComputerBattingLevel(bool chasing)
         level = 2;
     else if (perOver < 4 && bat.Wickets < 2)
         level = 1;
-    SetBoth(f, level);
+    SetBoth(level);
 }
 
 } // namespace stumpcraft

@@ -1,6 +1,5 @@
 #include "modules/ComputerBowler.h"
 
-#include "forms/frmMain.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
 #include "modules/Quota.h"
@@ -23,13 +22,14 @@ namespace {
         return false;
     }
 
-    // The first card row in `rows` whose bowler still has overs left and is not at the other
-    // end.
+    // The first card row in `rows` whose bowler (by name) still has overs left and is not at
+    // the other end.
     bool CardSearch(const MatchTeam& field, std::initializer_list<int> rows)
     {
-        FrmMain& f = frmMain();
         for (int k : rows) {
-            const std::string caption = Trim(f.lblBlrName[k].Caption);
+            if (k >= State.BowlersOnCard)
+                continue;
+            const std::string caption = Trim(field.Plr[State.BowlingOrder[k]].Name);
             if (caption.empty())
                 continue;
             for (int r = 10; r >= 0; --r) {

@@ -3,37 +3,17 @@
 #include "modules/MatchText.h"
 #include "modules/modAgent.h"
 #include "modules/modProcs.h"
-#include "modules/modVars.h"
 
 #include <array>
 
 namespace stumpcraft {
 
 namespace {
-    // The players a dismissal can name.
-    struct Fielders {
-        std::string bowler, keeper, fielder;
-    };
-    enum class Who { Nobody, Bowler, Keeper, Fielder };
-
-    const std::string& NameOf(const Fielders& f, Who who)
-    {
-        static const std::string nobody;
-        switch (who) {
-        case Who::Bowler:
-            return f.bowler;
-        case Who::Keeper:
-            return f.keeper;
-        case Who::Fielder:
-            return f.fielder;
-        case Who::Nobody:
-            break;
-        }
-        return nobody;
-    }
+    enum class Who { Nobody, Bowler, Fielder };
 
     // One kind of dismissal: its commentary code and the names the commentator is given, and
-    // the card's text as words around up to two names.
+    // the card's text as words around up to two names. The keeper's catch keeps the keeper as
+    // its fielder.
     struct Kind {
         outcome::Code code;
         Who first, second;
@@ -41,54 +21,80 @@ namespace {
         Who cardName;
         const char* middle;
         Who cardName2;
-        const char* after;
     };
 
-    // By the draw of 1 to 8: bowled twice as often as the rarer kinds, a fielder's catch too.
-    constexpr Kind kBowled { outcome::Bowled, Who::Bowler, Who::Nobody, " b: ", Who::Bowler, "",
-        Who::Nobody, "" };
-    constexpr Kind kCaught { outcome::Caught, Who::Bowler, Who::Fielder, " c: ", Who::Fielder,
-        " b: ", Who::Bowler, "" };
-    constexpr std::array<Kind, 8> kKinds { {
-        kBowled,
-        kBowled,
+    // By HowOut, from NotOut on.
+    constexpr std::array<Kind, 7> kKinds { {
+        { outcome::Code {}, Who::Nobody, Who::Nobody, "Not Out", Who::Nobody, "", Who::Nobody },
+        { outcome::Bowled, Who::Bowler, Who::Nobody, " b: ", Who::Bowler, "", Who::Nobody },
         { outcome::CaughtAndBowled, Who::Bowler, Who::Nobody, " c and b: ", Who::Bowler, "",
-            Who::Nobody, "" },
-        { outcome::Lbw, Who::Bowler, Who::Nobody, " lbw b: ", Who::Bowler, "", Who::Nobody, "" },
-        { outcome::CaughtByKeeper, Who::Bowler, Who::Keeper, " c: ", Who::Keeper,
-            " b: ", Who::Bowler, "" },
-        kCaught,
-        kCaught,
-        { outcome::RunOut, Who::Fielder, Who::Nobody, "Run Out (", Who::Fielder, ") ", Who::Nobody,
-            "" },
+            Who::Nobody },
+        { outcome::Lbw, Who::Bowler, Who::Nobody, " lbw b: ", Who::Bowler, "", Who::Nobody },
+        { outcome::CaughtByKeeper, Who::Bowler, Who::Fielder, " c: ", Who::Fielder,
+            " b: ", Who::Bowler },
+        { outcome::Caught, Who::Bowler, Who::Fielder, " c: ", Who::Fielder, " b: ", Who::Bowler },
+        { outcome::RunOut, Who::Fielder, Who::Nobody, "Run Out (", Who::Fielder, ") ",
+            Who::Nobody },
     } };
+
+    // The kind by the draw of 1 to 8.
+    constexpr std::array<HowOut, 8> kDrawn { HowOut::Bowled, HowOut::Bowled,
+        HowOut::CaughtAndBowled, HowOut::Lbw, HowOut::CaughtByKeeper, HowOut::Caught,
+        HowOut::Caught, HowOut::RunOut };
+
+    const Kind& KindOf(const Dismissal& out) { return kKinds[static_cast<std::size_t>(out.kind)]; }
+
+    std::string NameOf(const Dismissal& out, const MatchTeam& field, Who who)
+    {
+        switch (who) {
+        case Who::Bowler:
+            return Trim(field.Plr[out.bowler].Name);
+        case Who::Fielder:
+            return Trim(field.Plr[out.fielder].Name);
+        case Who::Nobody:
+            break;
+        }
+        return {};
+    }
 
     // A catcher among Today's Eleven other than the bowler and the keeper, whose catches
     // have kinds of their own.
-    std::string Catcher(const MatchTeam& field)
+    int Catcher(const MatchTeam& field)
     {
         int f = 0;
         do
             f = RandomDraw(1, 11);
         while (f == CurrBowler + 1 || f == field.Keeper + 1);
-        return Trim(field.Plr[f - 1].Name);
+        return f - 1;
     }
 } // namespace
 
-std::string DismissalText()
+Dismissal DrawDismissal()
 {
     const MatchTeam& field = Teams[1 - CurrBatSide];
-    Fielders names { Trim(field.Plr[CurrBowler].Name), Trim(field.Plr[field.Keeper].Name), {} };
-    const Kind& kind = kKinds[static_cast<std::size_t>(RandomDraw(1, 8) - 1)];
-    if (kind.code == outcome::Caught)
-        names.fielder = Catcher(field);
-    else if (kind.code == outcome::RunOut) // anyone can run a batsman out, bowler and keeper too
-        names.fielder = Trim(field.Plr[RandomDraw(1, 11) - 1].Name);
+    Dismissal out;
+    out.kind = kDrawn[static_cast<std::size_t>(RandomDraw(1, 8) - 1)];
+    out.bowler = CurrBowler;
+    if (out.kind == HowOut::CaughtByKeeper)
+        out.fielder = field.Keeper;
+    else if (out.kind == HowOut::Caught)
+        out.fielder = Catcher(field);
+    else if (out.kind == HowOut::RunOut) // anyone can run a batsman out, bowler and keeper too
+        out.fielder = RandomDraw(1, 11) - 1;
+    return out;
+}
 
-    if (AgentOn)
-        CommentBall(kind.code, NameOf(names, kind.first), NameOf(names, kind.second));
-    return kind.before + NameOf(names, kind.cardName) + kind.middle + NameOf(names, kind.cardName2)
-        + kind.after;
+std::string DismissalText(const Dismissal& out, const MatchTeam& field)
+{
+    const Kind& kind = KindOf(out);
+    return kind.before + NameOf(out, field, kind.cardName) + kind.middle
+        + NameOf(out, field, kind.cardName2);
+}
+
+DismissalComment CommentOn(const Dismissal& out, const MatchTeam& field)
+{
+    const Kind& kind = KindOf(out);
+    return { kind.code, NameOf(out, field, kind.first), NameOf(out, field, kind.second) };
 }
 
 } // namespace stumpcraft

@@ -1,12 +1,29 @@
 #pragma once
 
+#include "modules/modVars.h"
+
 #include <string>
 
 namespace stumpcraft {
 
-// How the striker who is out was dismissed, and by whom: the text for his row of the batting
-// card. The commentator says the matching line (and the call returns once it has). Only a run
-// out's text begins with "R"; the bowler is credited with every other kind.
-std::string DismissalText();
+// How the striker who is out was dismissed, and by whom. The kind is drawn (bowled twice as
+// often as the rarer kinds, a fielder's catch too), with the fielder of a catch or a run out.
+// Nothing is booked or said: the delivery books it and the match screen tells it.
+Dismissal DrawDismissal();
+
+// The batting card's words for a dismissal by the side `field`: " b: Bowler", " c: Fielder b:
+// Bowler", "Run Out (Fielder) " and the like, or "Not Out".
+std::string DismissalText(const Dismissal& out, const MatchTeam& field);
+
+// What the commentator is given for a dismissal: its outcome code and the two names.
+struct DismissalComment {
+    int code = 0;
+    std::string first;
+    std::string second;
+};
+DismissalComment CommentOn(const Dismissal& out, const MatchTeam& field);
+
+// A run out is the one kind the bowler is not credited with.
+inline bool BowlerCredited(const Dismissal& out) { return out.kind != HowOut::RunOut; }
 
 } // namespace stumpcraft

@@ -1,6 +1,6 @@
 #include "modules/MatchCharts.h"
 
-#include "forms/Look.h"
+#include "modules/ChartColours.h"
 #include "modules/modVars.h"
 
 #include <algorithm>

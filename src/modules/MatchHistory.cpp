@@ -18,8 +18,7 @@ int InningsHistory::RunsAfter(int ball) const
     return runs;
 }
 
-void MatchHistory::RecordBall(
-    int inning, int side, const BallRecord& ball, const std::string& howOut)
+void MatchHistory::RecordBall(int inning, int side, const BallRecord& ball, const Dismissal& out)
 {
     InningsHistory& h = innings.at(static_cast<std::size_t>(inning));
     if (h.balls.empty()) {
@@ -37,7 +36,7 @@ void MatchHistory::RecordBall(
     over.balls += 1;
     if (ball.wicket) {
         over.wickets += 1;
-        h.wickets.push_back({ n, ball.striker, howOut });
+        h.wickets.push_back({ n, ball.striker, out });
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modules/DismissalKind.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -26,12 +28,11 @@ struct OverRecord {
     friend bool operator==(const OverRecord&, const OverRecord&) = default;
 };
 
-// A wicket: on which delivery of the innings it fell (from 0), whose, and how, in the words
-// of the batting card.
+// A wicket: on which delivery of the innings it fell (from 0), whose, and how.
 struct WicketRecord {
     int ball = 0;
     int batsman = 0;
-    std::string howOut;
+    Dismissal out;
 
     friend bool operator==(const WicketRecord&, const WicketRecord&) = default;
 };
@@ -60,9 +61,9 @@ struct MatchHistory {
     std::array<InningsHistory, 2> innings;
 
     // Adds a delivery of innings `inning` (0 or 1) batted by `side`. Every delivery counts
-    // towards its over, so delivery n of the innings is ball n mod 6 of over n / 6. howOut is
+    // towards its over, so delivery n of the innings is ball n mod 6 of over n / 6. `out` is
     // used only for a wicket.
-    void RecordBall(int inning, int side, const BallRecord& ball, const std::string& howOut);
+    void RecordBall(int inning, int side, const BallRecord& ball, const Dismissal& out);
     void Clear() { *this = MatchHistory {}; }
 
     friend bool operator==(const MatchHistory&, const MatchHistory&) = default;

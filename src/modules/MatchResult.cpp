@@ -1,6 +1,5 @@
 #include "modules/MatchResult.h"
 
-#include "forms/frmMain.h"
 #include "modules/modRecords.h"
 #include "modules/modVars.h"
 
@@ -21,14 +20,12 @@ std::string ResultLine()
 
 void DecideOnTotals()
 {
-    FrmMain& f = frmMain();
     MatchOver = true;
-    f.CmdNBowl.Visible = false;
-    f.CmdNOver.Visible = false;
+    State.InningsClosed = true;
+    State.Status = StatusLine::Result;
 
     const MatchTeam& bat = Teams[CurrBatSide];
     const MatchTeam& first = Teams[FirstBatSide];
-    f.lblMsg[1].Caption = ResultLine();
     if (bat.Runs == first.Runs)
         ShowResult(-1, 0);
     else if (bat.Runs > first.Runs)
@@ -41,16 +38,14 @@ void CloseInningsRecords()
 {
     CheckRecords();
     if (RecordBroken)
-        frmMain().UpdateRecord();
+        UpdateRecords();
 }
 
 void EndInnings()
 {
-    FrmMain& f = frmMain();
-    f.CmdNBowl.Visible = false;
-    f.CmdNOver.Visible = false;
+    State.InningsClosed = true;
     if (FirstInnings)
-        f.cmdChange.Visible = true;
+        State.InningsButtonMode = InningsButton::ChangeInnings;
     else if (!MatchOver)
         DecideOnTotals();
     CloseInningsRecords();

@@ -14,8 +14,8 @@ namespace stumpcraft {
 std::string ResultLine();
 
 // Decides the match on the totals of the two sides: a tie, the batting side by wickets in
-// hand, or the side that batted first by runs. Sets MatchOver, hides the play buttons, writes
-// the result line and announces and counts the result.
+// hand, or the side that batted first by runs. Sets MatchOver, closes the innings (the play
+// buttons go), puts the result on the status line and announces and counts the result.
 void DecideOnTotals();
 
 // Told once a press of a play button has decided the match, when everything of the press is

@@ -4,23 +4,20 @@
 
 namespace stumpcraft {
 
-// The match screen's scoreboard: clearing it for a new innings and refreshing it after each
-// delivery, from the match state.
+// The match screen's scoreboard as the match state keeps it, and the texts its figures are
+// written in.
 
-// Clears the cards, the over's lines and the batter figures, and fills the names of the
-// batting side, the opening pair and the opening bowler for the innings that is starting.
-void ResetInningsDisplay();
+// A new innings: the over's lines and runs, the bowling card (the opening bowler in its first
+// row), the stands (the opening pair in the first) and the batsmen's milestones start afresh;
+// the status line is cleared.
+void StartInningsCard();
 
-// The striker marker leaves batter frame `frame` (1 or 2) for the other one.
-void MoveStrikeMarker(int frame);
+// The over's lines and its runs are cleared as a new over begins.
+void ClearOver();
 
-// The five figures of the batsman in `slot` of the batting side, in batter frame `frame`
-// (1: the first frame; any other value: the second).
-void ShowBatterFigures(int slot, int frame);
-
-// The totals, the small scoreboard and the current bowler's row of the bowling card, which
-// he takes (the first free row) when he first bowls.
-void ShowScoreAndBowling();
+// The current bowler's row of the bowling card: the first row that is free or already
+// carries his name (exactly), else row 0. A free row is taken; the row then shows his figures.
+void BookBowlerOnCard();
 
 // "Runs/Balls" strike rate as the cards show it: 233.33, 100, 0 before the first ball.
 std::string StrikeRate(int runs, int ballsFaced);

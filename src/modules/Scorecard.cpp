@@ -1,5 +1,6 @@
 #include "modules/Scorecard.h"
 
+#include "modules/Dismissal.h"
 #include "modules/MatchResult.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
@@ -43,7 +44,9 @@ namespace {
                     if (w.batsman != s)
                         continue;
                     const int bowler = h->balls[static_cast<std::size_t>(w.ball)].bowler;
-                    line.howOut = UsualHowOut(w.howOut, Trim(Teams[1 - h->side].Plr[bowler].Name));
+                    const MatchTeam& field = Teams[1 - h->side];
+                    line.howOut
+                        = UsualHowOut(DismissalText(w.out, field), Trim(field.Plr[bowler].Name));
                 }
             }
             card.batting.push_back(line);

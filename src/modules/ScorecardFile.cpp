@@ -1,6 +1,5 @@
 #include "modules/ScorecardFile.h"
 
-#include "forms/frmMain.h"
 #include "modules/MatchResult.h"
 #include "modules/Scorecard.h"
 #include "modules/modVars.h"
@@ -112,13 +111,10 @@ void KeepScorecard()
     const std::time_t now = std::time(nullptr);
     std::tm local {};
     localtime_r(&now, &local);
-    Label& status = frmMain().lblMsg[1];
     try {
-        const std::string kept = WriteScorecards(local);
-        // The result stays on the status line; the full path is in its tooltip.
-        const std::string note = "Scorecard kept in the Scorecards folder";
-        status.Caption = MatchOver ? ResultLine() + "\n" + note : note;
-        status.ToolTipText = "Kept as " + kept + ".txt and .html";
+        // The status line says so until the next ball, the full path in its tooltip.
+        State.KeptScorecard = WriteScorecards(local);
+        State.KeptScorecardNoted = true;
     } catch (const RuntimeError& e) {
         MsgBox(
             std::string("The scorecard could not be kept. ") + e.what() + ".\nThe match goes on.",

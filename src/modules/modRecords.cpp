@@ -1,6 +1,5 @@
 #include "modules/modRecords.h"
 
-#include "forms/frmMain.h"
 #include "modules/MatchText.h"
 #include "modules/RecordsStore.h"
 #include "modules/modAgent.h"
@@ -9,6 +8,7 @@
 #include "platform/Services.h"
 
 #include <array>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -121,11 +121,9 @@ void ShowResult(int Result, int Margin)
             }
         }
     }
-    FrmMain& f = frmMain();
-    f.cmdChange.Caption = "E&xit to Main Menu";
-    f.cmdChange.Enabled = true;
-    f.cmdChange.Visible = true;
-    f.cmdChange.SetFocus();
+    State.Result = Result;
+    State.ResultMargin = Margin;
+    State.InningsButtonMode = InningsButton::ExitToMenu;
 }
 
 int TopScorer()
@@ -172,6 +170,46 @@ void CheckRecords()
         batting, &PlayerRecord::HighestRunsPlr, { scorer.Runs, Trim(scorer.Name), bat.Country });
     OfferRecord(PlayerRecords[1 - CurrBatSide], &PlayerRecord::MostWicketsPlr,
         { taker.WicketsTaken, Trim(taker.Name), field.Country });
+}
+
+namespace {
+    using Columns = RecordsStore::Columns;
+    constexpr unsigned kBatting = Columns::HighestTotal | Columns::BestInnings
+        | Columns::FastestFifty | Columns::FastestHundred;
+    constexpr unsigned kBowling = Columns::BestBowling;
+
+    // Each row takes only the figures that beat what it holds. Both sides of a match may be
+    // played under one name, and then share a row of which each side holds its own copy: the
+    // copy of the side that did less must not write over the other's new record.
+    void Improve(RecordsStore& store, const std::string& name,
+        std::initializer_list<std::pair<const PlayerRecord*, unsigned>> offers)
+    {
+        auto row = store.Find(name);
+        if (!row)
+            return; // a name without a row: nothing to write to
+        unsigned changed = 0;
+        for (const auto& [record, groups] : offers)
+            changed |= MergeRecords(*row, *record, groups);
+        if (changed != 0)
+            store.WriteRecord(name, *row, changed);
+    }
+} // namespace
+
+void UpdateRecords()
+{
+    if (!cnRecords)
+        return; // nothing to write to: a match played without the menu's store
+    const int b = CurrBatSide;
+    const int f = 1 - b;
+    try {
+        Improve(*cnRecords, Teams[b].PlayerName, { { &PlayerRecords[b], kBatting } });
+        Improve(*cnRecords, Teams[f].PlayerName, { { &PlayerRecords[f], kBowling } });
+        Improve(*cnRecords, "All",
+            { { &PlayerRecords[b], kBatting }, { &PlayerRecords[f], kBowling } });
+    } catch (const RuntimeError& e) {
+        // The match goes on; the rows keep what they held before the failed write.
+        ShowErrorBox(e);
+    }
 }
 
 } // namespace stumpcraft

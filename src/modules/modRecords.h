@@ -15,6 +15,11 @@ void ShowResult(int Result, int Margin);
 // to its own record of the result, which books both in one transaction.
 inline bool ShowResultCountsGame = true;
 
+// Writes the records of the innings just ended back to the records store: the batting records
+// of the side that batted, the bowling record of the side that fielded, and any all-time best
+// they beat. A failed write is reported and the match goes on.
+void UpdateRecords();
+
 // Compares the innings just ended with both players' records in memory: highest total and
 // best innings for the batting side, best bowling for the fielding side. Only a strictly
 // better figure breaks a record.

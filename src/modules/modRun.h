@@ -1,14 +1,15 @@
 #pragma once
 
-#include <stdexcept>
+#include "modules/DismissalKind.h"
 
 namespace stumpcraft {
 
-// The delivery engine: one delivery drawn from the striker's level, booked in the match
-// state and shown on the match screen.
+// The delivery engine: one delivery drawn from the striker's level and booked in the match
+// state. It shows and says nothing: it returns what happened, and the match screen paints the
+// board and then has the commentator tell it.
 
 // The ball result (1-6 runs, DotBall, Out) for the striker in batter frame StrikeEnd (1 or
-// 2), drawn from the level on that frame's slider.
+// 2), drawn from that frame's level.
 int DeliveryOutcome(int StrikeEnd);
 
 struct MatchPlayer;
@@ -17,27 +18,25 @@ struct MatchPlayer;
 // below the top level drawn once more when his out is reprieved (the second draw stands).
 int DrawBallResult(int StrikeEnd, const MatchPlayer& striker);
 
-// Plays one delivery to the striker in batter frame StrikeEnd. The caller has advanced
-// BallOfOver. A failure ends the delivery where it happened (what was booked stays booked)
-// and is reported in a message box, except an addressed control that does not exist.
-void PlayBall(int StrikeEnd);
-
-// Thrown when the match screen went away while a delivery waited for the commentator or a
-// pause: the delivery has nothing left to show and stops quietly.
-class MatchScreenClosed : public std::runtime_error {
-public:
-    MatchScreenClosed()
-        : std::runtime_error("The match screen was closed")
-    {
-    }
+// What one delivery brought. A milestone and the result, when they come, are handed to the
+// commentator's held news as they happen (see DeliveryNews); the ball's own line is told from
+// this, before them.
+struct BallNews {
+    bool counted = false; // false: the delivery failed before the ball was counted
+    int result = 0; // 1-6 runs, DotBall or Out
+    int striker = -1; // his slot in the batting side
+    Dismissal out; // for an out: how
 };
 
-// Stops the delivery with MatchScreenClosed when the match screen was unloaded meanwhile.
-void CheckMatchScreenStillOpen();
+// Plays one delivery to the striker in batter frame StrikeEnd and keeps it in the match's
+// history. The caller has advanced BallOfOver. A failure ends the delivery where it happened
+// (what was booked stays booked) and is reported in a message box, except an addressed
+// element that does not exist.
+BallNews PlayBall(int StrikeEnd);
 
-// One match event at a time: while a delivery is being played (it may wait for the
-// commentator and let other events through), the events that would change the match do
-// nothing. The match screen wires every such event through it.
+// One match event at a time: while a delivery is being told (the commentator may wait and let
+// other events through), the events that would change the match do nothing. The match screen
+// wires every such event through it.
 class DeliveryGuard {
 public:
     DeliveryGuard();

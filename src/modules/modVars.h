@@ -32,6 +32,9 @@ struct MatchPlayer {
     int Maidens = 0;
     int RunsGiven = 0;
     int WicketsTaken = 0;
+    Dismissal Out; // how he is out; NotOut while he is not
+    bool ReachedFifty = false; // celebrated already, so never twice
+    bool ReachedHundred = false;
 
     friend bool operator==(const MatchPlayer&, const MatchPlayer&) = default;
 };
@@ -103,6 +106,30 @@ struct PlayerRecord {
     friend bool operator==(const PlayerRecord&, const PlayerRecord&) = default;
 };
 
+// One ball of the over in progress as the commentary tab lists it: who faced it and its result.
+struct OverBall {
+    int striker = -1; // none yet
+    int result = 0;
+
+    friend bool operator==(const OverBall&, const OverBall&) = default;
+};
+
+// The two batsmen of a stand, by slot; -1 while the stand has not begun.
+struct Partners {
+    int first = -1;
+    int second = -1;
+
+    friend bool operator==(const Partners&, const Partners&) = default;
+};
+
+// What the status line's right part says: nothing, the target's rate as the chase begins, the
+// run rate (with the chase) after each ball, or the result.
+enum class StatusLine : int { Empty, RequiredRate, RunRate, Result };
+
+// The innings button: hidden, offering the second innings, or offering the way out once the
+// match is decided.
+enum class InningsButton : int { Hidden, ChangeInnings, ExitToMenu };
+
 // The one state of the game in progress. Every screen and procedure reads and writes it
 // directly through the names below; `State = MatchState {}` starts it afresh.
 struct MatchState {
@@ -134,6 +161,32 @@ struct MatchState {
     bool DeliveryInProgress = false;
     // Every delivery of both innings, for the charts and the scorecards.
     MatchHistory History;
+
+    // The match as the match screen shows it; the screen is painted from these.
+    int RunsInOver = 0; // runs of the over in progress
+    CheckedArray<OverBall, 6> OverBalls; // the balls of the over in progress
+    // Each batter frame's level, 1 (cautious) to 5 (aggressive): [0] for Batsman1. The player
+    // moves them on the frames' sliders; the computer sets them when it bats.
+    CheckedArray<int, 2> BatLevel { { 1, 1 } };
+    bool LevelsLocked = false; // the computer bats: the sliders are not the player's
+    // The bowling card: the slots of the fielding side in the order they first bowled (one row
+    // for players of the same name), and how many rows are taken.
+    CheckedArray<int, 11> BowlingOrder;
+    int BowlersOnCard = 0;
+    CheckedArray<Partners, 10> Stands; // the pair of each stand of the innings
+    int ShownBowler = -1; // "Current Bowler:" names this slot of the fielding side; -1 nobody
+    int ShownNextBowler = -1; // "Next Bowler:" likewise
+    bool InningsClosed = false; // all out, overs used up or the match decided: no more balls
+    InningsButton InningsButtonMode = InningsButton::Hidden;
+    StatusLine Status = StatusLine::Empty;
+    // The result once MatchOver: -1 a tie, 0 the side batting first won, 1 the side batting
+    // now won; by Margin runs or wickets.
+    int Result = 0;
+    int ResultMargin = 0;
+    // The scorecard last kept by hand or on the result, and whether the status line says so
+    // (until the next ball).
+    std::string KeptScorecard;
+    bool KeptScorecardNoted = false;
 };
 
 inline MatchState State;

@@ -8,6 +8,7 @@ namespace stumpcraft {
 
 Control::Control(Form* form, std::string name, int index)
     : form_(form)
+    , gate_(form)
     , name_(std::move(name))
     , index_(index)
 {
@@ -38,11 +39,11 @@ void Control::SetContainer(Control& container, int tabPage)
 bool Control::EffectivelyVisible() const
 {
     for (const Control* c = this; c; c = c->container_) {
-        if (!c->Visible)
+        if (!c->Visible.Peek())
             return false;
         if (c->container_ && c->container_->kind() == Kind::TabStrip) {
             const auto& strip = static_cast<const TabStrip&>(*c->container_);
-            if (strip.Tab != c->tabPage_)
+            if (strip.Tab.Peek() != c->tabPage_)
                 return false;
         }
     }
@@ -52,7 +53,7 @@ bool Control::EffectivelyVisible() const
 bool Control::EffectivelyEnabled() const
 {
     for (const Control* c = this; c; c = c->container_)
-        if (!c->Enabled)
+        if (!c->Enabled.Peek())
             return false;
     return true;
 }
@@ -151,49 +152,11 @@ void Control::UserFocus()
 
 void Control::Changed(const void*) { SyncPeer(); }
 
-Label& LabelCaption::Owner() const { return static_cast<Label&>(*Prop::Owner()); }
-
-const std::string& LabelCaption::Text() const
-{
-    if (Owner().pending_)
-        Owner().WriteOut();
-    return Stored();
-}
-
-LabelCaption& LabelCaption::operator=(const std::string& v)
-{
-    Owner().Forget();
-    Prop::operator=(v);
-    return *this;
-}
-
-LabelCaption& LabelCaption::operator=(std::string&& v)
-{
-    Owner().Forget();
-    Prop::operator=(std::move(v));
-    return *this;
-}
-
 void Label::Changed(const void* which)
 {
     if (which == &Caption)
         kept_ = false; // written some other way: the next CaptionFrom writes again
     SyncPeer();
-}
-
-// The caption is being set as text: whatever was still to be written no longer counts, and
-// the next caption from numbers is written whatever its numbers.
-void Label::Forget()
-{
-    pending_ = nullptr;
-    kept_ = false;
-}
-
-void Label::WriteOut() const
-{
-    auto write = pending_;
-    const_cast<Label*>(this)->pending_ = nullptr;
-    Caption.SetQuietly(write(numbers_));
 }
 
 namespace {
@@ -208,16 +171,13 @@ namespace {
 
 void Label::CaptionFrom(const CaptionNumbers& numbers, std::string (*write)(const CaptionNumbers&))
 {
-    if (kept_ && Same(numbers_, numbers))
+    Settle();
+    if (kept_ && write == writer_ && Same(numbers_, numbers))
         return;
-    if (Peer()) {
-        pending_ = nullptr;
-        // New numbers make a new text (nearly always): no need to compare it with the old.
-        Caption.Replace(write(numbers));
-    } else {
-        pending_ = write; // no peer to tell: the text waits until someone reads it
-    }
+    // New numbers make a new text (nearly always): no need to compare it with the old.
+    Caption.Replace(write(numbers));
     numbers_ = numbers;
+    writer_ = write;
     kept_ = true;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,22 @@ namespace stumpcraft {
 
 class Control;
 class Form;
+
+// How many texts (captions, tooltips, box texts) the game has handed to controls since the
+// program started. A match that nobody watches hands them none.
+inline long long TextsHandedToControls = 0;
+
+// A window whose look is painted from the game's state when it is needed (Form::Repaint).
+// Every control of such a window settles it before it is read or written.
+class PaintGate {
+public:
+    bool paintDue = false;
+    // Paints what is due now.
+    virtual void PaintDue() = 0;
+
+protected:
+    ~PaintGate() = default;
+};
 
 // The live widget that mirrors a control. The control calls Sync after every change of its
 // state; the peer reads whatever it shows. Headless, a control has no peer.
@@ -35,9 +52,11 @@ public:
     }
     Prop(const Prop&) = delete;
 
-    Prop& operator=(const Prop& other) { return *this = other.value_; }
+    Prop& operator=(const Prop& other) { return *this = other(); }
     Prop& operator=(const T& v)
     {
+        Settle();
+        CountText();
         if (!(value_ == v)) {
             value_ = v;
             Notify();
@@ -47,6 +66,8 @@ public:
     // Captions are built afresh for every ball: take them without a copy.
     Prop& operator=(T&& v)
     {
+        Settle();
+        CountText();
         if (!(value_ == v)) {
             value_ = std::move(v);
             Notify();
@@ -57,23 +78,41 @@ public:
     // A value the caller knows to be new: taken without comparing, and told as a change.
     void Replace(T&& v)
     {
+        Settle();
+        CountText();
         value_ = std::move(v);
         Notify();
     }
 
-    operator const T&() const { return value_; }
-    const T& operator()() const { return value_; }
+    operator const T&() const { return (*this)(); }
+    const T& operator()() const
+    {
+        Settle();
+        return value_;
+    }
+    // The value as it stands, without painting its window first: for the toolkit's own
+    // checks of where a click may go.
+    const T& Peek() const { return value_; }
+    // Sets the value without painting its window first: for what a window keeps painted at
+    // once (Form::PaintAtOnce), which those checks read.
+    void SetNow(const T& v)
+    {
+        if (!(value_ == v)) {
+            value_ = v;
+            Notify();
+        }
+    }
 
-    friend bool operator==(const Prop& a, const T& b) { return a.value_ == b; }
-
-protected:
-    Control* Owner() const { return owner_; }
-    // For a value that is only written out when read: set without telling anyone.
-    void SetQuietly(T&& v) const { value_ = std::move(v); }
-    const T& Stored() const { return value_; }
+    friend bool operator==(const Prop& a, const T& b) { return a() == b; }
 
 private:
     void Notify();
+    void Settle() const;
+    static void CountText()
+    {
+        if constexpr (std::is_same_v<T, std::string>)
+            ++TextsHandedToControls;
+    }
 
     Control* owner_;
     mutable T value_;
@@ -166,6 +205,13 @@ public:
     void AttachPeer(ControlPeer* peer) { peer_ = peer; }
     ControlPeer* Peer() const { return peer_; }
 
+    // A window painted on demand paints what is due before any of its controls is used.
+    void Settle() const
+    {
+        if (gate_ && gate_->paintDue)
+            gate_->PaintDue();
+    }
+
 protected:
     template <typename T> friend class Prop;
 
@@ -182,6 +228,7 @@ protected:
 
 private:
     Form* form_;
+    PaintGate* gate_;
     std::string name_;
     int index_;
     Control* container_ = nullptr;
@@ -190,38 +237,17 @@ private:
 };
 
 template <typename T> void Prop<T>::Notify() { owner_->Changed(this); }
-
-class Label;
+template <typename T> void Prop<T>::Settle() const { owner_->Settle(); }
 
 // The numbers behind a caption made from numbers (Label::CaptionFrom): up to six.
 using CaptionNumbers = std::array<int, 6>;
-
-// A label's caption: a Prop like any other, except that without a peer a caption made from
-// numbers (Label::CaptionFrom) is only written out as text when something reads it. Headless,
-// nobody reads most captions of a ball.
-class LabelCaption : public Prop<std::string> {
-public:
-    using Prop::Prop;
-    LabelCaption& operator=(const LabelCaption& other) { return *this = other(); }
-    LabelCaption& operator=(const std::string& v);
-    LabelCaption& operator=(std::string&& v);
-
-    operator const std::string&() const { return Text(); }
-    const std::string& operator()() const { return Text(); }
-    friend bool operator==(const LabelCaption& a, const std::string& b) { return a.Text() == b; }
-
-private:
-    friend class Label;
-    const std::string& Text() const;
-    Label& Owner() const;
-};
 
 class Label : public Control {
 public:
     using Control::Control;
     Kind kind() const override { return Kind::Label; }
 
-    LabelCaption Caption { this, std::string {} };
+    Prop<std::string> Caption { this, std::string {} };
     Prop<Alignment> TextAlign { this, Alignment::Left };
     Prop<bool> Boxed { this, false };
     Prop<bool> WordWrap { this, false };
@@ -232,8 +258,8 @@ public:
     // A caption made from numbers, written only when they changed: `numbers` are all that the
     // text depends on, besides names that stay as they are for the life of the window, and
     // `write` makes the text from them. While the numbers are the ones last written and the
-    // caption was not set otherwise since, nothing at all happens; without a peer the text is
-    // only made when the caption is read.
+    // caption was not set otherwise since, no text is made at all. The same numbers written
+    // another way (a stand's "34*" and its final "34") make a new text.
     void CaptionFrom(const CaptionNumbers& numbers, std::string (*write)(const CaptionNumbers&));
     // A caption that is a whole number in plain decimal.
     void Number(int n);
@@ -242,14 +268,9 @@ protected:
     void Changed(const void* which) override;
 
 private:
-    friend class LabelCaption;
-    void Forget();
-    void WriteOut() const;
-
     CaptionNumbers numbers_ {};
-    bool kept_ = false; // numbers_ are those of the caption shown
-    // Set while the caption's text is still to be made from numbers_ (headless only).
-    std::string (*pending_)(const CaptionNumbers&) = nullptr;
+    std::string (*writer_)(const CaptionNumbers&) = nullptr;
+    bool kept_ = false; // numbers_ and writer_ made the caption shown
 };
 
 class CommandButton : public Control {

@@ -42,6 +42,32 @@ void Form::Show(bool modal)
         SyncPeer();
 }
 
+void Form::Repaint()
+{
+    if (!loaded_)
+        return; // unloaded: its window is gone, and a fresh load paints afresh
+    PaintAtOnce();
+    paintDue = true;
+    if (peer_ && !painting_)
+        PaintDue();
+}
+
+void Form::PaintDue()
+{
+    if (painting_)
+        return;
+    struct Painting {
+        bool& flag;
+        ~Painting() { flag = false; }
+    } painting { painting_ = true };
+    // A paint may make a control raise an event that finds more to paint: paint until none is.
+    for (int round = 0; paintDue && round < 4; ++round) {
+        paintDue = false;
+        Paint();
+    }
+    paintDue = false;
+}
+
 void Form::Hide()
 {
     visible_ = false;

@@ -31,7 +31,7 @@ public:
 // order, which is also their drawing order) and the lifecycle the game uses. Derived forms
 // declare their controls as members, lay them out in their constructor and override the
 // Form_ events they handle.
-class Form {
+class Form : public PaintGate {
 public:
     explicit Form(std::string typeName);
     Form(const Form&) = delete;
@@ -70,6 +70,14 @@ public:
     void AttachPeer(std::unique_ptr<FormPeer> peer);
     FormPeer* Peer() const { return peer_.get(); }
 
+    // The window's look no longer shows the game's state. A window that the toolkit shows is
+    // painted at once; one that nobody shows is painted only when one of its controls is next
+    // read or written (headless, a whole match may go by without a single caption made),
+    // apart from what it paints at once.
+    void Repaint();
+    // Paints what is due; the controls call it for themselves.
+    void PaintDue() override;
+
     // The form-level mouse release (on the window's own surface, not on a control).
     void UserMouseUp(MouseButton button, int x, int y);
     // A key pressed in the window that its focused control did not want. KeyCode is the key's
@@ -95,6 +103,11 @@ protected:
         (void)KeyCode;
         (void)Shift;
     }
+    // Writes the controls from the game's state: the window painted on demand overrides it.
+    virtual void Paint() { }
+    // What such a window paints at every Repaint, seen or not, with Prop::SetNow: the few
+    // states a click's reachability reads (a button shown and enabled). No text.
+    virtual void PaintAtOnce() { }
 
 private:
     friend class Control;
@@ -110,6 +123,7 @@ private:
     bool visible_ = false;
     bool modal_ = false;
     bool unloaded_ = false;
+    bool painting_ = false;
 };
 
 // Scope of one event raised into the game. The outermost scope's end is the moment when no
