@@ -61,6 +61,18 @@ namespace {
         EXPECT_EQ(shown, (std::vector<bool> { true, false, true, true, false, true, false }));
     }
 
+    // After bowling to the computer, a player's openers once began the chase at Level 5, the
+    // level the computer had left on the sliders.
+    TEST_F(MatchInningsTest, TheChaseStartsAtLevelOneWhoeverBats)
+    {
+        FrmMain& f = StartMatch({ .computerSide0 = true, .computerSide1 = false });
+        State.BatLevel = { { 5, 4 } }; // as the computer left them
+        f.cmdChange_Click();
+        EXPECT_EQ(
+            Captions(f.lbls[10], f.lbls[11]), (std::vector<std::string> { "Level 1", "Level 1" }));
+        EXPECT_EQ(f.HScroll1[0].Value(), 1);
+    }
+
     // The required runs and rates stay right for the largest total a player can enter.
     TEST_F(MatchInningsTest, AHugeTargetStillGivesTheRightChaseFigures)
     {

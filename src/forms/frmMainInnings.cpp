@@ -40,6 +40,9 @@ void FrmMain::StartChase()
     OtherBowler = Teams[FirstBatSide].Bowler2;
     StartInningsCard();
     State.LevelsLocked = false; // the computer's batting locked them
+    // Whoever bats now starts at Level 1, as the sliders stand when the screen loads, not at
+    // the level the other side left them.
+    State.BatLevel = { { 1, 1 } };
     State.ShownNextBowler = CurrBowler;
     // The fielding side's opening bowler, not the last bowler of the innings before.
     State.ShownBowler = CurrBowler;

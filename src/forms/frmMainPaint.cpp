@@ -179,7 +179,8 @@ void FrmMain::PaintBattingCard()
         const MatchPlayer& p = bat.Plr[r];
         const bool out = p.Out.kind != HowOut::NotOut;
         lblBatName[r].Caption = p.Name;
-        lblBatOut[r].Caption = DismissalText(p.Out, field);
+        // A batsman yet to come in has no how-out at all, not "Not Out".
+        lblBatOut[r].Caption = out || r <= Batsman2 ? DismissalText(p.Out, field) : std::string {};
         lblBatOut[r].BackColor
             = !out && (r == Batsman1 || r == Batsman2) ? kAtCrease : kNotAtCrease;
         NumberOrBlank(lblBatRuns[r], p.BallsFaced > 0, p.Runs);
