@@ -126,7 +126,7 @@ namespace {
         }
         ASSERT_TRUE(MatchOver);
         EXPECT_EQ(TextsHandedToControls, before);
-        EXPECT_EQ(f.lblMsg[1].Caption(), "Northland win by 18 runs");
+        EXPECT_EQ(f.lblMsg[1].Caption(), "Northland win by 60 runs");
         EXPECT_GT(TextsHandedToControls, before);
         EXPECT_EQ(f.cmdChange.Caption(), "E&xit to Main Menu");
     }

@@ -53,7 +53,7 @@ namespace {
         EXPECT_EQ(auto_kept[0].extension(), ".html");
         EXPECT_EQ(auto_kept[1].extension(), ".txt");
         EXPECT_EQ(f.lblMsg[1].Caption(),
-            "Northland win by 18 runs\nScorecard kept in the Scorecards folder");
+            "Northland win by 60 runs\nScorecard kept in the Scorecards folder");
         EXPECT_EQ(f.lblMsg[1].ToolTipText(),
             "Kept as " + (auto_kept[0].parent_path() / auto_kept[0].stem()).string()
                 + ".txt and .html");

@@ -75,7 +75,9 @@ void BookBowlerOnCard()
             row = r;
             break;
         }
-        if (field.Plr[State.BowlingOrder[r]].Name == name) {
+        // His own row is found by his slot; another of his name shares it.
+        const int slot = State.BowlingOrder[r];
+        if (slot == CurrBowler || field.Plr[slot].Name == name) {
             row = r;
             break;
         }

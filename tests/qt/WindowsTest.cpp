@@ -121,8 +121,8 @@ namespace {
         ASSERT_EQ(series.size(), 5);
         EXPECT_EQ(series[0]->name(), "Northland");
         EXPECT_EQ(series[2]->name(), "Southmere");
-        EXPECT_EQ(series[4]->name(), "Target 320");
-        EXPECT_EQ(static_cast<QXYSeries*>(series[0])->count(), 296);
+        EXPECT_EQ(series[4]->name(), "Target 247");
+        EXPECT_EQ(static_cast<QXYSeries*>(series[0])->count(), 258);
         const auto* x = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).value(0));
         ASSERT_NE(x, nullptr);
         EXPECT_EQ(x->max(), 50);
