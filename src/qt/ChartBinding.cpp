@@ -49,11 +49,10 @@ namespace {
         ChartBinding(Chart& model, QChartView* view, FormWindow& window)
             : ControlBinding(model, view, window)
             , view_(view)
-            , chart_(new QChart)
+            , chart_(view->chart()) // the view owns the chart, the chart its axes and series
             , x_(new QValueAxis(chart_))
             , y_(new QValueAxis(chart_))
         {
-            view_->setChart(chart_); // the view owns the chart, the chart its axes and series
             view_->setRenderHint(QPainter::Antialiasing);
             view_->setFrameShape(QFrame::NoFrame);
             // The chart is only looked at: the mouse reaches the view itself, which reports it
@@ -207,7 +206,9 @@ namespace {
 
 ControlBinding* CreateChartBinding(Control& control, QWidget* host, FormWindow& window)
 {
-    return new ChartBinding(static_cast<Chart&>(control), new ChartView(host), window);
+    // The view is made with its chart: one made without would make a chart of its own, which
+    // giving it ours would leave behind, undeleted, with every match screen.
+    return new ChartBinding(static_cast<Chart&>(control), new ChartView(new QChart, host), window);
 }
 
 } // namespace stumpcraft::qt
