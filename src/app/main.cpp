@@ -1,6 +1,7 @@
 // Wires the live platform in and opens the game's first window, the main menu. Every game
 // starts there, and a finished match comes back to it.
 #include "forms/frmMenu.h"
+#include "modules/KeepMatch.h"
 #include "modules/RecordsStore.h"
 #include "modules/ScorecardFile.h"
 #include "modules/modVars.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
         MsgBox(problem, MsgButtons::OK, MsgIcon::Critical, kAppTitle);
     // A decided match leaves its scorecard in the Scorecards folder.
     KeepScorecardsOnResult = true;
+    // The match in progress is kept after every press, and offered back at the next start.
+    KeepMatchesInPlay = true;
 
     // A hidden commentator comes back with Ctrl+M on any of the game's windows, where the
     // desktop offers no tray icon for him.
@@ -53,6 +56,7 @@ int main(int argc, char** argv)
     forms::ResetAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     cnRecords.reset();
+    keeper::CloseArchive();
     State = MatchState {};
     Platform() = Services {};
     return status;

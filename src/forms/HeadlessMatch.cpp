@@ -1,6 +1,7 @@
 #include "forms/HeadlessMatch.h"
 
 #include "forms/frmMain.h"
+#include "modules/KeepMatch.h"
 #include "modules/MatchResult.h"
 #include "modules/RecordsStore.h"
 #include "modules/ScorecardFile.h"
@@ -45,61 +46,50 @@ namespace {
         std::string problem;
     };
 
-    // For as long as the match lasts: the quiet toolkit, no commentator, no records store, no
-    // scorecards and no one told of the result. All of it comes back afterwards.
-    class Quiet {
-    public:
-        Quiet()
-            : platform_(Platform())
-            , agentOn_(AgentOn)
-            , agentChar_(AgentChar)
-            , store_(std::move(cnRecords))
-            , keep_(KeepScorecardsOnResult)
-            , decided_(std::move(OnMatchDecided))
-        {
-            Platform() = Services { &toolkit, nullptr, nullptr };
-            AgentOn = false;
-            AgentChar = nullptr;
-            KeepScorecardsOnResult = false;
-            OnMatchDecided = nullptr;
-        }
-        ~Quiet()
-        {
-            Platform() = platform_;
-            AgentOn = agentOn_;
-            AgentChar = agentChar_;
-            cnRecords = std::move(store_);
-            KeepScorecardsOnResult = keep_;
-            OnMatchDecided = std::move(decided_);
-        }
-        Quiet(const Quiet&) = delete;
-        Quiet& operator=(const Quiet&) = delete;
-
-        HeadlessToolkit toolkit;
-
-    private:
-        Services platform_;
-        bool agentOn_;
-        AgentCharacter* agentChar_;
-        std::unique_ptr<RecordsStore> store_;
-        bool keep_;
-        std::function<void()> decided_;
-    };
 } // namespace
+
+QuietMatch::QuietMatch(Toolkit& toolkit)
+    : platform_(std::make_unique<Services>(Platform()))
+    , agentOn_(AgentOn)
+    , agentChar_(AgentChar)
+    , store_(std::move(cnRecords))
+    , keepCards_(KeepScorecardsOnResult)
+    , keepMatches_(KeepMatchesInPlay)
+    , decided_(std::move(OnMatchDecided))
+{
+    Platform() = Services { &toolkit, nullptr, nullptr };
+    AgentOn = false;
+    AgentChar = nullptr;
+    KeepScorecardsOnResult = false;
+    KeepMatchesInPlay = false;
+    OnMatchDecided = nullptr;
+}
+
+QuietMatch::~QuietMatch()
+{
+    Platform() = *platform_;
+    AgentOn = agentOn_;
+    AgentChar = agentChar_;
+    cnRecords = std::move(store_);
+    KeepScorecardsOnResult = keepCards_;
+    KeepMatchesInPlay = keepMatches_;
+    OnMatchDecided = std::move(decided_);
+}
 
 HeadlessOutcome PlayHeadlessMatch()
 {
-    Quiet quiet;
+    HeadlessToolkit toolkit;
+    QuietMatch quiet(toolkit);
     FrmMain& f = frmMain();
     int presses = 0;
-    while (!MatchOver && quiet.toolkit.problem.empty() && ++presses <= kMaxPresses) {
+    while (!MatchOver && toolkit.problem.empty() && ++presses <= kMaxPresses) {
         if (State.InningsButtonMode == InningsButton::ChangeInnings)
             f.cmdChange.UserClick();
         else
             f.CmdNOver.UserClick();
     }
-    if (!quiet.toolkit.problem.empty())
-        throw std::runtime_error(quiet.toolkit.problem);
+    if (!toolkit.problem.empty())
+        throw std::runtime_error(toolkit.problem);
     if (!MatchOver)
         throw std::runtime_error("the match did not finish");
     // Left without the innings button, whose exit would go on to the main menu.

@@ -3,9 +3,36 @@
 #include "modules/QuickMatch.h"
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace stumpcraft {
+
+class AgentCharacter;
+class RecordsStore;
+class Toolkit;
+struct Services;
+
+// For as long as it lives, a match is played with nobody looking: the given toolkit in place
+// of the live one, no commentator, no records store, no scorecards, nothing kept and no one
+// told of the result. All of it comes back afterwards.
+class QuietMatch {
+public:
+    explicit QuietMatch(Toolkit& toolkit);
+    ~QuietMatch();
+    QuietMatch(const QuietMatch&) = delete;
+    QuietMatch& operator=(const QuietMatch&) = delete;
+
+private:
+    std::unique_ptr<Services> platform_;
+    bool agentOn_;
+    AgentCharacter* agentChar_;
+    std::unique_ptr<RecordsStore> store_;
+    bool keepCards_;
+    bool keepMatches_;
+    std::function<void()> decided_;
+};
 
 // A whole match played with nobody looking: through the match screen's window model and the
 // engine exactly as a player's match, the computer captaining both sides. Nothing is spoken,

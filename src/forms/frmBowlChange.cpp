@@ -1,6 +1,7 @@
 #include "forms/frmBowlChange.h"
 
 #include "forms/frmMain.h"
+#include "modules/KeepMatch.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
 #include "modules/Quota.h"
@@ -134,6 +135,7 @@ void FrmBowlChange::lblBlrName_Click(int Index)
     else
         OtherBowler = Index;
     State.ShownNextBowler = Index;
+    keeper::Note(PressKind::Bowler, Index);
     frmMain().Repaint();
     Unload();
 }

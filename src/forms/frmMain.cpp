@@ -2,7 +2,9 @@
 
 #include "forms/frmBatStat.h"
 #include "forms/frmBowlChange.h"
+#include "modules/KeepMatch.h"
 #include "modules/Manual.h"
+#include "modules/MatchResult.h"
 #include "modules/MatchText.h"
 #include "modules/ReturnToMenu.h"
 #include "modules/Scoreboard.h"
@@ -10,6 +12,8 @@
 #include "modules/modRecords.h"
 #include "modules/modRun.h"
 #include "modules/modVars.h"
+
+#include <optional>
 
 namespace stumpcraft {
 
@@ -35,20 +39,27 @@ FrmMain::~FrmMain()
 // The events that change the match wait for the delivery in hand: while it waits for the
 // commentator other events get through, and these are refused until it is over. Reading the
 // cards, moving a slider for the next ball, the help and ending the game stay open.
+// Each of them is kept with the match once it is over (a bowler chosen in it is kept with it).
 void FrmMain::WireEvents()
 {
-    auto matchEvent = [this](void (FrmMain::*event)()) {
-        return [this, event] {
+    auto matchEvent = [this](void (FrmMain::*event)(), std::optional<PressKind> kind) {
+        return [this, event, kind] {
             if (!DeliveryGuard::Free())
                 return;
             DeliveryGuard guard;
+            // The innings button's way out changes nothing to keep.
+            if (kind
+                && (kind != PressKind::Innings
+                    || State.InningsButtonMode == InningsButton::ChangeInnings))
+                keeper::Note(*kind);
             (this->*event)();
+            keeper::PressDone();
         };
     };
-    CmdNBowl.Click = matchEvent(&FrmMain::CmdNBowl_Click);
-    CmdNOver.Click = matchEvent(&FrmMain::CmdNOver_Click);
-    cmdChange.Click = matchEvent(&FrmMain::cmdChange_Click);
-    lblNxtBlr.Click = matchEvent(&FrmMain::lblNxtBlr_Click);
+    CmdNBowl.Click = matchEvent(&FrmMain::CmdNBowl_Click, PressKind::Bowl);
+    CmdNOver.Click = matchEvent(&FrmMain::CmdNOver_Click, PressKind::Over);
+    cmdChange.Click = matchEvent(&FrmMain::cmdChange_Click, PressKind::Innings);
+    lblNxtBlr.Click = matchEvent(&FrmMain::lblNxtBlr_Click, std::nullopt);
     cmdHelp.Click = [this] { cmdHelp_Click(); };
     Command1.Click = [this] { Command1_Click(); };
     lblNxtBlr.MouseMove = [this](MouseButton, int, int) { lblNxtBlr_MouseMove(); };
@@ -67,6 +78,10 @@ void FrmMain::Form_Load()
 {
     ++loadedScreens;
     loaded_ = this;
+    // Kept as it opens, before anything below changes it. A World Cup match (someone follows
+    // its result) is not kept on its own.
+    if (!OnMatchDecided)
+        keeper::BeginMatch();
     History.Clear(); // a new match
     // The sliders start at Level 1, free, each time the screen loads.
     State.BatLevel = { { 1, 1 } };
@@ -152,6 +167,10 @@ void FrmMain::HScroll1_Change(int Index)
     if (State.BatLevel[Index] == level)
         return; // the painter showing the level the state holds
     State.BatLevel[Index] = level;
+    keeper::Note(PressKind::Level, Index, level);
+    // Set while a press is being told, it is kept with that press.
+    if (DeliveryGuard::Free())
+        keeper::PressDone();
     Repaint();
 }
 

@@ -7,6 +7,7 @@
 #include "modules/BattingLevel.h"
 #include "modules/ComputerBowler.h"
 #include "modules/Dismissal.h"
+#include "modules/KeepMatch.h"
 #include "modules/MatchResult.h"
 #include "modules/MatchText.h"
 #include "modules/NumberFormat.h"
@@ -104,6 +105,8 @@ void FrmMain::EndInningsByOvers()
 bool FrmMain::Delivery(bool bowled, bool maidenFirst)
 {
     DeliveryNews held; // a milestone and the result wait until the ball's own line is said
+    if (bowled && BeforeEachDelivery)
+        BeforeEachDelivery();
     const BallNews news = bowled ? PlayBall(StrikeEnd()) : BallNews {};
     if (maidenFirst) {
         if (bowled)

@@ -56,6 +56,8 @@ void FrmMenu::WireEvents()
     cmdExit.Click = [this] { cmdExit_Click(); };
     cmdHelp.Click = [this] { cmdHelp_Click(); };
     cmbNames.Click = [this] { cmbNames_Click(); };
+    cmdResume.Click = [this] { cmdResume_Click(); };
+    cmdDiscard.Click = [this] { cmdDiscard_Click(); };
     lblReset.Click = [this] { lblReset_Click(); };
     lblReset.MouseMove = [this](MouseButton, int, int) { lblReset_MouseMove(); };
     for (int i = 0; i < 6; ++i)
@@ -109,6 +111,58 @@ void FrmMenu::Form_Load()
             + "\n\nYou can still play, but the games and records of this session will not be "
               "kept.");
     }
+    OfferKept();
+}
+
+// A match left unfinished (a close, a crash, a power cut) is offered back as the menu opens.
+void FrmMenu::OfferKept()
+{
+    kept_ = OfferKeptMatch();
+    if (kept_)
+        lblKept.Caption = "Resume the match: " + kept_->text;
+    ShowKeptOffer();
+}
+
+void FrmMenu::ShowKeptOffer() { fraKept.Visible = kept_.has_value(); }
+
+void FrmMenu::cmdResume_Click()
+{
+    if (!kept_)
+        return;
+    const MatchArchive::Kept kept = std::move(kept_->kept);
+    kept_.reset();
+    fraKept.Visible = false;
+    Hide();
+    if (!ResumeKeptMatch(kept))
+        Show();
+}
+
+void FrmMenu::cmdDiscard_Click()
+{
+    if (!kept_)
+        return;
+    const MsgResult answer = MsgBox(
+        "Discard the match in progress?\n" + kept_->text + ".\n\nIt can not be resumed afterwards.",
+        MsgButtons::YesNo, MsgIcon::Question);
+    if (answer != MsgResult::Yes)
+        return;
+    DiscardKeptMatch(kept_->kept);
+    kept_.reset();
+    fraKept.Visible = false;
+}
+
+bool FrmMenu::NewMatchEndsKept()
+{
+    if (!kept_)
+        return true;
+    const MsgResult answer = MsgBox("A new match ends the match in progress:\n" + kept_->text
+            + ".\n\nStart a new match all the same?",
+        MsgButtons::YesNo, MsgIcon::Question);
+    if (answer != MsgResult::Yes)
+        return false;
+    DiscardKeptMatch(kept_->kept);
+    kept_.reset();
+    return true;
 }
 
 void FrmMenu::FillNameLists()
@@ -147,6 +201,7 @@ void FrmMenu::optoditest_Click(int Index)
     if (AgentOn && AgentChar)
         AgentChar->StopAll();
     worldCup_ = Index == 3;
+    fraKept.Visible = false; // the frames of the new game take its place
     if (worldCup_ && OfferUnfinishedWorldCup())
         return;
     if (Index == 2) {
@@ -426,6 +481,8 @@ bool FrmMenu::ShowNext()
 {
     if (worldCup_)
         return BeginNewWorldCup();
+    if (!NewMatchEndsKept())
+        return false;
     for (int side : { 1, 0 }) {
         if (!cnRecords) {
             PlayerRecords[side] = PlayerRecord::Empty();
@@ -468,6 +525,7 @@ void FrmMenu::cmdReset_Click()
     Frame1[2].Caption = kFirstNameCaption;
     Picture2.Visible = false;
     cmdNext.Visible = false;
+    ShowKeptOffer();
 }
 
 void FrmMenu::cmdExit_Click()

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "forms/MatchReplay.h"
 #include "modules/modVars.h"
 #include "platform/Form.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace stumpcraft {
@@ -43,6 +45,13 @@ public:
     ControlArray<Label, 15> lbls { this, "lbls" };
     ControlArray<Label, 19> lblRVal { this, "lblRVal" };
 
+    // The match in progress of an earlier run, offered back where the players' frame will
+    // open: what it is, Resume and Discard.
+    Frame fraKept { this, "fraKept" };
+    Label lblKept { this, "lblKept" };
+    CommandButton cmdResume { this, "cmdResume" };
+    CommandButton cmdDiscard { this, "cmdDiscard" };
+
     PictureBox Picture2 { this, "Picture2" };
     CommandButton cmdReset { this, "cmdReset" };
     CommandButton cmdExit { this, "cmdExit" };
@@ -67,6 +76,8 @@ public:
     void lblReset_Click();
     void lblReset_MouseMove();
     void Frame1_MouseMove(int Index);
+    void cmdResume_Click();
+    void cmdDiscard_Click();
 
     // Loads both players' records, hides the menu and opens the next screen. False when the
     // records could not be loaded: the menu then stays as it is.
@@ -90,6 +101,7 @@ private:
     void LayOutPanel();
     void LayOutFlowFrames();
     void LayOutHallOfFame();
+    void LayOutKeptOffer();
     void PlaceHallOfFameRows(bool withCounts);
     void WireEvents();
     void PlaceOnScreen();
@@ -124,6 +136,13 @@ private:
 
     // Says a line through the commentator: stop all, the animation, then the lines.
     static void Say(const char* animation, std::initializer_list<const char*> lines);
+
+    // The offer of the kept match: shown until a game type is chosen (and again on Reset).
+    void OfferKept();
+    void ShowKeptOffer();
+    // A new match ends the kept one: the player is asked first. False: he keeps it.
+    bool NewMatchEndsKept();
+    std::optional<KeptMatchOffer> kept_;
 
     // The country last picked in each list, as the list should show it.
     std::array<std::string, 2> countryPicked_;

@@ -44,6 +44,7 @@ FrmMenu::FrmMenu()
     LayOutPanel();
     LayOutFlowFrames();
     LayOutHallOfFame();
+    LayOutKeptOffer();
     WireEvents();
 }
 
@@ -124,6 +125,21 @@ void FrmMenu::LayOutFlowFrames()
     cmdNext.Move(kFramesLeft + kFramesWidth - 150, Height - 40, 150, 28);
     cmdNext.Caption = "&Continue";
     cmdNext.Visible = false;
+}
+
+void FrmMenu::LayOutKeptOffer()
+{
+    fraKept.Move(kFramesLeft, kFrameTop[1], kFramesWidth, 96);
+    fraKept.Caption = "Your match in progress";
+    fraKept.Visible = false;
+    Place(lblKept, fraKept, 16, 22, kFramesWidth - 32, 40);
+    lblKept.WordWrap = true;
+    lblKept.Elide = true;
+    lblKept.FontBold = true;
+    Place(cmdResume, fraKept, kFramesWidth - 16 - 2 * 130 - 10, 62, 130, 28);
+    cmdResume.Caption = "Res&ume";
+    Place(cmdDiscard, fraKept, kFramesWidth - 16 - 130, 62, 130, 28);
+    cmdDiscard.Caption = "Disc&ard";
 }
 
 void FrmMenu::LayOutHallOfFame()

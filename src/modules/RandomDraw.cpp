@@ -29,6 +29,8 @@ namespace {
             const auto rot = static_cast<std::uint32_t>(old >> 59U);
             return (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
         }
+        std::uint64_t State() const { return state_; }
+        void Restore(std::uint64_t state) { state_ = state; }
 
     private:
         static constexpr std::uint64_t kIncrement = 1442695040888963407ULL;
@@ -94,6 +96,15 @@ void SeedRandomDraw(std::uint32_t seed)
 void ScriptRandomDraw(const std::vector<int>& values)
 {
     gen.scripted = values;
+    gen.next = 0;
+}
+
+std::uint64_t RandomDrawState() { return gen.engine.State(); }
+
+void RestoreRandomDraw(std::uint64_t state)
+{
+    gen.engine.Restore(state);
+    gen.scripted.clear();
     gen.next = 0;
 }
 

@@ -305,6 +305,25 @@ void RecordsStore::CountGame(const std::string& name, Outcome outcome)
     transaction.Commit();
 }
 
+bool RecordsStore::CountMatch(
+    const std::string& key, const std::vector<std::pair<std::string, Outcome>>& counts)
+{
+    sqlite::Database& db = impl_->db;
+    sqlite::Transaction transaction(db);
+    if (!key.empty()) {
+        db.Execute("CREATE TABLE IF NOT EXISTS CountedMatches (MatchKey TEXT PRIMARY KEY)");
+        sqlite::Statement counted(
+            db, "INSERT OR IGNORE INTO CountedMatches (MatchKey) VALUES (?1)");
+        counted.Bind(1, key).Step();
+        if (sqlite3_changes(db.Handle()) == 0)
+            return false; // counted before an interruption: never twice
+    }
+    for (const auto& [name, outcome] : counts)
+        CountGameWithin(name, outcome);
+    transaction.Commit();
+    return true;
+}
+
 void RecordsStore::CountGameWithin(const std::string& name, Outcome outcome)
 {
     const int won = outcome == Outcome::Won ? 1 : 0;

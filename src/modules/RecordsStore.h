@@ -51,6 +51,11 @@ public:
     // One more game played, and a win or a tie as the outcome says. A name without a row
     // changes nothing. Counts stop at the 16-bit limit instead of wrapping.
     void CountGame(const std::string& name, Outcome outcome);
+    // A decided match counted for everyone who played it, in one transaction. A kept match
+    // gives its name (`key`) and is counted once: when that name was counted already,
+    // nothing changes and the answer is false.
+    bool CountMatch(
+        const std::string& key, const std::vector<std::pair<std::string, Outcome>>& counts);
 
     // Groups of columns written back together.
     enum Columns : unsigned {

@@ -13,6 +13,10 @@ int RandomDraw(int Count, int Max);
 // or have the next draws come out as the given values (each must lie in 1..Max of its draw).
 void SeedRandomDraw(std::uint32_t seed);
 void ScriptRandomDraw(const std::vector<int>& values);
+// The generator's whole state, and the generator put back to such a state: a kept match goes
+// on with the draws it would have had.
+std::uint64_t RandomDrawState();
+void RestoreRandomDraw(std::uint64_t state);
 // The scripted values not drawn yet.
 int ScriptedDrawsLeft();
 

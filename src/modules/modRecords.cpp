@@ -1,5 +1,6 @@
 #include "modules/modRecords.h"
 
+#include "modules/KeepMatch.h"
 #include "modules/MatchText.h"
 #include "modules/RecordsStore.h"
 #include "modules/modAgent.h"
@@ -12,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace stumpcraft {
 
@@ -44,8 +46,9 @@ namespace {
         return line;
     }
 
-    // Played, won and tied, winner first. The store is open whenever a match is played from
-    // the menu; without one there is nothing to count in.
+    // Played, won and tied, winner first, both in one transaction. The store is open whenever
+    // a match is played from the menu; without one there is nothing to count in. A kept match
+    // is counted once, however often it was interrupted and taken back.
     void CountGame(int Result)
     {
         if (!cnRecords)
@@ -53,16 +56,15 @@ namespace {
         using Outcome = RecordsStore::Outcome;
         const std::string& bat = Teams[CurrBatSide].PlayerName;
         const std::string& field = Teams[1 - CurrBatSide].PlayerName;
-        if (Result == 1) {
-            cnRecords->CountGame(bat, Outcome::Won);
-            cnRecords->CountGame(field, Outcome::Lost);
-        } else if (Result == 0) {
-            cnRecords->CountGame(field, Outcome::Won);
-            cnRecords->CountGame(bat, Outcome::Lost);
-        } else if (Result == -1) {
-            cnRecords->CountGame(bat, Outcome::Tied);
-            cnRecords->CountGame(field, Outcome::Tied);
-        }
+        std::vector<std::pair<std::string, Outcome>> counts;
+        if (Result == 1)
+            counts = { { bat, Outcome::Won }, { field, Outcome::Lost } };
+        else if (Result == 0)
+            counts = { { field, Outcome::Won }, { bat, Outcome::Lost } };
+        else if (Result == -1)
+            counts = { { bat, Outcome::Tied }, { field, Outcome::Tied } };
+        if (!counts.empty())
+            cnRecords->CountMatch(keeper::MatchKey(), counts);
     }
 
     // Each record figure, which way is better, and the columns it is stored in.

@@ -97,6 +97,12 @@ Statement& Statement::BindNull(int index)
     return *this;
 }
 
+void Statement::Reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
 bool Statement::Step()
 {
     const int code = sqlite3_step(stmt_);

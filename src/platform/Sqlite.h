@@ -45,6 +45,9 @@ public:
     Statement& Bind(int index, long long value);
     Statement& Bind(int index, const std::string& value);
     Statement& BindNull(int index);
+    // Ready to run again with new values: a statement kept for a write made many times is
+    // prepared once.
+    void Reset();
 
     // Runs the statement to its next row: true when a row is ready to read, false when done.
     bool Step();

@@ -2,6 +2,7 @@
 
 #include "forms/WorldCupPlay.h"
 #include "forms/frmStart.h"
+#include "modules/KeepMatch.h"
 #include "modules/MatchResult.h"
 #include "modules/RecordsStore.h"
 #include "modules/modAgent.h"
@@ -155,6 +156,9 @@ void FakePlatform::ResetGame()
     State = MatchState {};
     ForgetCommentatorRun();
     cnRecords.reset();
+    // The kept match's file is let go, and nothing is kept unless a test asks.
+    keeper::CloseArchive();
+    KeepMatchesInPlay = false;
     // A World Cup and what it asked of the match screen end with the test.
     ThisWorldCup.reset();
     OnMatchDecided = nullptr;
