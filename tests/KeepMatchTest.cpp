@@ -110,7 +110,7 @@ namespace {
         ASSERT_GE(midOver.size(), 3U);
         Kill();
 
-        const std::vector<int> points { 1, 2, midOver[0], afterWicket[0], midOver[1],
+        const std::vector<int> points { 0, 2, midOver[0], afterWicket[0], midOver[1],
             afterWicket[1], atBreak[0], atBreak[0] + 1, midOver.back(), afterWicket.back(),
             presses - 1, presses };
         for (const int point : points) {

@@ -111,6 +111,7 @@ void FrmMain::Form_Load()
         State.ShownNextBowler = CurrBowler;
         Teams[CurrBatSide].Plr[Batsman1].OnStrike = true;
     }
+    keeper::Opened();
     Repaint();
 }
 

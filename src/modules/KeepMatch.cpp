@@ -19,6 +19,7 @@ namespace {
         int presses = 0; // in the file already
         KeepDigest digest;
         std::vector<Press> pending; // of the press going on
+        std::string opening; // taken as the screen loads, kept once it has opened
     };
     Keeper keeping;
 
@@ -81,9 +82,17 @@ namespace keeper {
         if (!KeepMatchesInPlay)
             return;
         Stop();
+        keeping.opening = OpeningOfMatch();
+    }
+
+    void Opened()
+    {
+        if (keeping.opening.empty())
+            return;
+        const std::string opening = std::move(keeping.opening);
+        keeping.opening.clear();
         try {
             MatchArchive* archive = Archive();
-            const std::string opening = OpeningOfMatch();
             KeepDigest digest;
             digest.Add(opening);
             const std::string key = NewMatchKey();
@@ -148,6 +157,7 @@ namespace keeper {
         keeping.presses = 0;
         keeping.digest = {};
         keeping.pending.clear();
+        keeping.opening.clear();
     }
 
     const std::string& MatchKey() { return keeping.key; }

@@ -20,9 +20,10 @@ inline bool KeepMatchesInPlay = false;
 inline void (*BeforeEachDelivery)() = nullptr;
 
 namespace keeper {
-    // The match screen has opened a new match: its opening is kept (before the screen's load
-    // changes anything), in place of any match kept before.
+    // The match screen is opening a new match: its opening is taken before the screen's load
+    // changes anything, and kept, in place of any match kept before, once the load is over.
     void BeginMatch();
+    void Opened();
     // A match taken back from the file goes on being kept where it stopped.
     void GoOn(const MatchArchive::Kept& kept);
     // A press that changes the match has started (or, for a level, happened).
