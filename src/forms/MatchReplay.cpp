@@ -104,15 +104,6 @@ namespace {
         return true;
     }
 
-    void FreshState()
-    {
-        const bool agentOn = AgentOn;
-        AgentCharacter* const agentChar = AgentChar;
-        State = MatchState {};
-        AgentOn = agentOn;
-        AgentChar = agentChar;
-    }
-
     const char* const kWelcomeBack
         = "Welcome back! We carry on just where we left off.|Welcome back! The match "
           "goes on where it stopped.";
@@ -177,13 +168,13 @@ std::optional<KeptMatchOffer> OfferKeptMatch()
             f.Unload();
         }
     } catch (const KeptMatchDamaged&) {
-        FreshState();
+        FreshMatchState();
         RefuseKeptFile(path);
         return std::nullopt;
     } catch (const RuntimeError& error) {
         ShowErrorBox(error);
     }
-    FreshState();
+    FreshMatchState();
     return offer;
 }
 
@@ -193,7 +184,7 @@ bool ResumeKeptMatch(const MatchArchive::Kept& kept)
     try {
         screen = &ReplayKeptMatch(kept);
     } catch (const KeptMatchDamaged&) {
-        FreshState();
+        FreshMatchState();
         RefuseKeptFile(MatchArchive::DefaultPath());
         return false;
     }

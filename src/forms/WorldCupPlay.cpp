@@ -55,16 +55,6 @@ namespace {
         return rows;
     }
 
-    // A match state afresh; the commentator stays as he is.
-    void FreshMatch()
-    {
-        const bool agentOn = AgentOn;
-        AgentCharacter* const agentChar = AgentChar;
-        State = MatchState {};
-        AgentOn = agentOn;
-        AgentChar = agentChar;
-    }
-
     // Told when the person's match is decided: it is booked at once, with the games counted.
     void HumanMatchDecided()
     {
@@ -176,7 +166,7 @@ bool SimulateNextMatch(WorldCupRun& run)
     const int firstBat = RandomDraw(1, 2) - 1; // the toss
     PlayHeadlessMatch(f.sides[0], f.sides[1], run.cup.overs, firstBat);
     const bool booked = BookMatch(run, MatchFromState(run.cup, next, true));
-    FreshMatch();
+    FreshMatchState();
     return booked;
 }
 
@@ -205,7 +195,7 @@ void StartHumanMatch(WorldCupRun& run)
         if (e.country == other)
             otherPlayer = e.player;
 
-    FreshMatch();
+    FreshMatchState();
     Teams[0].Country = person.country;
     Teams[0].PlayerName = person.player;
     Teams[1].Country = other;

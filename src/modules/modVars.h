@@ -191,6 +191,16 @@ struct MatchState {
 
 inline MatchState State;
 
+// The match state afresh; the commentator stays as he is.
+inline void FreshMatchState()
+{
+    const bool agentOn = State.AgentOn;
+    AgentCharacter* const agentChar = State.AgentChar;
+    State = MatchState {};
+    State.AgentOn = agentOn;
+    State.AgentChar = agentChar;
+}
+
 // The game's procedures use the state's fields by their own names.
 inline bool& OnePlayer = State.OnePlayer;
 inline bool& ComputerCallsToss = State.ComputerCallsToss;
