@@ -5,6 +5,7 @@
 
 #include "MatchFixture.h"
 #include "forms/MatchReplay.h"
+#include "forms/frmMenu.h"
 #include "modules/MatchResult.h"
 #include "modules/RecordsStore.h"
 #include "modules/modProcs.h"
@@ -281,6 +282,40 @@ namespace {
         EXPECT_EQ(next(), "refused") << "a later version's";
         write(good);
         EXPECT_EQ(next(), "offered");
+    }
+
+    // A decided match picked from the menu's Matches is watched again over by over to the same
+    // cards it ended with, and counts nothing more in the records.
+    TEST_F(KeepMatchTest, ADecidedMatchWatchedAgainEndsWithTheSameCardsAndCountsNothing)
+    {
+        FirstStart();
+        SeedRandomDraw(kSeed);
+        FrmMain* f = &StartMatch(setup);
+        for (int n = 0; !MatchOver; ++n)
+            Press(*f, n);
+        const std::string card = Card(*f);
+        const std::string bowlers = f->lblBlrName[0].Caption() + f->lblOvers[0].Caption();
+        f->Unload();
+
+        FrmMenu& menu = frmMenu();
+        menu.cmdMatches.UserClick();
+        ASSERT_EQ(menu.lstMatches.ListCount(), 1);
+        EXPECT_NE(menu.lstMatches.List(0).find("Northland v Southmere: "), std::string::npos);
+        menu.cmdWatch.UserClick();
+        f = &frmMain();
+        EXPECT_EQ(Teams[0].Runs + Teams[1].Runs, 0) << "it starts at the first ball";
+        EXPECT_EQ(f->cmdChange.Visible(), false);
+        for (int presses = 0; f->cmdChange.Caption() != "E&xit to Main Menu" || !MatchOver;
+             ++presses) {
+            ASSERT_LT(presses, 100);
+            (f->cmdChange.Visible() ? f->cmdChange : f->CmdNOver).UserClick();
+        }
+        EXPECT_EQ(Card(*f), card);
+        EXPECT_EQ(f->lblBlrName[0].Caption() + f->lblOvers[0].Caption(), bowlers);
+        EXPECT_EQ(Played("Ann"), 1);
+        f->cmdChange.UserClick();
+        EXPECT_FALSE(MatchScreenLoaded());
+        EXPECT_EQ(Played("Ann"), 1) << "watched, not counted";
     }
 
 } // namespace

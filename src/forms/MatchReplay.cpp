@@ -66,6 +66,13 @@ namespace {
     };
 
     ReplayToolkit* replaying = nullptr;
+    const std::function<void()>* stopAt = nullptr;
+
+    void AfterReplayedDelivery()
+    {
+        if (stopAt && *stopAt)
+            (*stopAt)();
+    }
 
     void BeforeReplayedDelivery()
     {
@@ -90,6 +97,7 @@ namespace {
             if (State.InningsButtonMode != InningsButton::ChangeInnings)
                 return false;
             f.cmdChange.UserClick();
+            AfterReplayedDelivery();
             break;
         case PressKind::Bowler: {
             // Chosen from the next-bowler label: the bowler change it opens takes him.
@@ -109,7 +117,7 @@ namespace {
           "goes on where it stopped.";
 } // namespace
 
-FrmMain& ReplayKeptMatch(const MatchArchive::Kept& kept)
+FrmMain& ReplayKeptMatch(const MatchArchive::Kept& kept, const std::function<void()>& stop)
 {
     if (FrmMain* open = forms::IfLoaded<FrmMain>())
         open->Unload();
@@ -119,9 +127,12 @@ FrmMain& ReplayKeptMatch(const MatchArchive::Kept& kept)
         QuietMatch quiet(toolkit);
         RestoreOpening(kept.opening);
         replaying = &toolkit;
+        stopAt = &stop;
         BeforeEachDelivery = &BeforeReplayedDelivery;
+        AfterEachDelivery = &AfterReplayedDelivery;
         FrmMain& f = frmMain();
         try {
+            AfterReplayedDelivery(); // the screen as it opens
             while (toolkit.next < toolkit.presses.size() && !toolkit.problem) {
                 const std::size_t before = toolkit.next;
                 if (!PressAgain(f, toolkit) || toolkit.next == before)
@@ -132,7 +143,9 @@ FrmMain& ReplayKeptMatch(const MatchArchive::Kept& kept)
             whole = false;
         }
         replaying = nullptr;
+        stopAt = nullptr;
         BeforeEachDelivery = nullptr;
+        AfterEachDelivery = nullptr;
         if (!whole && f.IsLoaded())
             f.Unload();
     }

@@ -2,6 +2,7 @@
 
 #include "modules/MatchArchive.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,10 +13,12 @@ class FrmMain;
 // A kept match played again from its opening and its log of presses, through the match
 // screen's own controls, with nobody looking: nothing is said, shown, counted or kept, and
 // the generator gives the draws it gave. It leaves the match in the match state and the match
-// screen loaded, unseen, exactly as the last kept press left them.
+// screen loaded, unseen, exactly as the last kept press left them. `stop`, when given, is told
+// at every moment the match may be watched at: as the screen opens, after each delivery and
+// after each press of the innings button.
 // Throws KeptMatchDamaged when the presses do not lead where the kept match says they led;
 // the screen is then unloaded.
-FrmMain& ReplayKeptMatch(const MatchArchive::Kept& kept);
+FrmMain& ReplayKeptMatch(const MatchArchive::Kept& kept, const std::function<void()>& stop = {});
 
 // The main menu's offer of the match in progress: the match, checked by playing it again,
 // and what the menu says of it. A kept file that is damaged, cut short, another program's or

@@ -109,6 +109,9 @@ public:
     // Writes the records of the innings just ended back to the records store.
     void UpdateRecord();
 
+    // A decided match watched again steps with the play buttons, which stay free for it.
+    void FreePlayButtons() { playButtonsEnabled_ = true; }
+
 protected:
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel, UnloadMode mode) override;

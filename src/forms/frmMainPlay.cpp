@@ -118,6 +118,8 @@ bool FrmMain::Delivery(bool bowled, bool maidenFirst)
     }
     // The board shows the ball before a word is said of it.
     Repaint();
+    if (AfterEachDelivery)
+        AfterEachDelivery();
     TellBall(news);
     if (!MatchScreenLoaded())
         return false; // the window went while the ball was told: the rest goes unsaid

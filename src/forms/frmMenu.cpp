@@ -3,6 +3,7 @@
 // hands over to the next screen.
 #include "forms/frmMenu.h"
 
+#include "forms/MatchWatch.h"
 #include "forms/WorldCupPlay.h"
 #include "forms/frmStart.h"
 #include "forms/frmToss.h"
@@ -16,6 +17,7 @@
 #include "platform/Services.h"
 
 #include <algorithm>
+#include <ctime>
 
 namespace stumpcraft {
 
@@ -58,6 +60,8 @@ void FrmMenu::WireEvents()
     cmbNames.Click = [this] { cmbNames_Click(); };
     cmdResume.Click = [this] { cmdResume_Click(); };
     cmdDiscard.Click = [this] { cmdDiscard_Click(); };
+    cmdMatches.Click = [this] { cmdMatches_Click(); };
+    cmdWatch.Click = [this] { cmdWatch_Click(); };
     lblReset.Click = [this] { lblReset_Click(); };
     lblReset.MouseMove = [this](MouseButton, int, int) { lblReset_MouseMove(); };
     for (int i = 0; i < 6; ++i)
@@ -151,6 +155,41 @@ void FrmMenu::cmdDiscard_Click()
     fraKept.Visible = false;
 }
 
+// The last fifty decided matches, newest first, each by its date and result.
+void FrmMenu::cmdMatches_Click()
+{
+    for (int i = 1; i <= 5; ++i)
+        Frame1[i].Visible = false;
+    fraKept.Visible = false;
+    lstMatches.Clear();
+    listedMatches_.clear();
+    for (const MatchArchive::Listed& match : KeptDecidedMatches()) {
+        char when[32] = "";
+        const std::time_t started = static_cast<std::time_t>(match.started);
+        std::tm local {};
+        if (localtime_r(&started, &local))
+            std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
+        lstMatches.AddItem(std::string(when) + "   " + match.title);
+        listedMatches_.push_back(match.id);
+    }
+    fraMatches.Caption = listedMatches_.empty()
+        ? "Matches to watch again: none yet (a decided match is kept here)"
+        : "Matches to watch again";
+    cmdWatch.Enabled = !listedMatches_.empty();
+    if (!listedMatches_.empty())
+        lstMatches.ListIndex = 0;
+    fraMatches.Visible = true;
+    Picture2.Visible = true;
+}
+
+void FrmMenu::cmdWatch_Click()
+{
+    const int index = lstMatches.ListIndex;
+    if (index < 0 || index >= static_cast<int>(listedMatches_.size()))
+        return;
+    WatchKeptMatch(listedMatches_[static_cast<std::size_t>(index)]);
+}
+
 bool FrmMenu::NewMatchEndsKept()
 {
     if (!kept_)
@@ -202,6 +241,7 @@ void FrmMenu::optoditest_Click(int Index)
         AgentChar->StopAll();
     worldCup_ = Index == 3;
     fraKept.Visible = false; // the frames of the new game take its place
+    fraMatches.Visible = false;
     if (worldCup_ && OfferUnfinishedWorldCup())
         return;
     if (Index == 2) {
@@ -525,6 +565,7 @@ void FrmMenu::cmdReset_Click()
     Frame1[2].Caption = kFirstNameCaption;
     Picture2.Visible = false;
     cmdNext.Visible = false;
+    fraMatches.Visible = false;
     ShowKeptOffer();
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace stumpcraft {
 
@@ -52,6 +53,12 @@ public:
     CommandButton cmdResume { this, "cmdResume" };
     CommandButton cmdDiscard { this, "cmdDiscard" };
 
+    // The decided matches kept to watch again, in place of the hall of fame.
+    CommandButton cmdMatches { this, "cmdMatches" };
+    Frame fraMatches { this, "fraMatches" };
+    ListBox lstMatches { this, "lstMatches" };
+    CommandButton cmdWatch { this, "cmdWatch" };
+
     PictureBox Picture2 { this, "Picture2" };
     CommandButton cmdReset { this, "cmdReset" };
     CommandButton cmdExit { this, "cmdExit" };
@@ -78,6 +85,8 @@ public:
     void Frame1_MouseMove(int Index);
     void cmdResume_Click();
     void cmdDiscard_Click();
+    void cmdMatches_Click();
+    void cmdWatch_Click();
 
     // Loads both players' records, hides the menu and opens the next screen. False when the
     // records could not be loaded: the menu then stays as it is.
@@ -143,6 +152,8 @@ private:
     // A new match ends the kept one: the player is asked first. False: he keeps it.
     bool NewMatchEndsKept();
     std::optional<KeptMatchOffer> kept_;
+    // The ids of the matches listed in lstMatches, in its order.
+    std::vector<long long> listedMatches_;
 
     // The country last picked in each list, as the list should show it.
     std::array<std::string, 2> countryPicked_;

@@ -140,6 +140,15 @@ void FrmMenu::LayOutKeptOffer()
     cmdResume.Caption = "Res&ume";
     Place(cmdDiscard, fraKept, kFramesWidth - 16 - 130, 62, 130, 28);
     cmdDiscard.Caption = "Disc&ard";
+
+    Place(cmdMatches, Frame1[0], kFramesWidth - 16 - 180, 24, 180, 28);
+    cmdMatches.Caption = "&Matches";
+    fraMatches.Move(kFramesLeft, kFrameTop[5], kFramesWidth, kFrameHeight[5]);
+    fraMatches.Caption = "Matches to watch again";
+    fraMatches.Visible = false;
+    Place(lstMatches, fraMatches, 16, 24, kFramesWidth - 32, kFrameHeight[5] - 68);
+    Place(cmdWatch, fraMatches, kFramesWidth - 16 - 150, kFrameHeight[5] - 38, 150, 28);
+    cmdWatch.Caption = "&Watch";
 }
 
 void FrmMenu::LayOutHallOfFame()

@@ -18,6 +18,8 @@ inline bool KeepMatchesInPlay = false;
 // Told before each delivery of a press: a kept match being played again puts back the levels
 // the player set while the press was being told. Empty otherwise.
 inline void (*BeforeEachDelivery)() = nullptr;
+// Told after each delivery, once the board shows it: a kept match watched again stops there.
+inline void (*AfterEachDelivery)() = nullptr;
 
 namespace keeper {
     // The match screen is opening a new match: its opening is taken before the screen's load
