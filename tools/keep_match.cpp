@@ -4,7 +4,8 @@
 //
 //   keep_match begin FOLDER   a new 10-over match, Australia against Bangladesh, kept
 //   keep_match check FOLDER   "whole <presses> <deliveries>", "none" or "refused <why>", then
-//                             "decided <matches kept as decided> counted <games counted>"
+//                             "decided <matches kept as decided> counted <games counted>
+//                             played <games in the computer's row, one for each side>"
 #include "forms/MatchReplay.h"
 #include "forms/frmMain.h"
 #include "modules/KeepMatch.h"
@@ -67,7 +68,11 @@ int Check()
     } catch (const KeptMatchDamaged& damaged) {
         std::cout << "refused " << damaged.what() << "\n";
     }
-    std::cout << "decided " << decided << " counted " << Counted() << "\n";
+    std::cout << "decided " << decided << " counted " << Counted() << " played "
+              << (std::filesystem::exists(RecordsStore::DefaultPath())
+                         ? RecordsStore(RecordsStore::DefaultPath()).Load(kComputer).Played
+                         : 0)
+              << "\n";
     return 0;
 }
 } // namespace

@@ -17,6 +17,7 @@
 #include "forms/frmBowlChange.h"
 #include "forms/frmMain.h"
 #include "forms/frmMenu.h"
+#include "modules/KeepMatch.h"
 #include "modules/QuickMatch.h"
 #include "modules/RecordsStore.h"
 #include "modules/modProcs.h"
@@ -218,11 +219,34 @@ namespace {
         menu.Unload();
     }
 
+    // A match left after 27.3 overs, as the menu offers it back at the next start.
+    void KeptMatchStage()
+    {
+        KeepMatchesInPlay = true;
+        SeedRandomDraw(31);
+        SetUpQuickMatch({ "Australia", "Bangladesh", "Priya", kComputer, 50, 0 });
+        FrmMain& screen = frmMain();
+        for (int over = 0; over < 27; ++over)
+            screen.CmdNOver.UserClick();
+        for (int ball = 0; ball < 3; ++ball)
+            screen.CmdNBowl.UserClick();
+        // Gone as a crash would take it: nothing unloaded, nothing more written.
+        forms::ResetAll();
+        keeper::CloseArchive();
+        State = MatchState {};
+        KeepMatchesInPlay = false;
+        FrmMenu& menu = frmMenu();
+        menu.Show();
+        Save(menu, "menu-resume");
+        menu.Unload();
+    }
+
     void Run()
     {
         {
             ScratchFolder scratch;
             MenuStages();
+            KeptMatchStage();
             snapshot::WorldCupStages(); // before the team editor's stages remove a squad
             snapshot::PreMatchStages();
         }

@@ -18,11 +18,13 @@ namespace {
     constexpr long long kApplicationId = 0x53434B50; // "SCKP"
     constexpr long long kVersion = 1;
 
+    // The opening, a few pages long, has a table of its own: the row of the match, written at
+    // every press, stays small.
     constexpr const char* kSchema = R"(
         CREATE TABLE Matches (Id INTEGER PRIMARY KEY, MatchKey TEXT NOT NULL,
-            Started INTEGER NOT NULL, Opening TEXT NOT NULL, Snapshot TEXT NOT NULL,
-            Digest TEXT NOT NULL, Presses INTEGER NOT NULL, Finished INTEGER NOT NULL,
-            Title TEXT NOT NULL);
+            Started INTEGER NOT NULL, Snapshot TEXT NOT NULL, Digest TEXT NOT NULL,
+            Presses INTEGER NOT NULL, Finished INTEGER NOT NULL, Title TEXT NOT NULL);
+        CREATE TABLE Openings (MatchId INTEGER PRIMARY KEY, Opening TEXT NOT NULL);
         CREATE TABLE Presses (MatchId INTEGER NOT NULL, Seq INTEGER NOT NULL,
             Kind TEXT NOT NULL, A INTEGER NOT NULL, B INTEGER NOT NULL, At INTEGER NOT NULL,
             PRIMARY KEY (MatchId, Seq)) WITHOUT ROWID;)";
@@ -69,8 +71,8 @@ void MatchArchive::Tune()
     sqlite::Database& db = *impl_->db;
     db.Execute("PRAGMA journal_mode = WAL");
     db.Execute("PRAGMA synchronous = NORMAL");
-    // A checkpoint (which syncs) every 64 pages of presses, a few overs' worth.
-    db.Execute("PRAGMA wal_autocheckpoint = 64");
+    // A checkpoint (which syncs) every 16 pages of presses: about eight presses.
+    db.Execute("PRAGMA wal_autocheckpoint = 16");
 }
 
 std::unique_ptr<MatchArchive> MatchArchive::OpenExisting(const std::string& path)
@@ -155,7 +157,7 @@ MatchArchive::Kept MatchArchive::Load(long long id)
         sqlite::Database& db = *impl_->db;
         sqlite::Statement match(db,
             "SELECT MatchKey, Started, Opening, Snapshot, Digest, Presses, Finished, Title"
-            " FROM Matches WHERE Id = ?1");
+            " FROM Matches JOIN Openings ON MatchId = Id WHERE Id = ?1");
         match.Bind(1, id);
         if (!match.Step())
             throw KeptMatchDamaged("no such match");
@@ -213,18 +215,22 @@ long long MatchArchive::Begin(const std::string& key, const std::string& opening
 {
     sqlite::Database& db = *impl_->db;
     sqlite::Transaction transaction(db);
-    db.Execute("DELETE FROM Presses WHERE MatchId IN (SELECT Id FROM Matches WHERE Finished = 0)");
+    for (const char* table : { "Presses", "Openings" })
+        db.Execute((std::string("DELETE FROM ") + table
+            + " WHERE MatchId IN (SELECT Id FROM Matches WHERE Finished = 0)")
+                       .c_str());
     db.Execute("DELETE FROM Matches WHERE Finished = 0");
     sqlite::Statement insert(db,
-        "INSERT INTO Matches (MatchKey, Started, Opening, Snapshot, Digest, Presses, Finished,"
-        " Title) VALUES (?1, ?2, ?3, ?4, ?5, 0, 0, '')");
+        "INSERT INTO Matches (MatchKey, Started, Snapshot, Digest, Presses, Finished, Title)"
+        " VALUES (?1, ?2, ?3, ?4, 0, 0, '')");
     insert.Bind(1, key)
         .Bind(2, static_cast<long long>(std::time(nullptr)))
-        .Bind(3, opening)
-        .Bind(4, snapshot)
-        .Bind(5, digest);
+        .Bind(3, snapshot)
+        .Bind(4, digest);
     insert.Step();
     const long long id = sqlite3_last_insert_rowid(db.Handle());
+    sqlite::Statement keep(db, "INSERT INTO Openings (MatchId, Opening) VALUES (?1, ?2)");
+    keep.Bind(1, id).Bind(2, opening).Step();
     transaction.Commit();
     return id;
 }
@@ -258,8 +264,11 @@ void MatchArchive::Append(long long id, const std::vector<Press>& presses, int p
     update.Step();
     if (decidedTitle) {
         // The oldest decided matches beyond the fifty newest go, with their presses.
-        db.Execute("DELETE FROM Presses WHERE MatchId IN (SELECT Id FROM Matches"
-                   " WHERE Finished = 1 ORDER BY Id DESC LIMIT -1 OFFSET 50)");
+        for (const char* table : { "Presses", "Openings" })
+            db.Execute((std::string("DELETE FROM ") + table
+                + " WHERE MatchId IN (SELECT Id FROM Matches"
+                  " WHERE Finished = 1 ORDER BY Id DESC LIMIT -1 OFFSET 50)")
+                           .c_str());
         db.Execute("DELETE FROM Matches WHERE Finished = 1 AND Id NOT IN (SELECT Id FROM"
                    " Matches WHERE Finished = 1 ORDER BY Id DESC LIMIT 50)");
     }
@@ -270,8 +279,10 @@ void MatchArchive::Discard(long long id)
 {
     sqlite::Database& db = *impl_->db;
     sqlite::Transaction transaction(db);
-    sqlite::Statement presses(db, "DELETE FROM Presses WHERE MatchId = ?1");
-    presses.Bind(1, id).Step();
+    for (const char* table : { "Presses", "Openings" }) {
+        sqlite::Statement rows(db, std::string("DELETE FROM ") + table + " WHERE MatchId = ?1");
+        rows.Bind(1, id).Step();
+    }
     sqlite::Statement match(db, "DELETE FROM Matches WHERE Id = ?1");
     match.Bind(1, id).Step();
     transaction.Commit();

@@ -22,7 +22,7 @@ namespace sqlite {
 // The file is an SQLite database in WAL mode, and every press is one transaction: a kill at
 // any instant leaves the match as it was before the press or after it. The writes are not
 // synced one by one (synchronous NORMAL): a power cut may take back the presses since the
-// last checkpoint, a few overs at most, but never leaves a mixture.
+// last checkpoint (one every eight presses or so), but never leaves a mixture.
 class MatchArchive {
 public:
     struct Kept {
