@@ -165,6 +165,32 @@ namespace {
         EXPECT_EQ(Played("Computer"), 1);
     }
 
+    // A one-innings chase stopped halfway goes on against the same total to the same end.
+    TEST_F(KeepMatchTest, AOneInningsChaseKilledHalfwayGoesOnAgainstTheSameTotal)
+    {
+        const MatchSetup chase { .overs = 10, .firstBatSide = 1, .oneInnings = true, .target = 71 };
+        const auto play = [&](int stopAfter) {
+            FirstStart();
+            SeedRandomDraw(kSeed);
+            FrmMain* f = &StartMatch(chase);
+            for (int n = 0; !MatchOver; ++n) {
+                if (n == stopAfter) {
+                    Kill();
+                    StartProgram();
+                    const auto offer = OfferKeptMatch();
+                    if (!offer || !ResumeKeptMatch(offer->kept))
+                        return std::string("not taken back");
+                    f = &frmMain();
+                }
+                Press(*f, n);
+            }
+            return Card(*f);
+        };
+        const std::string whole = play(-1);
+        EXPECT_NE(whole.find("Southmere 71/0 in 0 balls"), std::string::npos) << whole;
+        EXPECT_EQ(play(4), whole);
+    }
+
     // A level the player moves while the commentator tells a ball of "Next Over" plays the
     // rest of that over; taken back after a kill, the match has it from the same ball on.
     TEST_F(KeepMatchTest, ALevelSetWhileABallIsToldGoesBackInBeforeTheSameBall)
