@@ -114,6 +114,20 @@ void BM_PlayBall(benchmark::State& state)
 }
 BENCHMARK(BM_PlayBall);
 
+// The match screen made and thrown away, as every match does once, with nothing played.
+void BM_ScreenLoad(benchmark::State& state)
+{
+    Platform() = Services {};
+    SetUpSides();
+    for (auto _ : state) {
+        FrmMain& f = frmMain();
+        benchmark::DoNotOptimize(&f);
+        f.Unload();
+    }
+    forms::ResetAll();
+}
+BENCHMARK(BM_ScreenLoad)->Unit(benchmark::kMicrosecond);
+
 void BM_WholeMatch(benchmark::State& state)
 {
     Platform() = Services {}; // no toolkit: message boxes answer OK at once

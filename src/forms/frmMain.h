@@ -4,6 +4,7 @@
 #include "platform/Chart.h"
 #include "platform/Form.h"
 
+#include <optional>
 #include <string>
 
 namespace stumpcraft {
@@ -182,6 +183,14 @@ private:
     // The play buttons are greyed while "Next Over" plays its balls, and stay so when they
     // decided the match.
     bool playButtonsEnabled_ = true;
+    // The buttons' flags as PaintAtOnce last set them (it alone writes them after the
+    // layout), so a ball that changes none of them costs no more than this comparison.
+    struct ButtonFlags {
+        bool playShown, playEnabled, changeShown;
+        friend bool operator==(const ButtonFlags&, const ButtonFlags&) = default;
+    };
+    std::optional<ButtonFlags> buttonsPainted_;
+    void PaintButtonFlags(const ButtonFlags& flags);
 };
 
 // The figures of a bowler as the bowling card shows them: overs ("7", "7.4"), maidens, runs

@@ -296,11 +296,20 @@ void FrmMain::PaintStatusLines()
 // offer.
 void FrmMain::PaintAtOnce()
 {
+    const ButtonFlags flags { !State.InningsClosed, playButtonsEnabled_,
+        State.InningsButtonMode != InningsButton::Hidden };
+    if (buttonsPainted_ != flags)
+        PaintButtonFlags(flags);
+}
+
+void FrmMain::PaintButtonFlags(const ButtonFlags& flags)
+{
+    buttonsPainted_ = flags;
     for (CommandButton* play : { &CmdNOver, &CmdNBowl }) {
-        play->Visible.SetNow(!State.InningsClosed);
-        play->Enabled.SetNow(playButtonsEnabled_);
+        play->Visible.SetNow(flags.playShown);
+        play->Enabled.SetNow(flags.playEnabled);
     }
-    cmdChange.Visible.SetNow(State.InningsButtonMode != InningsButton::Hidden);
+    cmdChange.Visible.SetNow(flags.changeShown);
 }
 
 void FrmMain::PaintButtons()

@@ -29,12 +29,13 @@ namespace {
         for (int k : rows) {
             if (k >= State.BowlersOnCard)
                 continue;
-            const std::string caption = Trim(field.Plr[State.BowlingOrder[k]].Name);
+            const std::string_view caption = TrimmedView(field.Plr[State.BowlingOrder[k]].Name);
             if (caption.empty())
                 continue;
             for (int r = 10; r >= 0; --r) {
                 const MatchPlayer& p = field.Plr[r];
-                if (caption == Trim(p.Name) && !QuotaBowled(p.BallsBowled) && r != OtherBowler) {
+                if (caption == TrimmedView(p.Name) && !QuotaBowled(p.BallsBowled)
+                    && r != OtherBowler) {
                     CurrBowler = r;
                     return true;
                 }

@@ -18,26 +18,12 @@ int InningsHistory::RunsAfter(int ball) const
     return runs;
 }
 
-void MatchHistory::RecordBall(int inning, int side, const BallRecord& ball, const Dismissal& out)
+void MatchHistory::Begin(InningsHistory& h, int side)
 {
-    InningsHistory& h = innings.at(static_cast<std::size_t>(inning));
-    if (h.balls.empty()) {
-        h.side = side;
-        // An innings of fifty overs, reserved once so a season does not grow it ball by ball.
-        h.balls.reserve(300);
-        h.overs.reserve(50);
-    }
-    const int n = h.Balls();
-    h.balls.push_back(ball);
-    if (static_cast<int>(h.overs.size()) <= n / 6)
-        h.overs.emplace_back();
-    OverRecord& over = h.overs.back();
-    over.runs += ball.runs;
-    over.balls += 1;
-    if (ball.wicket) {
-        over.wickets += 1;
-        h.wickets.push_back({ n, ball.striker, out });
-    }
+    h.side = side;
+    // An innings of fifty overs, reserved once so a season does not grow it ball by ball.
+    h.balls.reserve(300);
+    h.overs.reserve(50);
 }
 
 } // namespace stumpcraft

@@ -63,10 +63,30 @@ struct MatchHistory {
     // Adds a delivery of innings `inning` (0 or 1) batted by `side`. Every delivery counts
     // towards its over, so delivery n of the innings is ball n mod 6 of over n / 6. `out` is
     // used only for a wicket.
-    void RecordBall(int inning, int side, const BallRecord& ball, const Dismissal& out);
+    // Inline: it is on every ball's path.
+    void RecordBall(int inning, int side, const BallRecord& ball, const Dismissal& out)
+    {
+        InningsHistory& h = innings.at(static_cast<std::size_t>(inning));
+        if (h.balls.empty()) [[unlikely]]
+            Begin(h, side);
+        const int n = h.Balls();
+        h.balls.push_back(ball);
+        if (static_cast<int>(h.overs.size()) <= n / 6)
+            h.overs.emplace_back();
+        OverRecord& over = h.overs.back();
+        over.runs += ball.runs;
+        over.balls += 1;
+        if (ball.wicket) {
+            over.wickets += 1;
+            h.wickets.push_back({ n, ball.striker, out });
+        }
+    }
     void Clear() { *this = MatchHistory {}; }
 
     friend bool operator==(const MatchHistory&, const MatchHistory&) = default;
+
+private:
+    static void Begin(InningsHistory& h, int side);
 };
 
 } // namespace stumpcraft

@@ -7,21 +7,17 @@
 
 namespace stumpcraft {
 
-std::string Trim(const std::string& text)
+std::string_view TrimmedView(std::string_view text)
 {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
+    if (first == std::string_view::npos)
         return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-void AppendTrimmed(std::string& out, const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first != std::string::npos)
-        out.append(text, first, text.find_last_not_of(" \t") - first + 1);
-}
+std::string Trim(const std::string& text) { return std::string(TrimmedView(text)); }
+
+void AppendTrimmed(std::string& out, const std::string& text) { out += TrimmedView(text); }
 
 int CaptionNumber(const std::string& caption)
 {

@@ -10,6 +10,8 @@ namespace stumpcraft {
 
 // The text without its surrounding blanks (spaces and tabs).
 std::string Trim(const std::string& text);
+// The same, as a view into `text`: for comparing names without making new ones.
+std::string_view TrimmedView(std::string_view text);
 
 // The text without its surrounding blanks, written at the end of `out`.
 void AppendTrimmed(std::string& out, const std::string& text);

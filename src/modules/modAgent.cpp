@@ -171,6 +171,8 @@ DeliveryNews::~DeliveryNews()
 void DeliveryNews::Deliver()
 {
     heldNews = nullptr;
+    if (held.empty())
+        return; // most balls: nothing was held
     for (const auto& [line, boxWhenSilent] : std::exchange(held, {})) {
         if (AgentOn && AgentChar) {
             AgentSpeaking = true;

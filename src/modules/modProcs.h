@@ -5,9 +5,40 @@
 
 namespace stumpcraft {
 
+namespace draw_detail {
+    // The generator: a small permuted congruential generator (64 bits of state, 32-bit
+    // draws), fully specified here so a seed gives the same draws with every compiler. Its
+    // step is inline because the engine makes seven or more draws a ball.
+    struct Generator {
+        std::uint64_t state = 0;
+        bool scripted = false; // a test's values come first (ScriptRandomDraw)
+    };
+    extern Generator generator;
+
+    inline std::uint32_t Next(std::uint64_t& state)
+    {
+        const std::uint64_t old = state;
+        state = old * 6364136223846793005ULL + 1442695040888963407ULL;
+        const auto xorshifted = static_cast<std::uint32_t>(((old >> 18U) ^ old) >> 27U);
+        const auto rot = static_cast<std::uint32_t>(old >> 59U);
+        return (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
+    }
+
+    // Every draw but the plain one: scripted values, several draws averaged, bad arguments.
+    int DrawOtherwise(int Count, int Max);
+} // namespace draw_detail
+
 // Count draws of a whole number uniform in 1..Max, averaged and rounded halves to even. The
 // generator is seeded once per run; every caller of the game passes Count = 1.
-int RandomDraw(int Count, int Max);
+inline int RandomDraw(int Count, int Max)
+{
+    if (Count == 1 && Max >= 1 && !draw_detail::generator.scripted) [[likely]] {
+        // Int(Max * r) + 1 with r = u / 2^32 uniform in [0, 1).
+        const std::uint64_t u = draw_detail::Next(draw_detail::generator.state);
+        return static_cast<int>((u * static_cast<std::uint64_t>(Max)) >> 32) + 1;
+    }
+    return draw_detail::DrawOtherwise(Count, Max);
+}
 
 // For tests and benchmarks: restart the generator from a seed, so a match is reproducible,
 // or have the next draws come out as the given values (each must lie in 1..Max of its draw).

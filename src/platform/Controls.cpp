@@ -6,27 +6,29 @@
 
 namespace stumpcraft {
 
-Control::Control(Form* form, std::string name, int index)
+Control::Control(Form* form, const char* name, int index)
     : form_(form)
     , gate_(form)
-    , name_(std::move(name))
+    , name_(name)
     , index_(index)
 {
     form_->Register(this);
 }
 
+// The four edges are set together and the control is told once: a window lays out hundreds.
 void Control::Move(int left, int top, int width, int height)
 {
-    Left = left;
-    Top = top;
-    Width = width;
-    Height = height;
+    Settle();
+    const bool moved = Left.SetUntold(left) | Top.SetUntold(top);
+    if (moved | Width.SetUntold(width) | Height.SetUntold(height))
+        Changed(&Left);
 }
 
 void Control::Move(int left, int top)
 {
-    Left = left;
-    Top = top;
+    Settle();
+    if (Left.SetUntold(left) | Top.SetUntold(top))
+        Changed(&Left);
 }
 
 void Control::SetContainer(Control& container, int tabPage)

@@ -97,10 +97,17 @@ public:
     // once (Form::PaintAtOnce), which those checks read.
     void SetNow(const T& v)
     {
-        if (!(value_ == v)) {
-            value_ = v;
+        if (SetUntold(v))
             Notify();
-        }
+    }
+    // Sets the value and says whether it changed, leaving the owner to be told once for a
+    // group of changes (Control::Move).
+    bool SetUntold(const T& v)
+    {
+        if (value_ == v)
+            return false;
+        value_ = v;
+        return true;
     }
 
     friend bool operator==(const Prop& a, const T& b) { return a() == b; }
@@ -126,7 +133,8 @@ enum class Cursor { Default, Hand, Bat };
 // sits inside its container, and the state every kind carries.
 class Control {
 public:
-    Control(Form* form, std::string name, int index = -1);
+    // `name` is the game's name for it, a text that lasts as long as the program.
+    Control(Form* form, const char* name, int index = -1);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
@@ -147,7 +155,7 @@ public:
     };
     virtual Kind kind() const = 0;
 
-    const std::string& Name() const { return name_; }
+    std::string_view Name() const { return name_; }
     int Index() const { return index_; }
     Form& Parent() const { return *form_; }
 
@@ -229,7 +237,7 @@ protected:
 private:
     Form* form_;
     PaintGate* gate_;
-    std::string name_;
+    const char* name_;
     int index_;
     Control* container_ = nullptr;
     int tabPage_ = 0;

@@ -78,8 +78,8 @@ namespace {
 std::string DisplayName(const Control& control)
 {
     if (control.Index() < 0)
-        return control.Name();
-    return control.Name() + "(" + std::to_string(control.Index()) + ")";
+        return std::string(control.Name());
+    return std::string(control.Name()) + "(" + std::to_string(control.Index()) + ")";
 }
 
 bool CaptionFits(const Control& control)
