@@ -104,6 +104,18 @@ namespace {
             EXPECT_EQ(f.lbls[11].Caption(), "Level " + std::to_string(c.level));
         }
 
+        // A 10-over side opened up from its first ball and threw its wickets away: the last
+        // fifth of a short match is its last two overs.
+        const int overs = Overs;
+        Overs = 10;
+        for (const auto& [balls, level] : { std::pair { 0, 3 }, { 44, 3 }, { 48, 5 } }) {
+            Bat().Balls = balls;
+            Bat().Wickets = 2;
+            SetComputerBattingLevel(false);
+            EXPECT_EQ(State.BatLevel[0], level) << balls << " balls of 10 overs";
+        }
+        Overs = overs;
+
         State.LevelsLocked = false;
         State.BatLevel[0] = 2;
         Teams[0].Runs = 99; // a won chase leaves the levels but locks them

@@ -12,10 +12,12 @@ namespace {
         State.BatLevel[1] = level;
     }
 
+    // Level 3, then Level 5 for the last fifth of the innings (ten overs of fifty, two of ten)
+    // while fewer than eight are out, and in the last over whatever the score.
     int SettingLevel(const MatchTeam& bat)
     {
         const long long oversLeft = RoundDiv(static_cast<long long>(Overs) * 6 - bat.Balls, 6);
-        if (oversLeft <= 10 && bat.Wickets < 8)
+        if (oversLeft <= RoundDiv(Overs, 5) && bat.Wickets < 8)
             return 5;
         if (oversLeft == 1)
             return 5;
