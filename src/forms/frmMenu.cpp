@@ -95,13 +95,6 @@ int FrmMenu::AgentY(int top) const { return Top + top; }
 void FrmMenu::Form_Load()
 {
     PlaceOnScreen();
-    LoadAgent(AgentX(), AgentY(Frame1[0].Top));
-    // The agent control lives on this form, and its events come here.
-    if (AgentService* agent = Platform().agent) {
-        agent->Shown = &FrmMenu::Agent1_Show;
-        agent->Hidden = &FrmMenu::Agent1_Hide;
-        agent->Bookmark = &FrmMenu::Agent1_Bookmark;
-    }
     Picture1.Top = 0;
     Picture1.Height = Height;
 
@@ -116,6 +109,18 @@ void FrmMenu::Form_Load()
               "kept.");
     }
     OfferKept();
+
+    // The commentator steps out beside the menu once it is on the screen: drawing him would
+    // only keep the menu waiting.
+    WhenDrawn(*this, [this] {
+        LoadAgent(AgentX(), AgentY(Frame1[0].Top));
+        // The agent control lives on this form, and its events come here.
+        if (AgentService* agent = Platform().agent) {
+            agent->Shown = &FrmMenu::Agent1_Show;
+            agent->Hidden = &FrmMenu::Agent1_Hide;
+            agent->Bookmark = &FrmMenu::Agent1_Bookmark;
+        }
+    });
 }
 
 // A match left unfinished (a close, a crash, a power cut) is offered back as the menu opens.

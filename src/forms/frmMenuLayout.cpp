@@ -41,6 +41,8 @@ FrmMenu::FrmMenu()
     Caption = "Welcome to Stumpcraft";
     Width = 800;
     Height = 498;
+    // It opens with one of its six frames shown, the first window of the game.
+    WidgetsWhenShown = true;
     LayOutPanel();
     LayOutFlowFrames();
     LayOutHallOfFame();

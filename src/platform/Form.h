@@ -44,6 +44,9 @@ public:
     int Left = 0, Top = 0;
     int Width = 0, Height = 0; // inner area in pixels
     bool BorderFixed = true;
+    // The window makes the widgets of controls in hidden containers only once those are shown:
+    // a window that opens with most of its controls hidden opens sooner.
+    bool WidgetsWhenShown = false;
 
     bool Visible() const { return visible_; }
     bool IsLoaded() const { return loaded_; }

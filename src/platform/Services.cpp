@@ -33,6 +33,14 @@ void Pause(int milliseconds)
         toolkit->Pause(milliseconds);
 }
 
+void WhenDrawn(Form& form, std::function<void()> then)
+{
+    if (Toolkit* toolkit = Platform().toolkit)
+        toolkit->WhenDrawn(form, std::move(then));
+    else
+        then();
+}
+
 namespace {
     long long SteadyMilliseconds()
     {

@@ -42,6 +42,14 @@ public:
     // Gives the form a window (on first show) and shows it; a modal show returns once the form
     // is hidden or unloaded.
     virtual void ShowForm(Form& form, bool modal) = 0;
+    // Runs `then` once the form's window has first been drawn on the screen: work that the first
+    // sight of the window does not need waits until it is there. A toolkit without a screen
+    // runs it at once; nothing runs if the form is unloaded first.
+    virtual void WhenDrawn(Form& form, std::function<void()> then)
+    {
+        (void)form;
+        then();
+    }
 };
 
 // The commentator's character, as the game drives it.
@@ -104,6 +112,8 @@ MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
     MsgIcon icon = MsgIcon::None, const std::string& title = kAppTitle);
 void DoEvents();
 void Pause(int milliseconds);
+// The toolkit's WhenDrawn; at once without a toolkit.
+void WhenDrawn(Form& form, std::function<void()> then);
 // The toolkit's clock (the system's steady clock without a toolkit).
 long long Milliseconds();
 

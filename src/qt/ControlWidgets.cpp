@@ -100,6 +100,8 @@ void ControlBinding::Sync()
     SyncCommon();
     SyncKind();
     widget_->setVisible(control_->Visible);
+    // A container shown now may hold controls whose widgets waited for it.
+    window_.MakeShownControls();
 }
 
 void ControlBinding::SyncPlacement()

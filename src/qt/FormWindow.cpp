@@ -12,7 +12,11 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
+#include <functional>
+#include <set>
+#include <utility>
 
 namespace stumpcraft::qt {
 
@@ -46,6 +50,14 @@ namespace {
         QPointer<FormWindow> window_;
     };
 
+    // Whether the control's container, if it has one, is shown: whether its widget belongs on
+    // the screen when the control itself is visible.
+    bool InShownContainer(const Control& control)
+    {
+        const Control* container = control.Container();
+        return !container || container == &control || container->EffectivelyVisible();
+    }
+
 } // namespace
 
 FormWindow::FormWindow(Form& form)
@@ -57,13 +69,78 @@ FormWindow::FormWindow(Form& form)
         ModelSize(), screen ? screen->availableGeometry().size() : Scaled(ModelSize(), kMaxZoom));
     setFont(WindowFont(zoom_));
     AddZoomKeys();
-    for (Control* control : form.Controls())
-        Bind(*control);
-    // Controls made later are drawn over those made earlier.
-    for (Control* control : form.Controls())
+    making_ = true;
+    for (Control* control : form.Controls()) {
+        if (form.WidgetsWhenShown && !InShownContainer(*control))
+            waiting_.push_back(control);
+        else
+            Bind(*control);
+    }
+    making_ = false;
+    RaiseInOrder();
+    SyncGeometry();
+}
+
+// Controls made later are drawn over those made earlier.
+void FormWindow::RaiseInOrder()
+{
+    for (Control* control : form_->Controls())
         if (ControlBinding* binding = BindingOf(*control))
             binding->Widget()->raise();
-    SyncGeometry();
+}
+
+void FormWindow::MakeShownControls()
+{
+    if (waiting_.empty() || making_ || !form_)
+        return;
+    making_ = true;
+    bool made = false;
+    // A container made here may be shown with controls of its own waiting: round again.
+    for (bool more = true; more;) {
+        more = false;
+        std::vector<Control*> still;
+        for (Control* control : std::exchange(waiting_, {})) {
+            if (InShownContainer(*control)) {
+                Bind(*control);
+                more = made = true;
+            } else {
+                still.push_back(control);
+            }
+        }
+        waiting_ = std::move(still);
+    }
+    making_ = false;
+    if (made) {
+        RaiseInOrder();
+        ChainFocusInOrder();
+    }
+}
+
+// Tab goes from control to control in the order their widgets would have been made all at
+// once: the controls' order, each container before what it holds.
+void FormWindow::ChainFocusInOrder()
+{
+    std::vector<const Control*> order;
+    std::set<const Control*> seen;
+    const std::function<void(const Control*)> visit = [&](const Control* control) {
+        if (!control || !seen.insert(control).second)
+            return;
+        if (control->Container() != control)
+            visit(control->Container());
+        order.push_back(control);
+    };
+    for (const Control* control : form_->Controls())
+        visit(control);
+    QWidget* previous = nullptr;
+    for (const Control* control : order) {
+        const ControlBinding* binding = BindingOf(*control);
+        QWidget* widget = binding ? binding->Widget() : nullptr;
+        if (!widget || !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 ControlBinding* FormWindow::Bind(Control& control)
@@ -279,6 +356,25 @@ void FormWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), LetterboxColour());
+    if (!drawn_) {
+        // The window's controls are drawn in the same pass, after this: what waited runs once
+        // the whole window is out.
+        drawn_ = true;
+        for (auto& then : std::exchange(whenDrawn_, {}))
+            WhenDrawn(std::move(then));
+    }
+}
+
+void FormWindow::WhenDrawn(std::function<void()> then)
+{
+    if (!drawn_) {
+        whenDrawn_.push_back(std::move(then));
+        return;
+    }
+    QTimer::singleShot(0, this, [this, then = std::move(then)] {
+        if (form_)
+            RunGameEvent(then);
+    });
 }
 
 void FormWindow::SyncFromModel()
@@ -305,6 +401,8 @@ void FormWindow::SyncFromModel()
 void FormWindow::Detach()
 {
     form_ = nullptr;
+    whenDrawn_.clear();
+    waiting_.clear();
     for (auto& [control, binding] : bindings_)
         binding->Detach();
     bindings_.clear();

@@ -3,7 +3,9 @@
 #include "platform/Form.h"
 
 #include <QWidget>
+#include <functional>
 #include <map>
+#include <vector>
 
 namespace stumpcraft::qt {
 
@@ -47,6 +49,12 @@ public:
     void ZoomBack();
     // The form is gone or unloaded: let go of it and go away.
     void Detach();
+    // Makes the widgets of the controls that waited in hidden containers (see
+    // Form::WidgetsWhenShown) and are shown now.
+    void MakeShownControls();
+    // Runs `then` as a game event just after the window is first drawn (at once, after the
+    // event in hand, once it has been); never once the form has gone.
+    void WhenDrawn(std::function<void()> then);
 
 signals:
     // The window was hidden or closed by the model: a modal show of it is over.
@@ -62,6 +70,8 @@ protected:
 
 private:
     ControlBinding* Bind(Control& control);
+    void RaiseInOrder();
+    void ChainFocusInOrder();
     void SyncGeometry();
     bool PressButton(bool cancel);
     void AddZoomKeys();
@@ -76,6 +86,11 @@ private:
 
     Form* form_;
     std::map<const Control*, ControlBinding*> bindings_; // owned by their widgets
+    // Controls whose widgets wait until their container is shown.
+    std::vector<Control*> waiting_;
+    bool making_ = false;
+    bool drawn_ = false;
+    std::vector<std::function<void()>> whenDrawn_;
     // The form's area at the window's zoom, centred in the window; it holds the controls that
     // sit on the form itself.
     QWidget* surface_;

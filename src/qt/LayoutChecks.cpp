@@ -1,6 +1,7 @@
 #include "qt/LayoutChecks.h"
 
 #include "qt/ControlWidgets.h"
+#include "qt/FormWindow.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -113,8 +114,10 @@ bool CaptionFits(const Control& control)
 std::vector<std::string> CaptionsThatDoNotFit(const Form& form)
 {
     std::vector<std::string> cut;
+    // A control in a hidden container may have no widget yet, and then no caption to cut.
     for (const Control* control : form.Controls())
-        if (control->Visible && !CaptionFits(*control))
+        if (control->Visible && (control->Peer() || !ExistingWindow(form))
+            && !CaptionFits(*control))
             cut.push_back(DisplayName(*control));
     return cut;
 }

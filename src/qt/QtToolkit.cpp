@@ -163,4 +163,9 @@ void QtToolkit::ShowForm(Form& form, bool modal)
     loop.exec(QEventLoop::DialogExec);
 }
 
+void QtToolkit::WhenDrawn(Form& form, std::function<void()> then)
+{
+    WindowFor(form).WhenDrawn(std::move(then));
+}
+
 } // namespace stumpcraft::qt

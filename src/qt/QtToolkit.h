@@ -40,6 +40,7 @@ public:
     ScreenSize Screen() override;
     void EndProgram() override;
     void ShowForm(Form& form, bool modal) override;
+    void WhenDrawn(Form& form, std::function<void()> then) override;
 
     // True once the game asked to end: the program's main loop must not start any more.
     bool Ending() const { return ending_; }
