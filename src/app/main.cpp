@@ -18,9 +18,19 @@
 #include <QApplication>
 #include <QKeySequence>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char** argv)
 {
     using namespace stumpcraft;
+#ifdef __GLIBC__
+    // Pictures of a hundred kilobytes and more (the commentator's frames, the windows' images)
+    // go back to the system as soon as they are freed. Left to itself, glibc raises this bar
+    // after the first such free, and they stay in the heap for good.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     // The desktop matches the windows to the menu entry and its icon.

@@ -266,33 +266,22 @@ void AgentWindow::Tick()
     frames_.start(trip_ ? 16 : animator_.FrameInterval(now));
 }
 
-// The picture for now. While the character only breathes, each step of the breath is drawn
-// (and its shape worked out) once, and kept; a step already on the screen costs nothing.
+// The picture for now. While the character only breathes, a step of the breath already on the
+// screen costs nothing, and each new one is drawn as it comes. None is kept for the next
+// breath: nine pictures of him at a large screen's zoom take three megabytes, and after a
+// couple of breaths he stands still anyway.
 void AgentWindow::Redraw(double now)
 {
-    const MerlinPose pose = animator_.PoseAt(now);
     const std::optional<int> step = animator_.IdleFrame(now);
     const qreal ratio = devicePixelRatioF();
-    if (keptSize_ != size() || keptRatio_ != ratio) {
-        kept_.assign(MerlinAnimator::kBreathSteps, {});
-        keptSize_ = size();
-        keptRatio_ = ratio;
-        showing_.reset();
-    }
-    if (step && step == showing_)
+    if (step && step == showing_ && shownSize_ == size() && shownRatio_ == ratio)
         return;
-    Kept* keep = step ? &kept_[static_cast<std::size_t>(*step)] : nullptr;
-    if (keep && !keep->picture.isNull()) {
-        picture_ = keep->picture;
-        shape_ = keep->shape;
-    } else {
-        picture_ = painter_.Render(pose, size(), now, ratio);
-        shape_ = ShapeOf(picture_, size());
-        ++drawn_;
-        if (keep)
-            *keep = { picture_, shape_ };
-    }
+    picture_ = painter_.Render(animator_.PoseAt(now), size(), now, ratio);
+    shape_ = ShapeOf(picture_, size());
+    ++drawn_;
     showing_ = step;
+    shownSize_ = size();
+    shownRatio_ = ratio;
     ApplyShape(*this, shape_);
     update();
 }

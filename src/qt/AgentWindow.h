@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
-#include <vector>
 
 namespace stumpcraft::qt {
 
@@ -64,7 +63,7 @@ public:
     // The picture on screen now, and the part of the window it covers.
     const QImage& Picture() const { return picture_; }
     const QRegion& Shape() const { return shape_; }
-    // How many pictures it has drawn afresh so far (kept breathing frames are not counted).
+    // How many pictures it has drawn so far.
     int Drawn() const { return drawn_; }
     // Whether a next frame is due: not once he has stood at rest for a while.
     bool Ticking() const { return frames_.isActive(); }
@@ -117,16 +116,11 @@ private:
     QRegion shape_;
     int drawn_ = 0;
 
-    // The breathing frames drawn so far, by step, for the size and pixel ratio they were drawn
-    // at; and the step on the screen now, if it is one of them.
-    struct Kept {
-        QImage picture;
-        QRegion shape;
-    };
-    std::vector<Kept> kept_;
-    QSize keptSize_;
-    qreal keptRatio_ = 0;
+    // The step of the breath on the screen now, if it is one, and the size and pixel ratio it
+    // was drawn at.
     std::optional<int> showing_;
+    QSize shownSize_;
+    qreal shownRatio_ = 0;
     double zoom_ = 1;
     QPoint wanted_; // where it was last sent, as the corner at the file's size
     BalloonSide side_ = BalloonSide::Left;
