@@ -92,11 +92,6 @@ void FrmMain::Form_Load()
     State.KeptScorecard.clear();
     if (AgentOn)
         AnnounceConditions();
-    lblMsg[0].Left = 0;
-    lblMsg[0].Top = Height - lblMsg[0].Height;
-    lblMsg[1].Top = Height - lblMsg[1].Height;
-    lblMsg[1].Left = lblMsg[0].Width();
-    lblMsg[1].Width = Width - lblMsg[0].Width;
 
     if (OneInningsGame) {
         cmdChange_Click();
@@ -165,7 +160,7 @@ void FrmMain::Picture1_MouseMove(int Index)
 void FrmMain::HScroll1_Change(int Index)
 {
     const int level = HScroll1[Index].Value;
-    if (State.BatLevel[Index] == level)
+    if (layingOut_ || State.BatLevel[Index] == level)
         return; // the painter showing the level the state holds
     State.BatLevel[Index] = level;
     keeper::Note(PressKind::Level, Index, level);

@@ -124,6 +124,7 @@ protected:
     void PaintAtOnce() override;
 
 private:
+    void LayOut();
     void LayOutSide();
     void LayOutBatterFrame(int frame);
     void LayOutCommentary();
@@ -183,6 +184,8 @@ private:
     // The play buttons are greyed while "Next Over" plays its balls, and stay so when they
     // decided the match.
     bool playButtonsEnabled_ = true;
+    bool layoutDue_ = true; // laid out by the first paint
+    bool layingOut_ = false; // the sliders' first values are not the player's
     // The buttons' flags as PaintAtOnce last set them (it alone writes them after the
     // layout), so a ball that changes none of them costs no more than this comparison.
     struct ButtonFlags {

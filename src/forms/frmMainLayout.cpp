@@ -213,7 +213,14 @@ FrmMain::FrmMain()
     Caption = "Stumpcraft";
     Width = 680;
     Height = 440;
+    WireEvents();
+    // Laid out with the first paint, when somebody first looks (see Paint): a match that
+    // nobody watches never lays out its three hundred controls.
+    paintDue = true;
+}
 
+void FrmMain::LayOut()
+{
     SSTab1.Move(6, 6, 480, 400);
     SSTab1.TabCaptions = { "Commentary", "Batting", "Bowling", "Partnerships", "Charts" };
     for (int i = 0; i < Picture1.Count(); ++i) {
@@ -227,7 +234,6 @@ FrmMain::FrmMain()
     LayOutBowlingCard();
     LayOutPartnerships();
     LayOutCharts();
-    WireEvents();
 }
 
 } // namespace stumpcraft

@@ -116,6 +116,14 @@ int BowlingRowOf(const std::string& name)
 
 void FrmMain::Paint()
 {
+    if (layoutDue_) {
+        layoutDue_ = false;
+        layingOut_ = true;
+        LayOut();
+        layingOut_ = false;
+        buttonsPainted_.reset(); // the layout set the buttons' flags its own way
+        PaintAtOnce();
+    }
     PaintBatterFrames();
     PaintCommentary();
     PaintBattingCard();

@@ -64,6 +64,9 @@ FormWindow::FormWindow(Form& form)
     : form_(&form)
     , surface_(new QWidget(this))
 {
+    // A form painted on demand may not be laid out yet: it is, before its controls are bound
+    // where their containers hold them.
+    form.PaintDue();
     const QScreen* screen = QGuiApplication::primaryScreen();
     zoom_ = ZoomForNewWindow(
         ModelSize(), screen ? screen->availableGeometry().size() : Scaled(ModelSize(), kMaxZoom));
