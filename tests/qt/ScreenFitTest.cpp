@@ -54,11 +54,12 @@ namespace {
         // What of the game's controls he or his balloon covers, once he has settled.
         std::vector<std::string> Covered()
         {
-            // Still for a tenth of a second: he has arrived.
+            // Still for a third of a second: he has arrived. He sets off 60 ms after the last
+            // change of a window, and under the sanitizers that can come a good while late.
             QPoint was(-1, -1);
-            for (int wait = 0; wait < 60 && merlin->Window().pos() != was; ++wait) {
+            for (int wait = 0; wait < 30 && merlin->Window().pos() != was; ++wait) {
                 was = merlin->Window().pos();
-                QTest::qWait(100);
+                QTest::qWait(330);
             }
             std::vector<std::string> covered;
             const QRect him = merlin->Window().frameGeometry();
