@@ -53,7 +53,8 @@ template <typename W = QWidget> W* WidgetOf(const Control& control)
     auto* binding = dynamic_cast<qt::ControlBinding*>(control.Peer());
     W* widget = binding ? qobject_cast<W*>(binding->Widget()) : nullptr;
     if (!widget)
-        throw std::logic_error(std::string(control.Name()) + " is not shown as the widget expected");
+        throw std::logic_error(
+            std::string(control.Name()) + " is not shown as the widget expected");
     return widget;
 }
 
