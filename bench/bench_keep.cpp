@@ -1,6 +1,7 @@
 // What keeping the match costs a press: "Next Bowl" pressed on a match of the computer against
 // itself, with the match kept after every press (/1) and without (/0). Kept, each press is one
 // SQLite transaction in a file of a folder of its own (WAL, synchronous NORMAL).
+#include "BenchSides.h"
 #include "forms/frmMain.h"
 #include "modules/KeepMatch.h"
 #include "modules/modProcs.h"
@@ -21,22 +22,7 @@ FrmMain& NewMatch(std::uint32_t seed)
     if (FrmMain* open = forms::IfLoaded<FrmMain>())
         open->Unload();
     forms::CollectUnloaded();
-    State = MatchState {};
-    for (int side = 0; side < 2; ++side) {
-        MatchTeam& team = Teams[side];
-        team.Country = side == 0 ? "Northland" : "Southmere";
-        team.PlayerName = kComputer;
-        for (int s = 0; s < 16; ++s) {
-            team.Plr[s].Name = team.Country.substr(0, 5) + " Player " + std::to_string(s + 1);
-            team.Plr[s].BatRate = s <= 10 ? 5 - s / 3 : 3;
-            team.Plr[s].BallRate = s <= 10 ? 1 + s / 3 : 3;
-        }
-        team.Keeper = 5;
-        team.Bowler1 = 10;
-        team.Bowler2 = 9;
-        PlayerRecords[side] = PlayerRecord::Empty();
-    }
-    Overs = 50;
+    bench::SetUpSides();
     SeedRandomDraw(seed);
     return frmMain();
 }

@@ -2,6 +2,7 @@
 // played through the match screen's buttons, both sides captained by the computer. The
 // checksum pins the seeded matches' scorecards: a change to it is a change to how the game
 // plays.
+#include "BenchSides.h"
 #include "forms/frmMain.h"
 #include "modules/modProcs.h"
 #include "modules/modRun.h"
@@ -15,26 +16,7 @@
 namespace {
 
 using namespace stumpcraft;
-
-void SetUpSides()
-{
-    State = MatchState {};
-    for (int side = 0; side < 2; ++side) {
-        MatchTeam& team = Teams[side];
-        team.Country = side == 0 ? "Northland" : "Southmere";
-        team.PlayerName = kComputer;
-        for (int s = 0; s < 16; ++s) {
-            team.Plr[s].Name = team.Country.substr(0, 5) + " Player " + std::to_string(s + 1);
-            team.Plr[s].BatRate = s <= 10 ? 5 - s / 3 : 3;
-            team.Plr[s].BallRate = s <= 10 ? 1 + s / 3 : 3;
-        }
-        team.Keeper = 5;
-        team.Bowler1 = 10;
-        team.Bowler2 = 9;
-        PlayerRecords[side] = PlayerRecord::Empty();
-    }
-    Overs = 50;
-}
+using bench::SetUpSides;
 
 // Every figure of both sides, folded into one number.
 std::uint64_t ScorecardChecksum()
