@@ -7,14 +7,6 @@
 
 namespace stumpcraft {
 
-std::string_view TrimmedView(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string Trim(const std::string& text) { return std::string(TrimmedView(text)); }
 
 void AppendTrimmed(std::string& out, const std::string& text) { out += TrimmedView(text); }

@@ -28,9 +28,8 @@ namespace {
     };
     RunMemory run;
 
-    // One delivery at a time holds its news; there is never more than one list.
+    // What the delivery in progress holds (see DeliveryNews).
     std::vector<News> held;
-    std::vector<News>* heldNews = nullptr;
 
     // Queues bookmark 1 behind what the character is saying and lets events run until it
     // arrives, or until the character has had far longer than any line takes.
@@ -150,8 +149,9 @@ void CommentBall(int code, const std::string& firstName, const std::string& seco
 
 void Announce(const Line& line, bool boxWhenSilent)
 {
-    if (heldNews) {
-        heldNews->push_back({ line, boxWhenSilent });
+    if (DeliveryNews::holding) {
+        held.push_back({ line, boxWhenSilent });
+        DeliveryNews::holdsAny = true;
         return;
     }
     if (AgentOn && AgentChar)
@@ -160,19 +160,15 @@ void Announce(const Line& line, bool boxWhenSilent)
         MsgBox(line.Shown());
 }
 
-DeliveryNews::DeliveryNews() { heldNews = &held; }
-
-DeliveryNews::~DeliveryNews()
+void DeliveryNews::DropHeld()
 {
     held.clear();
-    heldNews = nullptr;
+    holdsAny = false;
 }
 
-void DeliveryNews::Deliver()
+void DeliveryNews::DeliverHeld()
 {
-    heldNews = nullptr;
-    if (held.empty())
-        return; // most balls: nothing was held
+    holdsAny = false;
     for (const auto& [line, boxWhenSilent] : std::exchange(held, {})) {
         if (AgentOn && AgentChar) {
             AgentSpeaking = true;

@@ -52,13 +52,32 @@ void Announce(const Line& line, bool boxWhenSilent);
 // A delivery that stops early (the screen went) drops what it held.
 class DeliveryNews {
 public:
-    DeliveryNews();
-    ~DeliveryNews();
+    // Inline, as the checks are all most balls need: they bring nothing to hold.
+    DeliveryNews() { holding = true; }
+    ~DeliveryNews()
+    {
+        holding = false;
+        if (holdsAny) [[unlikely]]
+            DropHeld();
+    }
     DeliveryNews(const DeliveryNews&) = delete;
     DeliveryNews& operator=(const DeliveryNews&) = delete;
 
     // Says (or shows) what was held, in the order it came.
-    void Deliver();
+    void Deliver()
+    {
+        holding = false;
+        if (holdsAny) [[unlikely]]
+            DeliverHeld();
+    }
+
+private:
+    friend void Announce(const Line& line, bool boxWhenSilent);
+    static void DropHeld();
+    static void DeliverHeld();
+    // One delivery at a time holds its news; there is never more than one list.
+    static inline bool holding = false;
+    static inline bool holdsAny = false;
 };
 
 // The agent control's events, for a character loaded without the main menu to hear them.

@@ -50,12 +50,11 @@ namespace {
         (hundred ? p.ReachedHundred : p.ReachedFifty) = true;
     }
 
-    void BookRuns(MatchPlayer& p, int r)
+    void BookRuns(MatchTeam& bat, MatchPlayer& p, MatchPlayer& bowler, int r)
     {
-        MatchTeam& bat = Teams[CurrBatSide];
         p.Runs += r;
         bat.Runs += r;
-        Teams[1 - CurrBatSide].Plr[CurrBowler].RunsGiven += r;
+        bowler.RunsGiven += r;
         State.RunsInOver += r;
         if (!p.ReachedFifty && p.Runs >= 50)
             Milestone(p, false);
@@ -65,13 +64,12 @@ namespace {
 
     // In the second innings, the chase: what is still needed, and the result once it is
     // decided by this ball.
-    void Chase()
+    void Chase(const MatchTeam& bat)
     {
         State.Status = StatusLine::RunRate;
         State.KeptScorecardNoted = false;
         if (FirstInnings)
             return;
-        const MatchTeam& bat = Teams[CurrBatSide];
         RunsRequired = Teams[FirstBatSide].Runs - bat.Runs + 1;
         BallsRemaining = Overs * 6 - bat.Balls;
         if (RunsRequired <= 0 || BallsRemaining == 0) {
@@ -107,14 +105,14 @@ namespace {
     }
 
     // Returns false when the wicket ended the innings.
-    bool BookWicket(MatchPlayer& striker, int StrikeEnd, BallNews& news)
+    bool BookWicket(
+        MatchTeam& bat, MatchPlayer& striker, MatchPlayer& bowler, int StrikeEnd, BallNews& news)
     {
         news.out = DrawDismissal();
         striker.Out = news.out;
-        MatchTeam& bat = Teams[CurrBatSide];
         const int w = ++bat.Wickets;
         if (BowlerCredited(news.out))
-            Teams[1 - CurrBatSide].Plr[CurrBowler].WicketsTaken += 1;
+            bowler.WicketsTaken += 1;
         bat.FallOfWicket[w] = bat.Runs;
         bat.PartnershipRuns[w] = bat.FallOfWicket[w] - bat.FallOfWicket[w - 1];
         if (w < 10) {
@@ -126,13 +124,12 @@ namespace {
         return false;
     }
 
-    void PlayBallSteps(int StrikeEnd, BallNews& news)
+    // The sides are addressed once: the booking changes figures, never who bats or bowls.
+    void PlayBallSteps(MatchTeam& bat, MatchPlayer& bowler, int StrikeEnd, BallNews& news)
     {
         const int striker = StrikeEnd == 1 ? Batsman1 : Batsman2;
         const int nonStriker = StrikeEnd == 1 ? Batsman2 : Batsman1;
-        MatchTeam& bat = Teams[CurrBatSide];
         MatchPlayer& p = bat.Plr[striker];
-        MatchPlayer& bowler = Teams[1 - CurrBatSide].Plr[CurrBowler];
 
         const int result = DrawBallResult(StrikeEnd, p);
         news.result = result;
@@ -146,8 +143,8 @@ namespace {
         if (BallOfOver >= 1 && BallOfOver <= State.OverBalls.size())
             State.OverBalls[BallOfOver - 1] = { striker, result };
         if (result >= 1 && result <= 6)
-            BookRuns(p, result);
-        Chase();
+            BookRuns(bat, p, bowler, result);
+        Chase(bat);
 
         switch (result) {
         case 1:
@@ -167,7 +164,7 @@ namespace {
             p.Dots += 1;
             break;
         default:
-            if (!BookWicket(p, StrikeEnd, news))
+            if (!BookWicket(bat, p, bowler, StrikeEnd, news))
                 return;
             break;
         }
@@ -175,13 +172,13 @@ namespace {
     }
 
     // Keeps a counted delivery in the match's history.
-    void Record(int level, int bowler, const BallNews& news, int runsBefore)
+    void Record(const MatchTeam& bat, int level, int bowler, const BallNews& news, int runsBefore)
     {
         BallRecord ball;
         ball.level = level;
         ball.striker = news.striker;
         ball.bowler = bowler;
-        ball.runs = Teams[CurrBatSide].Runs - runsBefore;
+        ball.runs = bat.Runs - runsBefore;
         ball.wicket = news.result == Out;
         History.RecordBall(FirstInnings ? 0 : 1, CurrBatSide, ball, news.out);
     }
@@ -199,10 +196,16 @@ namespace {
 int DeliveryOutcome(int StrikeEnd)
 {
     const LevelTable& table = LevelTableOf(Level(StrikeEnd));
-    for (const OutcomeTest& test : table.tests)
-        if (RandomDraw(1, test.K) == test.hit)
-            return test.result;
-    return table.otherwise;
+    const auto firstHit = [&table](auto&& draw) {
+        for (const OutcomeTest& test : table.tests)
+            if (draw(test.K) == test.hit)
+                return test.result;
+        return table.otherwise;
+    };
+    if (!DrawRun::Available()) [[unlikely]]
+        return firstHit([](int K) { return RandomDraw(1, K); });
+    DrawRun run; // about four draws a ball
+    return firstHit(run);
 }
 
 int DrawBallResult(int StrikeEnd, const MatchPlayer& striker)
@@ -219,14 +222,16 @@ BallNews PlayBall(int StrikeEnd)
     // Who bowled to whom at what level, taken before the ball changes any of it.
     const int level = Level(StrikeEnd);
     const int bowler = CurrBowler;
-    const int runsBefore = Teams[CurrBatSide].Runs;
+    MatchTeam& bat = Teams[CurrBatSide];
+    const int runsBefore = bat.Runs;
     try {
-        PlayBallSteps(StrikeEnd, news);
+        MatchPlayer& bowling = Teams[1 - CurrBatSide].Plr[bowler];
+        PlayBallSteps(bat, bowling, StrikeEnd, news);
     } catch (const std::exception& e) {
         MsgBox(std::to_string(ErrorNumber(e)) + " - " + e.what());
     }
     if (news.counted)
-        Record(level, bowler, news, runsBefore);
+        Record(bat, level, bowler, news, runsBefore);
     return news;
 }
 

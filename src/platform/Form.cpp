@@ -42,16 +42,6 @@ void Form::Show(bool modal)
         SyncPeer();
 }
 
-void Form::Repaint()
-{
-    if (!loaded_)
-        return; // unloaded: its window is gone, and a fresh load paints afresh
-    PaintAtOnce();
-    paintDue = true;
-    if (peer_ && !painting_)
-        PaintDue();
-}
-
 void Form::PaintDue()
 {
     if (painting_)

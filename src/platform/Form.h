@@ -77,7 +77,16 @@ public:
     // painted at once; one that nobody shows is painted only when one of its controls is next
     // read or written (headless, a whole match may go by without a single caption made),
     // apart from what it paints at once.
-    void Repaint();
+    // Inline: every ball asks for one.
+    void Repaint()
+    {
+        if (!loaded_)
+            return; // unloaded: its window is gone, and a fresh load paints afresh
+        PaintAtOnce();
+        paintDue = true;
+        if (peer_ && !painting_)
+            PaintDue();
+    }
     // Paints what is due; the controls call it for themselves.
     void PaintDue() override;
 
