@@ -69,17 +69,16 @@ struct MatchHistory {
         InningsHistory& h = innings.at(static_cast<std::size_t>(inning));
         if (h.balls.empty()) [[unlikely]]
             Begin(h, side);
-        const int n = h.Balls();
+        if (ball.wicket) [[unlikely]]
+            h.wickets.push_back({ h.Balls(), ball.striker, out });
         h.balls.push_back(ball);
-        if (static_cast<int>(h.overs.size()) <= n / 6)
+        // Only this adds balls, so every over but the last has had its six.
+        if (h.overs.empty() || h.overs.back().balls >= 6)
             h.overs.emplace_back();
         OverRecord& over = h.overs.back();
         over.runs += ball.runs;
         over.balls += 1;
-        if (ball.wicket) {
-            over.wickets += 1;
-            h.wickets.push_back({ n, ball.striker, out });
-        }
+        over.wickets += ball.wicket ? 1 : 0;
     }
     void Clear() { *this = MatchHistory {}; }
 

@@ -10,25 +10,6 @@
 
 namespace stumpcraft {
 
-long long RoundDiv(long long num, long long den)
-{
-    if (den == 0)
-        throw std::domain_error("Division by zero");
-    if (den < 0) {
-        num = -num;
-        den = -den;
-    }
-    long long q = num / den;
-    long long r = num % den;
-    if (r < 0) { // floor division, so the remainder is 0..den-1
-        q -= 1;
-        r += den;
-    }
-    if (2 * r > den || (2 * r == den && (q % 2 != 0)))
-        q += 1;
-    return q;
-}
-
 std::string FormatRatio(long long num, long long den)
 {
     std::string text;

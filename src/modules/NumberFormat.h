@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 namespace stumpcraft {
@@ -8,8 +9,26 @@ namespace stumpcraft {
 // per hundred balls, wins per hundred games), so they are worked out in integers: no binary
 // fraction can tip a half the wrong way.
 
-// num / den rounded to a whole number, halves to even. den must not be 0.
-long long RoundDiv(long long num, long long den);
+// num / den rounded to a whole number, halves to even. den must not be 0. Inline: the
+// computer's choices divide the innings into tenths and fifths every over.
+inline long long RoundDiv(long long num, long long den)
+{
+    if (den == 0)
+        throw std::domain_error("Division by zero");
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    long long q = num / den;
+    long long r = num % den;
+    if (r < 0) { // floor division, so the remainder is 0..den-1
+        q -= 1;
+        r += den;
+    }
+    if (2 * r > den || (2 * r == den && (q % 2 != 0)))
+        q += 1;
+    return q;
+}
 
 // num / den rounded to two decimals, halves to even, in its shortest form: "6", "4.5",
 // "233.33", "-0.5". den must not be 0.

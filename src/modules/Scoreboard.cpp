@@ -64,13 +64,8 @@ void ClearOver()
     State.RunsInOver = 0;
 }
 
-void BookBowlerOnCard()
+void BookBowlerInRow()
 {
-    // Already on the card under his own slot: no earlier row can carry his name, since he would
-    // have taken it when he was booked. This is every ball but a spell's first.
-    for (int r = State.BowlersOnCard - 1; r >= 0; --r) // the latest rows first: he is likely there
-        if (State.BowlingOrder[r] == CurrBowler)
-            return;
     const MatchTeam& field = Teams[1 - CurrBatSide];
     const std::string& name = field.Plr[CurrBowler].Name;
     int row = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "modules/modVars.h"
+
+#include <algorithm>
 #include <string>
 
 namespace stumpcraft {
@@ -17,7 +20,17 @@ void ClearOver();
 
 // The current bowler's row of the bowling card: the first row that is free or already
 // carries his name (exactly), else row 0. A free row is taken; the row then shows his figures.
-void BookBowlerOnCard();
+// Inline for every ball but a spell's first, which finds him under his own slot among the
+// latest rows: no earlier row can carry his name, since he would have taken it when booked.
+void BookBowlerInRow();
+inline void BookBowlerOnCard()
+{
+    const auto& order = State.BowlingOrder;
+    for (int r = std::min(State.BowlersOnCard, order.size()) - 1; r >= 0; --r)
+        if (order.items_[static_cast<std::size_t>(r)] == CurrBowler)
+            return;
+    BookBowlerInRow();
+}
 
 // "Runs/Balls" strike rate as the cards show it: 233.33, 100, 0 before the first ball.
 std::string StrikeRate(int runs, int ballsFaced);

@@ -193,26 +193,32 @@ namespace {
     }
 } // namespace
 
-int DeliveryOutcome(int StrikeEnd)
-{
-    const LevelTable& table = LevelTableOf(Level(StrikeEnd));
-    const auto firstHit = [&table](auto&& draw) {
-        for (const OutcomeTest& test : table.tests)
-            if (draw(test.K) == test.hit)
-                return test.result;
-        return table.otherwise;
-    };
-    if (!DrawRun::Available()) [[unlikely]]
-        return firstHit([](int K) { return RandomDraw(1, K); });
-    DrawRun run; // about four draws a ball
-    return firstHit(run);
-}
+namespace {
+    // The tests of the striker's level tried in order, the first hit standing.
+    inline int OutcomeAt(int level)
+    {
+        const LevelTable& table = LevelTableOf(level);
+        const auto firstHit = [&table](auto&& draw) {
+            for (const OutcomeTest& test : table.tests)
+                if (draw(test.K) == test.hit)
+                    return test.result;
+            return table.otherwise;
+        };
+        if (!DrawRun::Available()) [[unlikely]]
+            return firstHit([](int K) { return RandomDraw(1, K); });
+        DrawRun run; // about four draws a ball
+        return firstHit(run);
+    }
+} // namespace
+
+int DeliveryOutcome(int StrikeEnd) { return OutcomeAt(Level(StrikeEnd)); }
 
 int DrawBallResult(int StrikeEnd, const MatchPlayer& striker)
 {
-    const int result = DeliveryOutcome(StrikeEnd);
-    if (result == Out && Level(StrikeEnd) < kNoReprieveLevel && Reprieved(striker))
-        return DeliveryOutcome(StrikeEnd);
+    const int level = Level(StrikeEnd);
+    const int result = OutcomeAt(level);
+    if (result == Out && level < kNoReprieveLevel && Reprieved(striker))
+        return OutcomeAt(level);
     return result;
 }
 
