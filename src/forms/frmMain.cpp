@@ -17,21 +17,15 @@
 
 namespace stumpcraft {
 
-namespace {
-    int loadedScreens = 0;
-} // namespace
-
 FrmMain* FrmMain::loaded_ = nullptr;
 
 FrmMain& frmMain() { return FrmMain::loaded_ ? *FrmMain::loaded_ : forms::Instance<FrmMain>(); }
-
-bool MatchScreenLoaded() { return loadedScreens > 0; }
 
 FrmMain::~FrmMain()
 {
     // A screen thrown away while still loaded (the end of a test) no longer counts.
     if (IsLoaded())
-        --loadedScreens;
+        --loadedScreens_;
     if (loaded_ == this)
         loaded_ = nullptr;
 }
@@ -76,7 +70,7 @@ void FrmMain::WireEvents()
 // chase of the entered total.
 void FrmMain::Form_Load()
 {
-    ++loadedScreens;
+    ++loadedScreens_;
     loaded_ = this;
     // Kept as it opens, before anything below changes it. A World Cup match (someone follows
     // its result) is not kept on its own.
@@ -119,7 +113,7 @@ void FrmMain::Form_QueryUnload(bool& cancel, UnloadMode mode)
 
 void FrmMain::Form_Unload()
 {
-    --loadedScreens;
+    --loadedScreens_;
     if (loaded_ == this)
         loaded_ = nullptr;
 }

@@ -178,6 +178,9 @@ private:
     // engine asks for it many times a ball.
     static FrmMain* loaded_;
     friend FrmMain& frmMain();
+    // How many match screens are loaded; a delivery asks twice a ball.
+    static inline int loadedScreens_ = 0;
+    friend bool MatchScreenLoaded();
 
     // Who and at what level each frame's tooltip was last worked out for.
     int oddsShownFor_[2] = { -1, -1 };
@@ -209,6 +212,6 @@ int BowlingRowOf(const std::string& name);
 FrmMain& frmMain();
 
 // Whether a match screen is loaded now (without loading one).
-bool MatchScreenLoaded();
+inline bool MatchScreenLoaded() { return FrmMain::loadedScreens_ > 0; }
 
 } // namespace stumpcraft

@@ -3,6 +3,7 @@
 #include "modules/modVars.h"
 
 #include <array>
+#include <cstdint>
 
 namespace stumpcraft {
 
@@ -44,6 +45,70 @@ inline const LevelTable& LevelTableOf(int level)
 {
     return kLevels.at(static_cast<std::size_t>(level - 1));
 }
+
+// The same tests read off the generator's 32-bit output u, for the engine's own draws:
+// RandomDraw(1, K) is (u x K) / 2^32 + 1, which is `hit` exactly when u lies in
+// [lo, lo + span). One subtraction and one comparison a test instead of a multiplication.
+struct OutcomeWindow {
+    std::uint64_t lo = 0;
+    std::uint64_t span = 0;
+    int result = 0;
+
+    constexpr bool Holds(std::uint64_t u) const { return u - lo < span; }
+};
+
+struct LevelWindows {
+    std::array<OutcomeWindow, 7> windows;
+    int otherwise;
+};
+
+namespace outcome_detail {
+    // The least u with (u x K) / 2^32 >= n: ceil(n x 2^32 / K).
+    constexpr std::uint64_t FirstWith(std::uint64_t n, std::uint64_t K)
+    {
+        return ((n << 32U) + K - 1) / K;
+    }
+
+    constexpr std::array<LevelWindows, kLevelCount> Windows()
+    {
+        std::array<LevelWindows, kLevelCount> all {};
+        for (std::size_t l = 0; l < kLevelCount; ++l) {
+            for (std::size_t t = 0; t < kLevels[l].tests.size(); ++t) {
+                const OutcomeTest& test = kLevels[l].tests[t];
+                const auto K = static_cast<std::uint64_t>(test.K);
+                const auto hit = static_cast<std::uint64_t>(test.hit);
+                const std::uint64_t lo = FirstWith(hit - 1, K);
+                all[l].windows[t] = { lo, FirstWith(hit, K) - lo, test.result };
+            }
+            all[l].otherwise = kLevels[l].otherwise;
+        }
+        return all;
+    }
+
+    // Every window agrees with the draw at its edges, on both sides of each.
+    constexpr bool WindowsAgree(const std::array<LevelWindows, kLevelCount>& all)
+    {
+        for (std::size_t l = 0; l < kLevelCount; ++l) {
+            for (std::size_t t = 0; t < kLevels[l].tests.size(); ++t) {
+                const OutcomeTest& test = kLevels[l].tests[t];
+                const OutcomeWindow& w = all[l].windows[t];
+                for (const std::uint64_t u : { w.lo - 1, w.lo, w.lo + w.span - 1, w.lo + w.span }) {
+                    if (u > 0xFFFFFFFFULL)
+                        continue;
+                    const bool drawn
+                        = static_cast<int>((u * static_cast<std::uint64_t>(test.K)) >> 32U) + 1
+                        == test.hit;
+                    if (drawn != w.Holds(u))
+                        return false;
+                }
+            }
+        }
+        return true;
+    }
+} // namespace outcome_detail
+
+inline constexpr std::array<LevelWindows, kLevelCount> kLevelWindows = outcome_detail::Windows();
+static_assert(outcome_detail::WindowsAgree(kLevelWindows));
 
 // The level at which an out is never reprieved.
 inline constexpr int kNoReprieveLevel = 5;

@@ -57,9 +57,11 @@ public:
     static bool Available() { return !draw_detail::generator.scripted; }
     int operator()(int Max)
     {
-        const std::uint64_t u = draw_detail::Next(state_);
+        const std::uint64_t u = Raw();
         return static_cast<int>((u * static_cast<std::uint64_t>(Max)) >> 32) + 1;
     }
+    // The generator's own output, from which the draw above is made.
+    std::uint32_t Raw() { return draw_detail::Next(state_); }
 
 private:
     std::uint64_t state_;

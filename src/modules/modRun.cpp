@@ -26,6 +26,34 @@ namespace {
         return RandomDraw(1, OutStandsOneIn(striker.BatRate, striker.BallRate)) != 1;
     }
 
+    // The tests of the striker's level tried in order, the first hit standing.
+    inline int OutcomeAt(int level)
+    {
+        if (!DrawRun::Available()) [[unlikely]] {
+            const LevelTable& table = LevelTableOf(level);
+            for (const OutcomeTest& test : table.tests)
+                if (RandomDraw(1, test.K) == test.hit)
+                    return test.result;
+            return table.otherwise;
+        }
+        const LevelWindows& table = kLevelWindows.at(static_cast<std::size_t>(level - 1));
+        DrawRun run; // about four draws a ball
+        for (const OutcomeWindow& test : table.windows)
+            if (test.Holds(run.Raw()))
+                return test.result;
+        return table.otherwise;
+    }
+
+    // The result that stands at this level: below the top level an out may be reprieved, and
+    // the ball is then drawn once more.
+    inline int ResultAt(int level, const MatchPlayer& striker)
+    {
+        const int result = OutcomeAt(level);
+        if (result == Out && level < kNoReprieveLevel && Reprieved(striker))
+            return OutcomeAt(level);
+        return result;
+    }
+
     // "That's his 50. ..." or "That's his 100. ...", each with the batsman's name.
     Line MilestoneLine(const std::string& name, bool hundred)
     {
@@ -131,7 +159,7 @@ namespace {
         const int nonStriker = StrikeEnd == 1 ? Batsman2 : Batsman1;
         MatchPlayer& p = bat.Plr[striker];
 
-        const int result = DrawBallResult(StrikeEnd, p);
+        const int result = ResultAt(Level(StrikeEnd), p);
         news.result = result;
         news.striker = striker;
 
@@ -193,33 +221,11 @@ namespace {
     }
 } // namespace
 
-namespace {
-    // The tests of the striker's level tried in order, the first hit standing.
-    inline int OutcomeAt(int level)
-    {
-        const LevelTable& table = LevelTableOf(level);
-        const auto firstHit = [&table](auto&& draw) {
-            for (const OutcomeTest& test : table.tests)
-                if (draw(test.K) == test.hit)
-                    return test.result;
-            return table.otherwise;
-        };
-        if (!DrawRun::Available()) [[unlikely]]
-            return firstHit([](int K) { return RandomDraw(1, K); });
-        DrawRun run; // about four draws a ball
-        return firstHit(run);
-    }
-} // namespace
-
 int DeliveryOutcome(int StrikeEnd) { return OutcomeAt(Level(StrikeEnd)); }
 
 int DrawBallResult(int StrikeEnd, const MatchPlayer& striker)
 {
-    const int level = Level(StrikeEnd);
-    const int result = OutcomeAt(level);
-    if (result == Out && level < kNoReprieveLevel && Reprieved(striker))
-        return OutcomeAt(level);
-    return result;
+    return ResultAt(Level(StrikeEnd), striker);
 }
 
 BallNews PlayBall(int StrikeEnd)

@@ -33,11 +33,18 @@ public:
     std::array<T, N> items_ {};
 
 private:
+    // One unsigned comparison (a negative index wraps past N), the throw kept out of line:
+    // the engine indexes the state a few dozen times a ball.
     static constexpr std::size_t Check(int i)
     {
-        if (i < 0 || i >= static_cast<int>(N))
-            throw IndexError("index " + std::to_string(i) + " outside 0.." + std::to_string(N - 1));
-        return static_cast<std::size_t>(i);
+        const auto at = static_cast<std::size_t>(static_cast<unsigned>(i));
+        if (at >= N) [[unlikely]]
+            Outside(i);
+        return at;
+    }
+    [[noreturn, gnu::cold, gnu::noinline]] static void Outside(int i)
+    {
+        throw IndexError("index " + std::to_string(i) + " outside 0.." + std::to_string(N - 1));
     }
 };
 
