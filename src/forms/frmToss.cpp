@@ -41,7 +41,9 @@ FrmToss::FrmToss()
     : PreMatchScreen("frmToss")
 {
     Caption = "The Toss";
-    Width = 620;
+    // Wide enough for the winner's question in full ("Computer has lost the toss! ..., Will you
+    // choose BATTING or FIELDING") with a name of a dozen letters; longer ones are elided.
+    Width = 720;
     Height = 300;
 
     LayOutHintPanel(Picture1, cmdHelp, 170, Height);
@@ -49,7 +51,7 @@ FrmToss::FrmToss()
     PlaceHint(lblDesc[1], Picture1, 156, 84, "Choose Batting or fielding");
     lblDesc[1].Visible = false;
 
-    constexpr int left = 180, width = 432;
+    constexpr int left = 180, width = 532;
     Frame1[0].Move(left, 6, width, 52);
     lbltoss.SetContainer(Frame1[0]);
     lbltoss.Move(12, 10, width - 24, 36);
