@@ -53,6 +53,12 @@ foreach(program stumpcraft stumpcraft-sim)
     install(FILES ${program_links}/${program} DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
+# The add-ons the game opens when first needed (the charts, the voice).
+foreach(addon stumpcraft-charts stumpcraft-voice)
+  if(TARGET ${addon})
+    install(TARGETS ${addon} LIBRARY DESTINATION ${STUMPCRAFT_INSTALL_ADDONS})
+  endif()
+endforeach()
 install(DIRECTORY ${squad_stage}/ DESTINATION ${SHARE}
         FILES_MATCHING PATTERN "*.lst" PATTERN "shipped" EXCLUDE)
 install(FILES ${agent_character} ${manual_placed} DESTINATION ${SHARE})

@@ -1,40 +1,42 @@
 #include "qt/AgentVoice.h"
 
-#include <utility>
+#include "qt/Addons.h"
+#include "qt/SpeechEngine.h"
 
-#ifdef STUMPCRAFT_HAVE_SPEECH
 #include <QCoreApplication>
 #include <QPointer>
-#include <QTextToSpeech>
-#endif
+#include <utility>
 
 namespace stumpcraft::qt {
 
-#ifdef STUMPCRAFT_HAVE_SPEECH
 namespace {
+    // Whether this machine lists an engine at all: read from the plugins' descriptions, so
+    // asking loads none of them. No voice add-on, no engine.
+    bool EngineListed()
+    {
+        static const bool listed = [] {
+            const auto listedHere
+                = reinterpret_cast<SpeechListed>(AddonFunction(kVoiceAddon, kSpeechListed));
+            return listedHere && listedHere();
+        }();
+        return listed;
+    }
+
     // One engine for the whole run. The character is loaded afresh after every match, and
     // some engines (flite among them) keep global state that a second engine running beside
     // one being torn down corrupts, so every voice borrows this one.
     // Null where the machine has no engine.
-    QTextToSpeech* SharedEngine()
+    SpeechEngine* SharedEngine()
     {
-        static QPointer<QTextToSpeech> engine;
-        static const bool none = QTextToSpeech::availableEngines().isEmpty();
-        if (!engine && !none) {
-            engine = new QTextToSpeech(QCoreApplication::instance());
-            // A wizard speaks a little lower and slower than the engine's default.
-            engine->setPitch(-0.25);
-            engine->setRate(-0.1);
+        static QPointer<QObject> alive;
+        static SpeechEngine* engine = nullptr;
+        if (!alive && EngineListed()) {
+            const auto make
+                = reinterpret_cast<MakeSpeechEngine>(AddonFunction(kVoiceAddon, kMakeSpeechEngine));
+            engine = make ? make(QCoreApplication::instance()) : nullptr;
+            alive = engine ? engine->Object() : nullptr;
         }
-        return engine;
-    }
-
-    // Whether this machine lists an engine at all: read from the plugins' descriptions, so
-    // asking loads none of them.
-    bool EngineListed()
-    {
-        static const bool listed = !QTextToSpeech::availableEngines().isEmpty();
-        return listed;
+        return alive ? engine : nullptr;
     }
 
     // The player turned the voice on during this run.
@@ -44,10 +46,10 @@ namespace {
         return chosen;
     }
 } // namespace
-#endif
 
 AgentVoice::AgentVoice(bool offered, QObject* parent)
     : QObject(parent)
+    , offered_(offered)
 {
     limit_.setSingleShot(true);
     connect(&limit_, &QTimer::timeout, this, [this] {
@@ -55,37 +57,22 @@ AgentVoice::AgentVoice(bool offered, QObject* parent)
         broken_ = true;
         Done();
     });
-#ifdef STUMPCRAFT_HAVE_SPEECH
-    offered_ = offered;
     if (offered_ && ChosenThisRun())
         SetEnabled(true);
-#else
-    Q_UNUSED(offered);
-#endif
 }
 
-bool AgentVoice::Offered() const
-{
-#ifdef STUMPCRAFT_HAVE_SPEECH
-    return offered_ && !broken_ && EngineListed();
-#else
-    return false;
-#endif
-}
+bool AgentVoice::Offered() const { return offered_ && !broken_ && EngineListed(); }
 
 void AgentVoice::Start()
 {
     started_ = true;
-#ifdef STUMPCRAFT_HAVE_SPEECH
     engine_ = SharedEngine();
-    if (!engine_ || engine_->state() == QTextToSpeech::Error) {
+    if (!engine_ || engine_->Now() == SpeechEngine::State::Error) {
         broken_ = engine_ != nullptr;
         enabled_ = false;
     } else {
-        connect(engine_, &QTextToSpeech::stateChanged, this,
-            [this](QTextToSpeech::State state) { Changed(state); });
+        engine_->Follow(this, [this](SpeechEngine::State state) { Changed(state); });
     }
-#endif
     if (started)
         started();
 }
@@ -96,20 +83,12 @@ AgentVoice::~AgentVoice()
     Stop();
 }
 
-bool AgentVoice::Available() const
-{
-#ifdef STUMPCRAFT_HAVE_SPEECH
-    return engine_ && !broken_;
-#else
-    return false;
-#endif
-}
+bool AgentVoice::Available() const { return engine_ && !broken_; }
 
 void AgentVoice::SetEnabled(bool on)
 {
     if (!on)
         Stop();
-#ifdef STUMPCRAFT_HAVE_SPEECH
     if (offered_)
         ChosenThisRun() = on;
     // On while the engine starts, so that the menu it tells shows the voice on; off again
@@ -117,7 +96,6 @@ void AgentVoice::SetEnabled(bool on)
     enabled_ = on;
     if (on && offered_ && !started_)
         Start();
-#endif
     enabled_ = on && Available();
 }
 
@@ -126,28 +104,21 @@ bool AgentVoice::Say(const QString& text, std::function<void()> done)
     Stop();
     if (!enabled_ || !Available() || text.trimmed().isEmpty())
         return false;
-#ifdef STUMPCRAFT_HAVE_SPEECH
     done_ = std::move(done);
     speaking_ = false;
     // Generous: about twice the time an engine needs for the line.
     limit_.start(4000 + 150 * static_cast<int>(text.size()));
-    engine_->say(text);
+    engine_->Say(text);
     return true;
-#else
-    Q_UNUSED(done);
-    return false;
-#endif
 }
 
 void AgentVoice::Stop()
 {
     limit_.stop();
     done_ = nullptr;
-#ifdef STUMPCRAFT_HAVE_SPEECH
     if (engine_ && speaking_)
-        engine_->stop();
+        engine_->Stop();
     speaking_ = false;
-#endif
 }
 
 void AgentVoice::Done()
@@ -157,30 +128,28 @@ void AgentVoice::Done()
         done();
 }
 
-#ifdef STUMPCRAFT_HAVE_SPEECH
-void AgentVoice::Changed(int state)
+void AgentVoice::Changed(SpeechEngine::State state)
 {
     switch (state) {
-    case QTextToSpeech::Speaking:
+    case SpeechEngine::State::Speaking:
         speaking_ = true;
         break;
-    case QTextToSpeech::Ready:
+    case SpeechEngine::State::Ready:
         if (speaking_) {
             speaking_ = false;
             Done();
         }
         break;
-    case QTextToSpeech::Error:
+    case SpeechEngine::State::Error:
         // No sound device, or the engine gave up: stay quiet from now on.
         speaking_ = false;
         broken_ = true;
         enabled_ = false;
         Done();
         break;
-    default:
+    case SpeechEngine::State::Other:
         break;
     }
 }
-#endif
 
 } // namespace stumpcraft::qt

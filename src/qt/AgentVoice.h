@@ -1,13 +1,11 @@
 #pragma once
 
+#include "qt/SpeechEngine.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
-
-#ifdef STUMPCRAFT_HAVE_SPEECH
-class QTextToSpeech;
-#endif
 
 namespace stumpcraft::qt {
 
@@ -17,8 +15,9 @@ namespace stumpcraft::qt {
 //
 // The engine and its voices weigh more than the rest of the main menu together, so it is
 // only offered at first ("Speak aloud" on the character's menu) and started when the player
-// turns it on. Once on, it stays on for the rest of the run, through every reload of the
-// character.
+// turns it on; Qt's speech library itself is in the voice add-on, opened when a menu first
+// asks whether the voice may be offered. Once on, it stays on for the rest of the run, through
+// every reload of the character.
 class AgentVoice : public QObject {
 public:
     // offered false keeps it silent for good (tests, or a machine without an engine).
@@ -53,11 +52,9 @@ private:
     bool broken_ = false;
     std::function<void()> done_;
     QTimer limit_; // a voice that never reports back is given up on
-#ifdef STUMPCRAFT_HAVE_SPEECH
-    void Changed(int state);
-    QTextToSpeech* engine_ = nullptr; // shared by every voice of the run
+    void Changed(SpeechEngine::State state);
+    SpeechEngine* engine_ = nullptr; // shared by every voice of the run
     bool speaking_ = false;
-#endif
 };
 
 } // namespace stumpcraft::qt
