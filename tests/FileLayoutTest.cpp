@@ -1,6 +1,7 @@
 // Where the game's files live: beside the program when it runs from its build folder, and
 // split between the read-only shipped files and the player's own data folder when it is
 // installed.
+#include "PreMatchDriver.h"
 #include "TestSquads.h"
 #include "fakes/FakeServices.h"
 #include "forms/frmMenu.h"
@@ -117,9 +118,7 @@ namespace {
         Teams[1].Country = "Kenya";
         FrmStart& sheet = frmStart();
         sheet.Show();
-        for (int i = 0; i < sheet.cmbCountry.ListCount(); ++i)
-            if (sheet.cmbCountry.List(i) == "India")
-                sheet.cmbCountry.ListIndex = i;
+        Pick(sheet.cmbCountry, "India");
         sheet.cmdEdit.UserClick();
         frmTeamEd().txtPlrName[0].Text = "Zoë Quill";
         frmTeamEd().cmdNext.UserClick();

@@ -76,6 +76,31 @@ namespace {
             SeedRandomDraw(1);
         }
 
+        // A first start and a new seeded match, the commentator on the screen if asked.
+        FrmMain* NewMatch(const MatchSetup& s, bool commentator = false)
+        {
+            FirstStart();
+            if (commentator)
+                EnableCommentator();
+            SeedRandomDraw(kSeed);
+            return &StartMatch(s);
+        }
+
+        // Killed, then started again: the kept match offered and taken back, or null when
+        // nothing is offered.
+        FrmMain* Restart(bool commentator = false)
+        {
+            Kill();
+            StartProgram();
+            if (commentator)
+                EnableCommentator();
+            const auto offer = OfferKeptMatch();
+            if (!offer)
+                return nullptr;
+            EXPECT_TRUE(ResumeKeptMatch(offer->kept));
+            return &frmMain();
+        }
+
         int Played(const std::string& name) const { return cnRecords->Load(name).Played; }
 
         std::string Card(FrmMain& f) { return Scorecard() + f.lblMsg[1].Caption() + "\n"; }
@@ -116,23 +141,16 @@ namespace {
             presses - 1, presses };
         for (const int point : points) {
             SCOPED_TRACE("killed after press " + std::to_string(point));
-            FirstStart();
-            SeedRandomDraw(kSeed);
-            FrmMain* f = &StartMatch(setup);
+            FrmMain* f = NewMatch(setup);
             for (int n = 0; n < point; ++n)
                 Press(*f, n);
-            Kill();
-
-            StartProgram();
-            const auto offer = OfferKeptMatch();
+            f = Restart();
             if (point == presses) {
-                EXPECT_FALSE(offer) << "a decided match is not offered back";
+                EXPECT_FALSE(f) << "a decided match is not offered back";
                 EXPECT_EQ(Played("Ann"), 1);
                 continue;
             }
-            ASSERT_TRUE(offer);
-            ASSERT_TRUE(ResumeKeptMatch(offer->kept));
-            f = &frmMain();
+            ASSERT_TRUE(f);
             for (int n = point; !MatchOver; ++n)
                 Press(*f, n);
             EXPECT_EQ(Card(*f), card);
@@ -142,9 +160,7 @@ namespace {
         }
 
         // Killed after the result was counted, before the press that decided it was kept.
-        FirstStart();
-        SeedRandomDraw(kSeed);
-        FrmMain* f = &StartMatch(setup);
+        FrmMain* f = NewMatch(setup);
         OnMatchDecided = [] { throw Killed {}; };
         try {
             for (int n = 0; !MatchOver; ++n)
@@ -152,12 +168,8 @@ namespace {
         } catch (const Killed&) {
         }
         ASSERT_EQ(Played("Ann"), 1);
-        Kill();
-        StartProgram();
-        auto offer = OfferKeptMatch();
-        ASSERT_TRUE(offer);
-        ASSERT_TRUE(ResumeKeptMatch(offer->kept));
-        f = &frmMain();
+        f = Restart();
+        ASSERT_TRUE(f);
         for (int n = presses - 1; !MatchOver; ++n)
             Press(*f, n);
         EXPECT_EQ(Card(*f), card);
@@ -170,18 +182,10 @@ namespace {
     {
         const MatchSetup chase { .overs = 10, .firstBatSide = 1, .oneInnings = true, .target = 71 };
         const auto play = [&](int stopAfter) {
-            FirstStart();
-            SeedRandomDraw(kSeed);
-            FrmMain* f = &StartMatch(chase);
+            FrmMain* f = NewMatch(chase);
             for (int n = 0; !MatchOver; ++n) {
-                if (n == stopAfter) {
-                    Kill();
-                    StartProgram();
-                    const auto offer = OfferKeptMatch();
-                    if (!offer || !ResumeKeptMatch(offer->kept))
-                        return std::string("not taken back");
-                    f = &frmMain();
-                }
+                if (n == stopAfter && !(f = Restart()))
+                    return std::string("not taken back");
                 Press(*f, n);
             }
             return Card(*f);
@@ -196,23 +200,15 @@ namespace {
     TEST_F(KeepMatchTest, ALevelSetWhileABallIsToldGoesBackInBeforeTheSameBall)
     {
         const auto play = [this](int stopAfter) {
-            FirstStart();
-            EnableCommentator();
-            SeedRandomDraw(kSeed);
-            FrmMain* f = &StartMatch(setup);
+            FrmMain* f = NewMatch(setup, true);
             bool stopped = false;
             for (int n = 0; !MatchOver; ++n) {
                 // Killed between two presses of the player's, none of his moves waiting.
                 if (n >= stopAfter && stopAfter >= 0 && !stopped
                     && platform.toolkit.posted.empty()) {
                     stopped = true;
-                    Kill();
-                    StartProgram();
-                    EnableCommentator();
-                    const auto offer = OfferKeptMatch();
-                    if (!offer || !ResumeKeptMatch(offer->kept))
+                    if (!(f = Restart(true)))
                         return std::string("not taken back");
-                    f = &frmMain();
                 }
                 // Moved at the first word the commentator says in this press.
                 if (n % 2 == 0)
@@ -239,9 +235,7 @@ namespace {
     // and the menu offers nothing; no damage ever gives back a different match.
     TEST_F(KeepMatchTest, AKeptFileThatIsNotWholeIsRefusedOnceAndSetAside)
     {
-        FirstStart();
-        SeedRandomDraw(kSeed);
-        FrmMain& f = StartMatch(setup);
+        FrmMain& f = *NewMatch(setup);
         for (int n = 0; n < 4; ++n)
             Press(f, n);
         const std::string card = Card(f);
@@ -314,9 +308,7 @@ namespace {
     // cards it ended with, and counts nothing more in the records.
     TEST_F(KeepMatchTest, ADecidedMatchWatchedAgainEndsWithTheSameCardsAndCountsNothing)
     {
-        FirstStart();
-        SeedRandomDraw(kSeed);
-        FrmMain* f = &StartMatch(setup);
+        FrmMain* f = NewMatch(setup);
         for (int n = 0; !MatchOver; ++n)
             Press(*f, n);
         const std::string card = Card(*f);

@@ -166,9 +166,9 @@ void MatchFixture::EnableCommentator()
     AgentOn = true;
 }
 
-void MatchFixture::ChooseBowlersWhenAsked()
+void ChooseBowlersWhenAsked(fakes::FakeToolkit& toolkit)
 {
-    platform.toolkit.onModal = [](Form& form) {
+    toolkit.onModal = [](Form& form) {
         auto& change = static_cast<FrmBowlChange&>(form);
         for (int row = 10; row >= 0 && change.IsLoaded(); --row)
             change.lblBlrName[row].UserClick();

@@ -49,6 +49,9 @@ std::string Scorecard();
 // difference before committing it).
 std::string Golden(const std::string& name, const std::string& now);
 
+// A player who, asked for a new bowler, clicks up the list from the bottom until one is taken.
+void ChooseBowlersWhenAsked(fakes::FakeToolkit& toolkit);
+
 // Plays a match to its result through the play buttons and the innings button, as a user
 // would press them. Returns false if a press made no progress (a blocked bowling change).
 bool PlayThrough(FrmMain& f);
@@ -66,8 +69,7 @@ protected:
     std::vector<std::string> MessageTexts() const { return platform.toolkit.Texts(); }
     // The commentator on the screen, its bookmarks reported back as the main menu does.
     void EnableCommentator();
-    // A user who, asked for a new bowler, clicks up the list from the bottom until one is taken.
-    void ChooseBowlersWhenAsked();
+    void ChooseBowlersWhenAsked() { testing::ChooseBowlersWhenAsked(platform.toolkit); }
     // Opens the bowler change from the next-bowler label and clicks `row` in it.
     void ChooseBowler(FrmMain& f, int row);
 

@@ -1,6 +1,5 @@
 #include "PreMatchDriver.h"
 
-#include "forms/frmBowlChange.h"
 #include "forms/frmToss.h"
 #include "modules/modVars.h"
 
@@ -65,15 +64,6 @@ void TossAndSheets()
     }
     SignSheet(frmStart());
     SignSheet(frmStart());
-}
-
-void ChooseBowlersWhenAsked(fakes::FakeToolkit& toolkit)
-{
-    toolkit.onModal = [](Form& form) {
-        auto& change = static_cast<FrmBowlChange&>(form);
-        for (int row = 10; row >= 0 && change.IsLoaded(); --row)
-            change.lblBlrName[row].UserClick();
-    };
 }
 
 } // namespace stumpcraft::testing

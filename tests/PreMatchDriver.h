@@ -32,7 +32,4 @@ void SetUpGame(FrmMenu& menu, int gameType, const std::vector<std::string>& name
 // From the toss (when the game has one) through both sheets to the match screen.
 void TossAndSheets();
 
-// A player who, asked for a new bowler, clicks up the list from the bottom until one is taken.
-void ChooseBowlersWhenAsked(fakes::FakeToolkit& toolkit);
-
 } // namespace stumpcraft::testing

@@ -2,6 +2,7 @@
 // what is written and when, the messages or Merlin's lines in their order, the way back to
 // the sheet for the same side, names the file cannot keep or the match would confuse, and a
 // squad file that cannot be written.
+#include "PreMatchDriver.h"
 #include "TestSquads.h"
 #include "fakes/FakeServices.h"
 #include "forms/Look.h"
@@ -42,9 +43,7 @@ namespace {
         {
             FrmStart& sheet = frmStart();
             sheet.Show();
-            for (int i = 0; i < sheet.cmbCountry.ListCount(); ++i)
-                if (sheet.cmbCountry.List(i) == country)
-                    sheet.cmbCountry.ListIndex = i;
+            Pick(sheet.cmbCountry, country);
             platform.toolkit.messages.clear();
             platform.agent.requests.clear();
             sheet.cmdEdit.UserClick();
@@ -54,6 +53,7 @@ namespace {
         fakes::FakePlatform platform;
     };
 
+    // Catches an empty squad file written unasked, or a new squad saved wrongly.
     TEST_F(TeamEditorTest, NewSquadIsWrittenOnlyAfterAChangeAndByteExact)
     {
         FrmTeamEd& editor = OpenEditor("Kenya");
@@ -118,6 +118,7 @@ namespace {
         EXPECT_EQ(forms::IfLoaded<FrmStart>(), nullptr);
     }
 
+    // Catches names silently mangled on saving, or saved when the player said No.
     TEST_F(TeamEditorTest, NamesTheFileCannotKeepOrTheMatchWouldConfuseAreMarked)
     {
         FrmTeamEd& editor = OpenEditor("India");
@@ -216,6 +217,7 @@ namespace {
             "1): Ind Twelve stands in his place.\nPlease choose the Captain and Bowler 1 again.");
     }
 
+    // Catches a failed save reported as success, or the squad file left damaged.
     TEST_F(TeamEditorTest, UnwritableSquadIsReportedAndLeftWhole)
     {
         const fs::path file = platform.Folder() / "India.lst";
