@@ -10,6 +10,7 @@
 namespace stumpcraft {
 namespace {
 
+    // Catches run and strike rates shown wrongly rounded.
     TEST(NumberFormat, RatesRoundHalvesToEvenInShortestForm)
     {
         EXPECT_EQ(FormatRatio(7 * 100, 3), "233.33"); // strike rate 7 off 3
@@ -25,6 +26,7 @@ namespace {
         EXPECT_EQ(FormatRatio(32767LL * 6, 1), "196602");
     }
 
+    // Catches a wrong bowling quota for 25 or 35 overs.
     TEST(NumberFormat, WholeRoundingIsBankers)
     {
         // The quota of 25 overs is Round(2.5) = 2, of 35 overs Round(3.5) = 4.
@@ -36,15 +38,18 @@ namespace {
 
     // A typed total is read exactly, however it is written: a fraction rounds halves to even,
     // also where the half lies far behind the point, and the range is that of a 16-bit number.
+    // The longest texts the box takes are answered at once and without running out of stack.
     TEST(NumberFormat, TypedNumbersAreReadExactly)
     {
-        const std::pair<const char*, int> read[] = { { "+7", 7 }, { "7.", 7 }, { ".5", 0 },
+        const std::string digits(100'000, '7');
+        const std::pair<std::string, int> read[] = { { "+7", 7 }, { "7.", 7 }, { ".5", 0 },
             { "1.5", 2 }, { "0.5000000000000000000001", 1 }, { "2.5e1", 25 }, { "25E-1", 2 },
             { "-32768.5", -32768 }, { "32767.4999999999999999", 32767 }, { "0e99999", 0 },
-            { "1e-400", 0 }, { "0.0000325e6", 32 } };
+            { "1e-400", 0 }, { "0.0000325e6", 32 },
+            { std::string(100'000, '0') + "49." + digits, 50 } };
         for (const auto& [text, value] : read)
-            EXPECT_EQ(ParseWholeNumber(text), value) << text;
-        const auto errorOf = [](const char* text) -> long {
+            EXPECT_EQ(ParseWholeNumber(text), value) << text.substr(0, 40);
+        const auto errorOf = [](const std::string& text) -> long {
             try {
                 ParseWholeNumber(text);
             } catch (const RuntimeError& error) {
@@ -52,10 +57,13 @@ namespace {
             }
             return 0;
         };
-        for (const char* overflow : { "32767.5", "99999", "1e5", "-32768.6" })
-            EXPECT_EQ(errorOf(overflow), errors::Overflow) << overflow;
-        for (const char* nonsense : { "", "-", ".", "1..2", "1e", "e5", "1e+", "0x10", "1 2" })
-            EXPECT_EQ(errorOf(nonsense), errors::TypeMismatch) << nonsense;
+        using namespace std::string_literals;
+        for (const std::string& overflow :
+            { "32767.5"s, "99999"s, "1e5"s, "-32768.6"s, digits, "-" + digits, "1e" + digits })
+            EXPECT_EQ(errorOf(overflow), errors::Overflow) << overflow.substr(0, 40);
+        for (const std::string& nonsense : { ""s, "-"s, "."s, "1..2"s, "1e"s, "e5"s, "1e+"s,
+                 "0x10"s, "1 2"s, digits + "x", std::string(30'000, '1') + "x" })
+            EXPECT_EQ(errorOf(nonsense), errors::TypeMismatch) << nonsense.substr(0, 40);
     }
 
     // Drawn back to back, far faster than any clock tick: a generator seeded per call would
@@ -77,6 +85,7 @@ namespace {
         EXPECT_EQ(RandomDraw(1, 1), 1);
     }
 
+    // Catches draws out of range, which would play a result the table does not have.
     TEST(RandomDraw, ScriptedValuesComeFirstAndAverageWithHalvesToEven)
     {
         ScriptRandomDraw({ 4, 1, 2 });
