@@ -1,6 +1,7 @@
 // The commentator module against a fake agent: the greeting's queue, the lines for each
 // outcome as the player hears them, the wait for the bookmark, and what the player sees when
 // the character cannot be loaded or is hidden.
+#include "MatchFixture.h"
 #include "fakes/FakeServices.h"
 #include "modules/modAgent.h"
 #include "modules/modVars.h"
@@ -27,6 +28,7 @@ namespace {
         fakes::FakePlatform platform;
     };
 
+    // Catches a greeting spoken out of order, or Merlin left hidden or in the wrong place.
     TEST_F(AgentTest, LoadShowsMovesAndQueuesTheGreetingInOrder)
     {
         LoadAgent(700, 137);
@@ -94,11 +96,13 @@ namespace {
         EXPECT_EQ(platform.toolkit.messages[1].title, "Stumpcraft");
     }
 
-    // Each line offers its alternatives, one of which the character picks.
+    // The match screen opens to the venue, the weather and the pitch; each line offers its
+    // alternatives, one of which the character picks.
     TEST_F(AgentTest, AnnouncementStopsGreetsAndSpeaksVenueWeatherAndPitch)
     {
         Load();
-        AnnounceConditions();
+        testing::SetUpSides();
+        frmMain();
         const auto ops = platform.agent.Lines();
         ASSERT_EQ(ops.size(), 5u);
         EXPECT_EQ(Lines(ops.begin(), ops.begin() + 2), (Lines { "StopAll", "Play Greet" }));
@@ -186,6 +190,7 @@ namespace {
             (Lines { "StopAll", "Play pleased", "StopAll", "Play pleased" }));
     }
 
+    // Catches a game frozen for ever by a commentator whose voice engine died mid-line.
     TEST_F(AgentTest, ACharacterThatNeverReportsItsBookmarkHoldsTheGameAMinuteAtMost)
     {
         Load();

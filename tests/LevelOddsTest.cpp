@@ -14,6 +14,7 @@ namespace {
 
     struct LevelOddsTest : MatchFixture { };
 
+    // Catches odds shown to the player that differ from how the engine really plays.
     TEST_F(LevelOddsTest, TheOddsAreTheEnginesFrequenciesOverManyDraws)
     {
         FrmMain& f = StartMatch();

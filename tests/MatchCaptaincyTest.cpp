@@ -58,6 +58,7 @@ namespace {
         EXPECT_EQ(CurrBowler, 7);
     }
 
+    // Catches a computer that bowls its opener out in one spell.
     TEST_F(MatchCaptaincyTest, TheComputerRestsItsOpenerAfterHalfHisQuota)
     {
         FrmMain& f = StartMatch({ .overs = 10 }); // half a quota is one over

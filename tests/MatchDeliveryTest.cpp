@@ -1,10 +1,15 @@
-// One delivery booked in the match state and shown on the match screen: runs, balls and
-// wickets, the ball's line and the cards, the strike, milestones and the fastest records.
+// One delivery: how its result is drawn from the outcome table and the reprieve, how a batsman
+// is out and who is credited, and what it books in the match state and shows on the screen:
+// wickets, the new man's level, milestones and the fastest records. The frequencies the table
+// implies are checked against the odds the player is told (LevelOddsTest).
 #include "MatchFixture.h"
+#include "modules/Dismissal.h"
+#include "modules/OutcomeTable.h"
 #include "modules/modProcs.h"
 #include "modules/modRun.h"
 
 #include <algorithm>
+#include <set>
 
 namespace stumpcraft::testing {
 namespace {
@@ -80,6 +85,7 @@ namespace {
             << "the second frame shows the second batsman";
     }
 
+    // Catches the wrong survivor facing, or the new batsman coming in at the wrong level.
     TEST_F(MatchDeliveryTest, AWicketAtTheFirstEndBringsTheNewManInAtLevelTwo)
     {
         FrmMain& f = StartMatch();
@@ -104,6 +110,7 @@ namespace {
         EXPECT_EQ(f.lblBatOut[2].BackColor(), kAtCrease);
     }
 
+    // Catches the wrong batsman replaced, or a stand's runs shown from the wrong ball.
     TEST_F(MatchDeliveryTest, AWicketAtTheSecondEndKeepsTheLevelOfTheManOut)
     {
         FrmMain& f = StartMatch();
@@ -153,16 +160,6 @@ namespace {
         EXPECT_EQ(Said("That's his 100."), 1);
     }
 
-    TEST_F(MatchDeliveryTest, WithoutTheCommentatorAFiftyIsStillRecorded)
-    {
-        FrmMain& f = StartMatch();
-        for (int i = 0; i < 9; ++i)
-            Face(f, 0, 6); // 54 from 9
-        EXPECT_EQ(PlayerRecords[0].FastestHalfCentury.Value, 9);
-        EXPECT_EQ(PlayerRecords[0].FastestHalfCentury.Who, "Arlo Penhale");
-        EXPECT_TRUE(platform.toolkit.messages.empty()) << "nothing is said without the agent";
-    }
-
     // A ball beyond the over's sixth has no line of the over to be listed in: it is booked
     // all the same, and nothing is reported. (Failures are reported: MatchOutcomeTest.)
     TEST_F(MatchDeliveryTest, ABallBeyondTheSixthIsBookedQuietly)
@@ -174,6 +171,138 @@ namespace {
         EXPECT_TRUE(platform.toolkit.messages.empty());
         EXPECT_EQ(Bat().Runs, 2);
         EXPECT_EQ(Bat().Balls, 1);
+    }
+
+    struct MatchDismissalTest : MatchFixture {
+        // A dismissal drawn for the current bowler, in the batting card's words.
+        std::string Drawn() { return DismissalText(DrawDismissal(), Field()); }
+    };
+
+    // The kind's draw, then the fielder's where it needs one. A catch drawn for the bowler or
+    // the keeper is drawn again; anyone, the bowler too, can run a batsman out.
+    TEST_F(MatchDismissalTest, EveryKindHasItsOwnText)
+    {
+        StartMatch();
+        const struct {
+            std::vector<int> draws;
+            const char* text;
+        } kinds[] = {
+            { { 1 }, " b: Ash Tremaine" },
+            { { 2 }, " b: Ash Tremaine" },
+            { { 3 }, " c and b: Ash Tremaine" },
+            { { 4 }, " lbw b: Ash Tremaine" },
+            { { 5 }, " c: Vic Hemsley b: Ash Tremaine" },
+            { { 6, 1 }, " c: Quin Harlow b: Ash Tremaine" },
+            { { 7, 10 }, " c: Zeb Lindell b: Ash Tremaine" },
+            { { 6, 11, 6, 11, 4 }, " c: Tam Ridley b: Ash Tremaine" },
+            { { 8, 3 }, "Run Out (Sol Kettering) " },
+            { { 8, 6 }, "Run Out (Vic Hemsley) " },
+            { { 8, 11 }, "Run Out (Ash Tremaine) " },
+        };
+        for (const auto& kind : kinds) {
+            ScriptRandomDraw(kind.draws);
+            EXPECT_EQ(Drawn(), kind.text);
+            EXPECT_EQ(ScriptedDrawsLeft(), 0) << kind.text;
+        }
+    }
+
+    // Catches reserves taking catches, and run outs credited to the bowler.
+    TEST_F(MatchDismissalTest, OnlyTheElevenFieldAndTheBowlerGetAllButRunOuts)
+    {
+        FrmMain& f = StartMatch();
+        std::set<std::string> eleven;
+        for (int s = 0; s <= 10; ++s)
+            eleven.insert(Field().Plr[s].Name);
+        SeedRandomDraw(99);
+        int runOuts = 0;
+        for (int i = 0; i < 400; ++i) {
+            const std::string text = Drawn();
+            if (text[0] == 'R') {
+                ++runOuts;
+                EXPECT_TRUE(eleven.count(text.substr(9, text.size() - 11))) << text;
+            } else if (text.rfind(" c: ", 0) == 0) {
+                const std::string catcher = text.substr(4, text.find(" b: ") - 4);
+                EXPECT_TRUE(eleven.count(catcher)) << text;
+                EXPECT_NE(catcher, "Ash Tremaine") << text;
+            }
+        }
+        EXPECT_NEAR(runOuts, 50, 25);
+
+        // Through the engine: the bowler's wickets count all but the run outs.
+        for (int ball = 0; ball < 9; ++ball) {
+            ScriptRandomDraw(BallDraws(1, Out, ball % 8 + 1, 3));
+            f.CmdNBowl_Click();
+            f.HScroll1[0].Value = 1;
+            f.HScroll1[1].Value = 1;
+        }
+        int taken = 0;
+        for (int s = 0; s <= 10; ++s)
+            taken += Field().Plr[s].WicketsTaken;
+        EXPECT_EQ(taken, 8) << "nine wickets, one of them a run out";
+        EXPECT_EQ(Bat().Wickets, 9);
+    }
+
+    struct MatchOutcomeTest : MatchFixture { };
+
+    // Each test of a level's table gives its result when its draw hits and every test before
+    // it misses; when all miss, the level's last word stands.
+    TEST_F(MatchOutcomeTest, EveryResultOfEveryLevelComesFromItsOwnTest)
+    {
+        FrmMain& f = StartMatch();
+        for (int level = 1; level <= kLevelCount; ++level) {
+            f.HScroll1[1].Value = level;
+            std::vector<int> results { LevelTableOf(level).otherwise };
+            for (const OutcomeTest& test : LevelTableOf(level).tests)
+                results.push_back(test.result);
+            for (int result : results) {
+                ScriptRandomDraw(OutcomeDraws(level, result));
+                EXPECT_EQ(DeliveryOutcome(2), result) << "level " << level;
+                EXPECT_EQ(ScriptedDrawsLeft(), 0) << "level " << level << " result " << result;
+            }
+        }
+    }
+
+    // An out stands when a draw from 1 to N = 1 + Round((5 BatRate - BallRate) / BatRate)
+    // comes out 1; otherwise the ball is drawn again and that draw stands. There is no
+    // reprieve at the top level.
+    TEST_F(MatchOutcomeTest, AnOutStandsOrIsReprievedByTheRatingsDraw)
+    {
+        FrmMain& f = StartMatch();
+        f.HScroll1[0].Value = 5;
+        Bowl(f, BallDraws(5, Out)); // no reprieve draw in the script
+        EXPECT_EQ(Bat().Wickets, 1);
+
+        // Arlo Penhale is out; Bram Quillet, rated 5 and 1: N = 1 + Round(24 / 5) = 6.
+        f.HScroll1[0].Value = 3;
+        Bowl(f, Join({ OutcomeDraws(3, Out), { 6 }, OutcomeDraws(3, 2) }));
+        EXPECT_EQ(Bat().Wickets, 1);
+        EXPECT_EQ(Bat().Plr[1].Runs, 2);
+        EXPECT_EQ(Bat().Balls, 2) << "one delivery, whatever the draws";
+        // The second draw stands even when it is out again.
+        Bowl(f, Join({ OutcomeDraws(3, Out), { 2 }, OutcomeDraws(3, Out), { 1 } }));
+        EXPECT_EQ(Bat().Wickets, 2);
+
+        // Rated 1 and 5: N = 1, the reprieve draw can only come out 1.
+        Bat().Plr[2].BatRate = 1;
+        Bat().Plr[2].BallRate = 5;
+        f.HScroll1[0].Value = 4;
+        Bowl(f, Join({ OutcomeDraws(4, Out), { 1 }, { 1 } }));
+        EXPECT_EQ(Bat().Wickets, 3);
+        EXPECT_TRUE(platform.toolkit.messages.empty());
+
+        // Rated 3 and 2: N = 1 + Round(13 / 3) = 5. A scripted 6 lies outside the draw.
+        Bat().Plr[3].BatRate = 3;
+        Bat().Plr[3].BallRate = 2;
+        f.HScroll1[0].Value = 1;
+        ScriptRandomDraw(Join({ OutcomeDraws(1, Out), { 6 } }));
+        f.CmdNBowl.UserClick();
+        ASSERT_EQ(MessageTexts().size(), 1u);
+        EXPECT_EQ(MessageTexts()[0].rfind("5 - ", 0), 0u)
+            << "a failing delivery is reported as number - description";
+        EXPECT_EQ(Bat().Balls, 4) << "the delivery stopped before the ball was counted";
+        Bowl(f, Join({ OutcomeDraws(1, Out), { 5 }, OutcomeDraws(1, DotBall) }));
+        EXPECT_EQ(MessageTexts().size(), 1u);
+        EXPECT_EQ(Bat().Plr[3].Dots, 1);
     }
 
 } // namespace

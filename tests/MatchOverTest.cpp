@@ -1,15 +1,18 @@
-// The play buttons: the bowling quota, the start and end of overs, maidens, the change of
-// ends and the end of an innings by overs.
+// The play buttons and the innings button: the bowling quota, the start and end of overs,
+// maidens, the change of ends, the end of an innings, the chase against the first side's
+// total (or a one-innings game's), and the three results, each decided and announced once.
 #include "MatchFixture.h"
 #include "forms/frmBowlChange.h"
 #include "modules/Quota.h"
 #include "modules/modProcs.h"
+#include "modules/modRun.h"
 
 namespace stumpcraft::testing {
 namespace {
 
     struct MatchOverTest : MatchFixture { };
 
+    // Catches a bowler going on past his quota, or the buttons dead after the refusal.
     TEST_F(MatchOverTest, ABowlerWhoseQuotaIsUsedUpMustBeChanged)
     {
         FrmMain& f = StartMatch({ .overs = 10 });
@@ -70,6 +73,7 @@ namespace {
         EXPECT_FALSE(QuotaBowled(Field().Plr[CurrBowler].BallsBowled));
     }
 
+    // Catches maidens miscounted on the bowling card.
     TEST_F(MatchOverTest, AMaidenNeedsSixBallsWithoutARunAndSurvivesAWicket)
     {
         FrmMain& f = StartMatch();
@@ -88,6 +92,7 @@ namespace {
         EXPECT_EQ(Teams[1].Plr[9].Maidens, 0) << "one run spoils the maiden";
     }
 
+    // Catches an extra over bowled when Next Over follows an over finished ball by ball.
     TEST_F(MatchOverTest, NextOverAfterNextBowlHasFinishedTheOverOnlyChangesEnds)
     {
         FrmMain& f = StartMatch();
@@ -126,10 +131,13 @@ namespace {
     }
 
     // Ball by ball, the computer changes a bowler who has finished his quota before the quota
-    // test, as it does when the over is played in one go: nobody is asked to choose for it.
+    // test, as it does when the over is played in one go: nobody is asked to choose for it, and
+    // a click on its next bowler opens no choice for the player.
     TEST_F(MatchOverTest, TheComputerChangesItsOwnBowlerAfterHisLastOverBallByBall)
     {
         FrmMain& f = StartMatch({ .overs = 10 });
+        f.lblNxtBlr.UserClick();
+        EXPECT_TRUE(platform.toolkit.shownForms.empty());
         Field().Plr[10].BallsBowled = 6;
         for (int i = 0; i < 7; ++i)
             Bowl(f, BallDraws(1, DotBall));
@@ -139,6 +147,7 @@ namespace {
         EXPECT_FALSE(QuotaBowled(Field().Plr[OtherBowler].BallsBowled));
     }
 
+    // Catches an innings that runs past its overs, or ends without its records checked.
     TEST_F(MatchOverTest, TheFirstInningsEndsWhenItsOversAreBowled)
     {
         FrmMain& f = StartMatch({ .overs = 10 });
@@ -154,6 +163,7 @@ namespace {
         EXPECT_EQ(PlayerRecords[0].HighestRunsPlr.Value, 54) << "the innings' records are checked";
     }
 
+    // Catches balls bowled to nobody after the last wicket, or a one-ball maiden.
     TEST_F(MatchOverTest, AfterAllOutTheOverIsCountedOutWithoutAMaiden)
     {
         FrmMain& f = StartMatch();
@@ -172,6 +182,7 @@ namespace {
         EXPECT_EQ(MessageTexts(), std::vector<std::string> {});
     }
 
+    // Catches a player's level reset or locked when the other side is a person too.
     TEST_F(MatchOverTest, TwoHumansKeepTheirOwnLevels)
     {
         FrmMain& f = StartMatch({ .computerSide1 = false });
@@ -182,6 +193,217 @@ namespace {
         EXPECT_EQ(ScriptedDrawsLeft(), 0);
         EXPECT_TRUE(f.HScroll1[0].Enabled());
         EXPECT_EQ(f.HScroll1[0].Value(), 2);
+    }
+
+    struct MatchInningsTest : MatchFixture { };
+
+    // The required rate is the target over the overs; the first score stays in view, without
+    // its wickets when all out.
+    TEST_F(MatchInningsTest, TheChaseOpensWithTheRequiredRateAndTheFirstScore)
+    {
+        FrmMain& f = StartMatch();
+        const struct {
+            int runs, wickets;
+            const char *rate, *score;
+        } cases[] = {
+            { 0, 0, "0.02", "Northland: 0/0" },
+            { 299, 6, "6", "Northland: 299/6" },
+            { 187, 10, "3.76", "Northland: 187" },
+        };
+        for (const auto& c : cases) {
+            Teams[0].Runs = c.runs;
+            Teams[0].Wickets = c.wickets;
+            f.cmdChange_Click();
+            EXPECT_EQ(Captions(f.lblMsg[1], f.lblSmallScore[2]),
+                (std::vector<std::string> {
+                    std::string("       Required Run Rate for Southmere: ") + c.rate, c.score }));
+            EXPECT_TRUE(f.lblSmallScore[2].Visible());
+        }
+    }
+
+    TEST_F(MatchInningsTest, TheSecondInningsStartsWithClearCardsAndTheOtherOpeners)
+    {
+        FrmMain& f = StartMatch();
+        ScriptRandomDraw(Join({ BallDraws(1, 4), BallDraws(1, Out, 1) }));
+        f.CmdNBowl.UserClick();
+        f.CmdNBowl.UserClick();
+        State.LevelsLocked = true; // as the computer's batting leaves them
+        f.cmdChange_Click();
+
+        EXPECT_FALSE(FirstInnings);
+        EXPECT_EQ((std::vector<int> { CurrBatSide, CurrBowler, OtherBowler, Batsman1, Batsman2,
+                      BallOfOver, f.chk50[0].Value(), Teams[1].Plr[0].OnStrike }),
+            (std::vector<int> { 1, 10, 9, 0, 1, 0, 0, true }));
+        EXPECT_EQ(Captions(f.lblNxtBlr, f.lblBatName[0], f.lblBatOut[0], f.lblBatRuns[0],
+                      f.lblBlrName[0], f.lblFoW[0], f.lblPlrs[0], f.lblWickets[9], f.lblDesc[0],
+                      f.lblTotal, f.lblRunsInOver, f.lblMsg[0], f.frameBatter[0],
+                      f.lblSmallScore[0], f.lblSmallScore[1]),
+            (std::vector<std::string> { "Next Bowler: Kit Morrow", "Quin Harlow", "Not Out", "",
+                "Kit Morrow", "", "Quin Harlow / Rafe Dunmore", "Wicket 10", "", "00", "00", "",
+                "Quin Harlow", "Southmere: 0/0", "Overs: 0.0" }));
+        EXPECT_EQ(f.lblBatOut[0].BackColor(), kAtCrease);
+        EXPECT_EQ(f.lblBatOut[2].BackColor(), kNotAtCrease);
+        const std::vector<bool> shown { f.lblBlrName[0].Visible(), f.lblBlrName[1].Visible(),
+            f.HScroll1[0].Enabled(), f.CmdNOver.Visible(), f.cmdChange.Visible(),
+            f.picInStrike[0].Visible(), f.picInStrike[1].Visible() };
+        EXPECT_EQ(shown, (std::vector<bool> { true, false, true, true, false, true, false }));
+    }
+
+    // After bowling to the computer, a player's openers once began the chase at Level 5, the
+    // level the computer had left on the sliders.
+    TEST_F(MatchInningsTest, TheChaseStartsAtLevelOneWhoeverBats)
+    {
+        FrmMain& f = StartMatch({ .computerSide0 = true, .computerSide1 = false });
+        State.BatLevel = { { 5, 4 } }; // as the computer left them
+        f.cmdChange_Click();
+        EXPECT_EQ(
+            Captions(f.lbls[10], f.lbls[11]), (std::vector<std::string> { "Level 1", "Level 1" }));
+        EXPECT_EQ(f.HScroll1[0].Value(), 1);
+    }
+
+    // The required runs and rates stay right for the largest total a player can enter.
+    TEST_F(MatchInningsTest, AHugeTargetStillGivesTheRightChaseFigures)
+    {
+        FrmMain& f = StartMatch({ .firstBatSide = 1, .oneInnings = true, .target = 32767 });
+        EXPECT_EQ(f.lblMsg[1].Caption(), "       Required Run Rate for Northland: 655.36");
+        Bowl(f, BallDraws(1, DotBall));
+        EXPECT_EQ(f.lblMsg[1].Caption(),
+            "Current Run Rate for Northland: 0. Require a further 32768 runs from 299 balls at "
+            "657.55 runs per over.");
+    }
+
+    struct MatchResultTest : MatchFixture {
+        // The second innings of a match whose first side made `target`/`wickets`.
+        FrmMain& StartChase(int target, int overs = 50, int firstBatSide = 0, int wickets = 4)
+        {
+            FrmMain& f = StartMatch({ .overs = overs, .firstBatSide = firstBatSide });
+            Teams[FirstBatSide].Runs = target;
+            Teams[FirstBatSide].Wickets = wickets;
+            f.cmdChange.Click(); // as when the first innings has ended and the user presses it
+            return f;
+        }
+
+        // Jumps the chase to the last over's `ball`-th ball with `runs` scored and `wickets` down.
+        void LastOver(int ball, int runs, int wickets)
+        {
+            Bat().Balls = Overs * 6 - 6 + ball;
+            Bat().Runs = runs;
+            Bat().Plr[0].Runs = runs;
+            Bat().Wickets = wickets;
+            BallOfOver = ball;
+            Field().Plr[CurrBowler].BallsBowled = ball;
+            if (wickets > 0) {
+                Bat().Plr[0].OnStrike = false;
+                Batsman1 = 0;
+                Batsman2 = wickets + 1;
+                Bat().Plr[Batsman2].OnStrike = true;
+            }
+        }
+    };
+
+    // The winning four brings up the striker's fifty too: with the commentator the four's line,
+    // the fifty and the result are each heard once, to the end and in that order; without him
+    // one box gives the result, and the fifty still counts for the fastest record.
+    TEST_F(MatchResultTest, AWinningBoundaryIsFollowedByItsMilestoneAndTheResult)
+    {
+        const std::string result
+            = "Congratulations Computer,\r\nSouthmere has defeated Northland by 10 wickets!";
+        for (const bool commentator : { false, true }) {
+            SCOPED_TRACE(commentator ? "with the commentator" : "without");
+            forms::ResetAll();
+            State = MatchState {};
+            FrmMain& f = StartChase(150);
+            if (commentator)
+                EnableCommentator();
+            LastOver(2, 147, 0);
+            Bat().Plr[0].Runs = 46;
+            Bowl(f, BallDraws(1, 4));
+            ASSERT_TRUE(MatchOver);
+            EXPECT_EQ(PlayerRecords[1].FastestHalfCentury.Who, "Quin Harlow");
+            if (!commentator) {
+                EXPECT_EQ(MessageTexts(), std::vector<std::string> { result });
+                EXPECT_TRUE(platform.agent.requests.empty());
+                platform.toolkit.messages.clear();
+                continue;
+            }
+            const auto& heard = platform.agent.heard;
+            ASSERT_EQ(heard.size(), 3u);
+            EXPECT_EQ(heard[0].rfind("That's smashed back over the bowler for Four!", 0), 0u);
+            EXPECT_EQ(heard[1].rfind("That's his 50. Well played, Quin Harlow.|", 0), 0u);
+            EXPECT_EQ(heard[2], result);
+            EXPECT_TRUE(MessageTexts().empty());
+        }
+    }
+
+    // Catches a decided match that can still be bowled at, or a wrong margin in wickets.
+    TEST_F(MatchResultTest, AWinWithNineDownIsByOneWickets)
+    {
+        FrmMain& f = StartChase(150);
+        LastOver(2, 147, 9);
+        f.HScroll1[1].Value = 1;
+        Bowl(f, BallDraws(1, 4));
+        EXPECT_TRUE(MatchOver);
+        EXPECT_EQ(f.lblMsg[1].Caption(), "Southmere win by 1 wickets");
+        EXPECT_FALSE(f.CmdNBowl.Visible());
+        EXPECT_FALSE(f.CmdNOver.Visible());
+        ASSERT_EQ(MessageTexts().size(), 1u);
+        EXPECT_EQ(MessageTexts()[0],
+            "Congratulations Computer,\r\nSouthmere has defeated Northland by 1 wickets!");
+        EXPECT_EQ(f.cmdChange.Caption(), "E&xit to Main Menu");
+        EXPECT_TRUE(f.cmdChange.Visible());
+        EXPECT_EQ(f.ActiveControl(), &f.cmdChange);
+
+        f.CmdNBowl.UserClick();
+        f.CmdNBowl_Click(); // even called directly, a decided match bowls no more
+        EXPECT_EQ(Bat().Balls, 300 - 6 + 3);
+    }
+
+    // Northland chases 10 in ten overs and stands at 8 before the last ball, which decides
+    // the match once, though the overs run out with it. A tie names the menu's first side
+    // first on the status line.
+    TEST_F(MatchResultTest, TheLastBallOfTheChaseDecidesTheMatchOnce)
+    {
+        const std::string byTwoRuns
+            = "Congratulations Computer,\r\nSouthmere has defeated Northland by 2 runs!";
+        const struct {
+            int wickets;
+            std::vector<int> draws;
+            const char* status;
+            std::string box;
+        } cases[] = {
+            { 0, BallDraws(1, 2), "It is a tie between Northland and Southmere",
+                "Fantastic Game of Cricket!\r\nIt is a tie between Southmere and Northland" },
+            { 0, BallDraws(1, DotBall), "Southmere win by 2 runs", byTwoRuns },
+            { 9, BallDraws(1, Out, 1), "Southmere win by 2 runs", byTwoRuns },
+        };
+        for (const auto& c : cases) {
+            forms::ResetAll();
+            State = MatchState {};
+            platform.toolkit.messages.clear();
+            FrmMain& f = StartChase(10, 10, 1);
+            LastOver(5, 8, c.wickets);
+            Bowl(f, c.draws);
+            EXPECT_TRUE(MatchOver) << c.status;
+            EXPECT_EQ(f.lblMsg[1].Caption(), c.status);
+            EXPECT_EQ(MessageTexts(), std::vector<std::string> { c.box });
+        }
+        FrmMain& f = frmMain(); // the last man's ball is on the card
+        EXPECT_EQ(Captions(f.lblBatOut[10], f.lblBatBowlsFaced[10], f.lblSmallScore[0]),
+            (std::vector<std::string> { " b: Ash Tremaine", "1", "Northland: 8" }));
+    }
+
+    // Catches a side bowled out short of its target not losing, or the wrong margin.
+    TEST_F(MatchResultTest, AllOutWithBallsLeftLosesByTheDifference)
+    {
+        FrmMain& f = StartChase(200, 50, 1); // the human chases: his levels stay as set
+        LastOver(0, 120, 9);
+        Bat().Balls = 100;
+        BallOfOver = 0;
+        Field().Plr[CurrBowler].BallsBowled = 0;
+        Bowl(f, BallDraws(1, Out, 4));
+        EXPECT_TRUE(MatchOver);
+        EXPECT_EQ(f.lblMsg[1].Caption(), "Southmere win by 80 runs");
+        EXPECT_EQ(MessageTexts().size(), 1u);
     }
 
 } // namespace

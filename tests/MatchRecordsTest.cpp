@@ -54,6 +54,7 @@ namespace {
         EXPECT_EQ(PlayerRecords[1].MostWicketsPlr, (RecordFigure { 4, "Yul Dacre", "Southmere" }));
     }
 
+    // Catches a result counted for the wrong player, twice, or from a bad code.
     TEST_F(MatchRecordsTest, TheResultIsAnnouncedAndCountedForBothPlayers)
     {
         FrmMain& f = StartMatch();
@@ -77,6 +78,7 @@ namespace {
         EXPECT_EQ(Counts(), (std::vector<int> { 3, 1, 1, 3, 1, 1 }));
     }
 
+    // Catches all-time bests overwritten by worse figures, or bowling written for a batter.
     TEST_F(MatchRecordsTest, UpdateRecordWritesBothRowsAndTheBestsTheyBeat)
     {
         FrmMain& f = StartMatch();
@@ -139,6 +141,7 @@ namespace {
         EXPECT_EQ(ann.MostWicketsPlr, (RecordFigure { 5, "Hal Brenner", "Northland" }));
     }
 
+    // Catches records broken in an innings lost when the program ends before the result.
     TEST_F(MatchRecordsTest, AnInningsEndWritesItsBrokenRecordsToTheStore)
     {
         FrmMain& f = StartMatch({ .overs = 10 });

@@ -1,17 +1,23 @@
-// The match screen's own figures and windows: the scoreboard, the bowling card's rows, the
-// bowler change screen's refusals, the batting statistics and the help button.
+// The match screen's own figures and windows: the bowling card's rows, the bowler change
+// screen's refusals, the batting statistics, and the Charts tab's worm and Manhattan, which
+// follow every ball while their tab is shown and cost nothing while it is not.
 #include "MatchFixture.h"
+#include "forms/Look.h"
 #include "forms/frmBatStat.h"
 #include "forms/frmBowlChange.h"
 #include "modules/Scoreboard.h"
 #include "modules/modProcs.h"
 #include "modules/modRecords.h"
 
+#include <cmath>
+#include <numeric>
+
 namespace stumpcraft::testing {
 namespace {
 
     struct MatchScreenTest : MatchFixture { };
 
+    // Catches a returning bowler given a second row and his figures split on the card.
     TEST_F(MatchScreenTest, ABowlerKeepsHisRowForALaterSpell)
     {
         FrmMain& f = StartMatch();
@@ -31,6 +37,7 @@ namespace {
         EXPECT_FALSE(f.lblBlrName[3].Visible());
     }
 
+    // Catches the bowler change showing wrong or stale figures.
     TEST_F(MatchScreenTest, TheBowlerChangeScreenListsTheElevenWithTheirCardFigures)
     {
         FrmMain& f = StartMatch({ .computerSide1 = false });
@@ -50,6 +57,7 @@ namespace {
         EXPECT_FALSE(frmBowlChange().lblBlrName[10].Caption().empty()) << "opens afresh";
     }
 
+    // Catches the keeper, a bowler out of overs or the other end's bowler being chosen.
     TEST_F(MatchScreenTest, TheBowlerChangeRefusesTheKeeperTheQuotaAndTheOtherEnd)
     {
         FrmMain& f = StartMatch({ .overs = 10, .computerSide1 = false });
@@ -81,9 +89,7 @@ namespace {
     // the next-bowler line stay as they were.
     TEST_F(MatchScreenTest, CancelOnTheBowlerChangeChangesNothing)
     {
-        MatchSetup setup;
-        setup.computerSide1 = false;
-        FrmMain& f = StartMatch(setup);
+        FrmMain& f = StartMatch({ .computerSide1 = false });
         const int current = CurrBowler, other = OtherBowler;
         const std::string next = f.lblNxtBlr.Caption();
         platform.toolkit.onModal = [](Form& form) {
@@ -157,13 +163,7 @@ namespace {
         EXPECT_EQ(OtherBowler, 3);
     }
 
-    TEST_F(MatchScreenTest, TheComputerChoosesItsOwnBowlers)
-    {
-        FrmMain& f = StartMatch();
-        f.lblNxtBlr.UserClick();
-        EXPECT_TRUE(platform.toolkit.shownForms.empty());
-    }
-
+    // Catches a batsman's figures shown wrong, or for somebody else.
     TEST_F(MatchScreenTest, ANameOnTheCardOpensHisBattingFigures)
     {
         FrmMain& f = StartMatch();
@@ -193,6 +193,97 @@ namespace {
         f.lblBatName[9].UserClick(); // not in yet
         EXPECT_EQ(seen[9], "0");
         EXPECT_EQ(seen[11], "Not Out");
+    }
+
+    struct MatchChartsTest : MatchFixture {
+        static double SumOfHeights(const ChartSeries& bars)
+        {
+            return std::accumulate(bars.Points.begin(), bars.Points.end(), 0.0,
+                [](double sum, const ChartPoint& p) { return sum + p.y; });
+        }
+    };
+
+    // Catches a worm or Manhattan that misstates the runs, overs or wickets of a match.
+    TEST_F(MatchChartsTest, TheChartsOfTheSeededMatch)
+    {
+        FrmMain& f = StartMatch({ .computerSide0 = true });
+        SeedRandomDraw(20261206);
+        ASSERT_TRUE(PlayThrough(f));
+        EXPECT_EQ(f.chtWorm.Data(), ChartData {}) << "nothing drawn while the tab was hidden";
+
+        f.UserMouseUp(MouseButton::Left, 5, 5); // only a right click turns to the next tab
+        for (int click = 0; click < 4; ++click)
+            f.UserMouseUp(MouseButton::Right, 5, 5);
+        ASSERT_EQ(f.SSTab1.Tab(), FrmMain::kChartsTab);
+
+        // Northland 246 all out in 42.5 overs, Southmere 186 all out in 39.4 chasing 247.
+        const ChartData& worm = f.chtWorm.Data;
+        EXPECT_EQ(worm.X, (ChartAxis { "Overs", 0, 50, 5 }));
+        EXPECT_EQ(worm.Y, (ChartAxis { "Runs", 0, 300, 50 }));
+        ASSERT_EQ(worm.Series.size(), 5u);
+        const int balls[] = { 257, 238 };
+        for (int side = 0; side < 2; ++side) {
+            const ChartSeries& line = worm.Series[static_cast<std::size_t>(2 * side)];
+            const ChartSeries& wickets = worm.Series[static_cast<std::size_t>(2 * side + 1)];
+            EXPECT_EQ(line.Name, Teams[side].Country);
+            ASSERT_EQ(line.Points.size(), static_cast<std::size_t>(balls[side] + 1));
+            EXPECT_EQ(line.Points.front(), (ChartPoint { 0, 0 }));
+            EXPECT_EQ(
+                line.Points.back(), (ChartPoint { balls[side] / 6.0, double(Teams[side].Runs) }));
+            EXPECT_EQ(wickets.Name, "") << "the dots are not listed in the legend";
+            ASSERT_EQ(wickets.Points.size(), 10u);
+            for (int w = 1; w <= 10; ++w)
+                EXPECT_EQ(
+                    wickets.Points[static_cast<std::size_t>(w - 1)].y, Teams[side].FallOfWicket[w]);
+        }
+        EXPECT_EQ(worm.Series[4],
+            (ChartSeries { "Target 247", SeriesStyle::Dashed, look::kTargetLine,
+                { { 0, 247 }, { 50, 247 } }, 0 }));
+
+        const ChartData& manhattan = f.chtManhattan.Data;
+        EXPECT_EQ(manhattan.X, (ChartAxis { "Over", 0.5, 50.5, 5 }));
+        EXPECT_FALSE(manhattan.Legend);
+        ASSERT_EQ(manhattan.Series.size(), 4u);
+        for (int side = 0; side < 2; ++side) {
+            const ChartSeries& bars = manhattan.Series[static_cast<std::size_t>(2 * side)];
+            const ChartSeries& wickets = manhattan.Series[static_cast<std::size_t>(2 * side + 1)];
+            ASSERT_EQ(bars.Points.size(), side == 0 ? 43u : 40u) << "one bar an over begun";
+            EXPECT_EQ(SumOfHeights(bars), Teams[side].Runs);
+            // Over n's two bars meet at n, the first innings' on the left.
+            EXPECT_DOUBLE_EQ(bars.Points[0].x + (side == 0 ? bars.BarWidth : 0), 1.0);
+            EXPECT_EQ(wickets.Points.size(), 10u);
+            // A wicket dot stands over the middle of its over's bar, above it.
+            const double middle = bars.BarWidth / 2;
+            for (const ChartPoint& dot : wickets.Points) {
+                const auto over = std::lround(dot.x + (side == 0 ? middle : -middle));
+                ASSERT_TRUE(over >= 1 && over <= std::ssize(bars.Points)) << dot.x;
+                const ChartPoint& bar = bars.Points[static_cast<std::size_t>(over - 1)];
+                EXPECT_DOUBLE_EQ(bar.x + middle, dot.x);
+                EXPECT_TRUE(dot.y > bar.y && dot.y < manhattan.Y.Max) << dot.y;
+            }
+        }
+        f.UserMouseUp(MouseButton::Right, 5, 5);
+        EXPECT_EQ(f.SSTab1.Tab(), 0) << "and round again";
+    }
+
+    // Catches charts that lag behind the score, or are redrawn at cost while hidden.
+    TEST_F(MatchChartsTest, TheChartsFollowEveryBallOnlyWhileTheirTabIsShown)
+    {
+        FrmMain& f = StartMatch();
+        f.SSTab1.Tab = FrmMain::kChartsTab;
+        ASSERT_EQ(f.chtWorm.Data().Series.size(), 2u) << "drawn as the tab opens";
+        EXPECT_EQ(f.chtWorm.Data().Series[0].Points.size(), 1u);
+
+        Bowl(f, BallDraws(1, 4));
+        EXPECT_EQ(f.chtWorm.Data().Series[0].Points.back(), (ChartPoint { 1 / 6.0, 4 }));
+        EXPECT_EQ(f.chtManhattan.Data().Series[0].Points.back().y, 4);
+
+        f.SSTab1.Tab = 0;
+        Bowl(f, BallDraws(1, 2));
+        EXPECT_EQ(f.chtWorm.Data().Series[0].Points.size(), 2u) << "a hidden tab is not redrawn";
+        f.SSTab1.Tab = FrmMain::kChartsTab;
+        EXPECT_EQ(f.chtWorm.Data().Series[0].Points.back(), (ChartPoint { 2 / 6.0, 6 }));
+        EXPECT_EQ(f.chtManhattan.Data().Series[0].Points.back().y, 6);
     }
 
 } // namespace
