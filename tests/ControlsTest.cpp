@@ -87,6 +87,7 @@ namespace {
         l.AttachPeer(nullptr);
     }
 
+    // Catches events fired twice or never, and options of one frame both chosen at once.
     TEST_F(ControlsTest, SettersRaiseTheUsersEventOnlyOnChange)
     {
         auto& f = frmSample();
@@ -103,6 +104,7 @@ namespace {
         EXPECT_FALSE(f.opt1p2p[0].Value) << "option buttons of one container exclude each other";
     }
 
+    // Catches a list whose selection lands on the wrong entry after one is removed.
     TEST_F(ControlsTest, ListsRaiseClickOnPickAndFollowRemovals)
     {
         auto& f = frmSample();
@@ -125,6 +127,7 @@ namespace {
         EXPECT_EQ(f.cmb.ListIndex, -1);
     }
 
+    // Catches a wrong index that would silently write into another control.
     TEST_F(ControlsTest, ControlArraysCheckTheirIndexes)
     {
         auto& f = frmSample();
@@ -134,6 +137,7 @@ namespace {
         EXPECT_EQ(f.FindControl("lbls", 12), &f.lbls[12]);
     }
 
+    // Catches clicks that reach disabled or hidden buttons and change the match.
     TEST_F(ControlsTest, UserClicksReachOnlyReachableControls)
     {
         auto& f = frmSample();
@@ -170,6 +174,7 @@ namespace {
         EXPECT_EQ(second.Caption, "") << "a fresh instance after Unload";
     }
 
+    // Catches a crash when a window closes itself from one of its own buttons.
     TEST_F(ControlsTest, FormUnloadedInsideItsOwnEventStaysAliveUntilTheEventEnds)
     {
         auto& f = frmSample();

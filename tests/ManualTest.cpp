@@ -21,6 +21,7 @@ namespace {
 
     namespace fs = std::filesystem;
 
+    // Catches a Help button that does nothing, or fails silently when the manual is missing.
     TEST(Manual, EveryHelpButtonOpensItOrSaysWhereToGetIt)
     {
         fakes::FakePlatform platform;

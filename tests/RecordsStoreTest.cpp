@@ -181,6 +181,7 @@ namespace {
         EXPECT_EQ(Counts(*store, "Win"), (std::vector<int> { 32767, 32767, 0 }));
     }
 
+    // Catches a damaged records file overwritten, or its damage found mid-match.
     TEST_F(RecordsStoreTest, DamagedFileIsReportedOnOpenAndLeftAsItWas)
     {
         std::string noise(1 << 20, '\0');
@@ -213,6 +214,7 @@ namespace {
         }
     }
 
+    // Catches a failed write reported as success, or a row left half-written.
     TEST_F(RecordsStoreTest, FailedWriteReportsTheErrorAndChangesNoRow)
     {
         auto store = Open();
@@ -270,6 +272,7 @@ namespace {
         EXPECT_EQ(Bytes(), before);
     }
 
+    // Catches writes to a read-only records file reported as done.
     TEST_F(RecordsStoreTest, ReadOnlyFileOpensForReadingAndRefusesWrites)
     {
         Open()->AddPlayer("Lee");

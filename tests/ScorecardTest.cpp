@@ -41,6 +41,7 @@ namespace {
         }
     };
 
+    // Catches a kept scorecard that misstates the match, or is not kept at the result.
     TEST_F(ScorecardTest, TheSeededMatchKeepsItsCardAtTheResultInBothFormats)
     {
         FrmMain& f = StartMatch({ .computerSide0 = true });
@@ -69,6 +70,7 @@ namespace {
         EXPECT_EQ(at_result.substr(at_result.find("\n\n")), text.substr(text.find("\n\n")));
     }
 
+    // Catches Ctrl+S keeping nothing, the wrong innings, or stopping the match.
     TEST_F(ScorecardTest, CtrlSKeepsTheCardAsItStandsAndTheMatchGoesOn)
     {
         FrmMain& f = StartMatch();
@@ -126,6 +128,7 @@ namespace {
         EXPECT_EQ(Kept().size(), 2u);
     }
 
+    // Catches dismissals misworded and names that break the kept page's markup.
     TEST_F(ScorecardTest, DismissalsInTheUsualNotationAndNamesThatAreNotMarkup)
     {
         EXPECT_EQ(UsualHowOut(" b: Yul Dacre", "Yul Dacre"), "b Yul Dacre");
@@ -145,6 +148,7 @@ namespace {
         EXPECT_EQ(html.find("<b>&"), std::string::npos);
     }
 
+    // Catches a one-innings card without the total being chased.
     TEST_F(ScorecardTest, AOneInningsGameShowsTheTotalItChases)
     {
         FrmMain& f = StartMatch({ .firstBatSide = 1, .oneInnings = true, .target = 250 });

@@ -55,6 +55,7 @@ namespace {
         fakes::FakePlatform platform;
     };
 
+    // Catches squad files that change as they are read and written again.
     TEST_F(TeamFileTest, SquadWrittenAndReadBackIsByteExact)
     {
         FillSquad();
@@ -211,6 +212,7 @@ namespace {
         EXPECT_EQ(FitPlrName(accents), accents.substr(0, 60));
     }
 
+    // Catches a broken squad text accepted, or refused without saying where.
     TEST(SquadText, MistakesNameTheFileAndLine)
     {
         auto errorOf = [](const std::string& text) -> std::string {
