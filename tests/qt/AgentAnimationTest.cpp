@@ -21,6 +21,7 @@ namespace {
         return wave;
     }
 
+    // Catches animations that run late, never settle, or jump when stopped.
     TEST(MerlinAnimatorTest, PosesArriveOnTimeThenTheCharacterSettlesToRestOrStopsSmoothly)
     {
         const MerlinPose rest;
@@ -44,6 +45,7 @@ namespace {
         EXPECT_NEAR(animator.PoseAt(20.5).arm, rest.arm, 1e-9);
     }
 
+    // Catches a commentator who speaks with his mouth shut, or keeps talking after.
     TEST(MerlinAnimatorTest, TalkingMovesTheMouth)
     {
         MerlinAnimator animator(MerlinPose {}, 1);

@@ -38,6 +38,7 @@ namespace {
         return fakes::ErrorOf([&] { LoadMerlinFile(path, "Merlin"); });
     }
 
+    // Catches a shipped character missing an animation the game plays.
     TEST(MerlinFileTest, ShippedCharacterHasEveryAnimationTheGameAsksForEachItsOwn)
     {
         const MerlinCharacter merlin = LoadMerlinFile(kShipped, "Merlin");
@@ -100,6 +101,7 @@ namespace {
         EXPECT_NO_THROW(LoadMerlinFile(morgana, "MORGANA"));
     }
 
+    // Catches a damaged character file loaded half-read, or refused without saying where.
     TEST(MerlinFileTest, DamagedFileSaysWhichLineAndWhatIsWrong)
     {
         const QString base = Character();

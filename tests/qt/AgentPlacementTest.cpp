@@ -28,6 +28,7 @@ namespace {
         return covered;
     }
 
+    // Catches Merlin standing over a game window, or far from where he was sent.
     TEST(AgentPlacementTest, StandsNearestToWhereHeIsSentBesideTheWindowsBalloonOpeningAway)
     {
         const QRect screen(8, 8, 1904, 1064);
@@ -89,6 +90,7 @@ namespace {
         }
     }
 
+    // Catches a speech balloon over a game window or off the screen.
     TEST(AgentPlacementTest, TheBalloonOpensToTheSideClearOfTheWindowsAndOnTheScreen)
     {
         const QRect him(800, 400, 164, 168);

@@ -52,6 +52,15 @@ namespace {
             return *merlin;
         }
 
+        // Neither he nor his balloon covers the game's window.
+        bool ClearOf(const QWidget& game) const
+        {
+            const QRect g = game.frameGeometry();
+            return !merlin->Window().frameGeometry().intersects(g)
+                && !(merlin->SpeechBalloon().isVisible()
+                    && merlin->SpeechBalloon().frameGeometry().intersects(g));
+        }
+
         bool Until(const std::function<bool()>& done, int ms = 5000)
         {
             return QTest::qWaitFor(done, ms);
@@ -65,6 +74,7 @@ namespace {
         QStringList started;
     };
 
+    // Catches a missing or damaged character reported as the wrong failure.
     TEST_F(AgentServiceTest, LoadFailuresCarryTheirNumbersAndLeaveNoCharacter)
     {
         fs::remove(platform.Folder() / "Merlin.acs");
@@ -78,6 +88,7 @@ namespace {
         EXPECT_EQ(service.Character("Merlin"), nullptr);
     }
 
+    // Catches a commentator that never appears, or whose hiding leaves the game waiting.
     TEST_F(AgentServiceTest, ShowMovesAndRaisesShownEvenWhenStoppedAtOnceAndHidesFromItsMenu)
     {
         // The match screen stops everything to announce the conditions, which may be at once
@@ -115,18 +126,14 @@ namespace {
         EXPECT_EQ(marks, (std::vector<long> { 1, 2 }));
     }
 
+    // Catches Merlin or his balloon left over a game window that moved under them.
     TEST_F(AgentServiceTest, SentOntoAGameWindowHeAndHisBalloonStandBesideItAndFollowItsMoves)
     {
         QWidget game;
         game.setGeometry(40, 40, 300, 300);
         game.show();
         QtAgentCharacter& c = Load();
-        const auto clear = [&] {
-            const QRect g = game.frameGeometry();
-            return !c.Window().frameGeometry().intersects(g)
-                && !(c.SpeechBalloon().isVisible()
-                    && c.SpeechBalloon().frameGeometry().intersects(g));
-        };
+        const auto clear = [&] { return ClearOf(game); };
         c.Show();
         c.MoveTo(200, 100);
         c.Speak("Here, you can choose the type of game, you want to play\\Mrk=1\\");
@@ -153,12 +160,7 @@ namespace {
         game.show();
         QtAgentCharacter& c = Load();
         const QSize design = c.Definition().size;
-        const auto clear = [&] {
-            const QRect g = game.frameGeometry();
-            return !c.Window().frameGeometry().intersects(g)
-                && !(c.SpeechBalloon().isVisible()
-                    && c.SpeechBalloon().frameGeometry().intersects(g));
-        };
+        const auto clear = [&] { return ClearOf(game); };
         EXPECT_EQ(c.Window().size(), Scaled(design, 1.5));
         c.Show();
         c.MoveTo(60, 60);
@@ -180,6 +182,7 @@ namespace {
         EXPECT_DOUBLE_EQ(c.SpeechBalloon().font().pointSizeF(), 10);
     }
 
+    // Catches speech shown all at once, bookmarks out of order, and animations not found.
     TEST_F(
         AgentServiceTest, SpeechAppearsWordByWordBookmarksComeInOrderAndAnimationsAreFoundInAnyCase)
     {
@@ -282,6 +285,7 @@ namespace {
         EXPECT_TRUE(Until([&] { return !window.Ticking(); }, 5000));
     }
 
+    // Catches a reload that leaves the old character speaking or reporting.
     TEST_F(AgentServiceTest, LoadingAgainReplacesTheCharacterQuietly)
     {
         QtAgentCharacter& first = Load();
@@ -305,6 +309,7 @@ namespace {
         QtToolkit toolkit;
     };
 
+    // Catches a delivery that never returns from its line, or commentary left on when hidden.
     TEST_F(CommentatorGameTest, CommentBallReturnsOnceItsLineIsSpokenAndHidingTurnsCommentaryOff)
     {
         LoadAgent(700, 120);

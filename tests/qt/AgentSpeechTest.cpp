@@ -84,6 +84,7 @@ namespace {
 
     using Kind = AgentRequest::Kind;
 
+    // Catches tags read aloud, or bookmarks lost or invented from odd text.
     TEST(SpeechTextTest, AlternativesWordsAndBookmarkTags)
     {
         EXPECT_EQ(SpeechAlternatives("a|b||c"), (QStringList { "a", "b", "", "c" }));
@@ -102,6 +103,7 @@ namespace {
         EXPECT_TRUE(SpeechTokens("\\Mrk=1\\").front().IsMark());
     }
 
+    // Catches commentary out of order, or bookmarks that release the game too early.
     TEST_F(AgentQueueTest, RequestsRunInOrderAndBookmarksComeWhereTheSpeechReachesThem)
     {
         queue.Push({ Kind::Speak, "\\Mrk=4\\a \\Mrk=5\\ b \\Mrk=6\\ c \\Mrk=7\\", {} });
@@ -134,6 +136,7 @@ namespace {
         EXPECT_EQ(marks, (std::vector<long> { 1, 9 }));
     }
 
+    // Catches a line spoken with all its alternatives, or always the same one.
     TEST_F(AgentQueueTest, OneAlternativeIsSpokenEachWithEqualChance)
     {
         // Hidden, every speech completes at once: many draws in little time. Each alternative
@@ -177,6 +180,7 @@ namespace {
         EXPECT_EQ(marks, (std::vector<long> { 3, 4, 5, 6 }));
     }
 
+    // Catches the next ball cutting off the spoken line, or a stopped voice reporting late.
     TEST_F(AgentQueueTest, TheLastBookmarkWaitsForTheVoiceToFinish)
     {
         stage.hasVoice = true;

@@ -191,7 +191,7 @@ namespace {
     }
 
     // A chase's status line wrapped onto a second line, and cut words, at the zooms of
-    // screens from 1280x720 up; every other text on the screen fits as well.
+    // screens from 1280x720 up; every other text on every tab fits as well.
     TEST_F(MatchWindowTest, TheChaseStatusLineFitsOnOneLineAtEveryZoom)
     {
         SetUpSides();
@@ -208,7 +208,7 @@ namespace {
         for (const double zoom : { 1.0, 1.1, 1.2, 1.3, 1.4, 1.5, 1.6, 1.7 }) {
             const OpeningZoom opening(zoom);
             qt::WindowFor(f).SetZoom(zoom);
-            ExpectFinished(f, "chase at " + std::to_string(zoom));
+            ExpectEveryTabFinished(f, f.SSTab1, "chase at " + std::to_string(zoom));
             auto* line = WidgetOf<QLabel>(f.lblMsg[1]);
             EXPECT_LE(line->fontMetrics().boundingRect(line->text()).width(),
                 line->contentsRect().width())

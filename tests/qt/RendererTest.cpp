@@ -18,6 +18,7 @@ namespace {
 
     using RendererTest = LivePlatform;
 
+    // Catches controls drawn out of place or showing stale values.
     TEST_F(RendererTest, EveryControlIsAWidgetAtItsPlaceAndFollowsItsModelQuietly)
     {
         auto& f = frmSample();
@@ -67,6 +68,7 @@ namespace {
         EXPECT_EQ(WidgetOf<QListWidget>(f.lstNames)->count(), 4);
     }
 
+    // Catches input lost, or delivered twice, between the screen and the game.
     TEST_F(RendererTest, ClicksPicksKeysAndTheMouseReachTheModelOnce)
     {
         auto& f = frmSample();
@@ -152,6 +154,7 @@ namespace {
         EXPECT_EQ(f.lblNxtBlr.ForeColor(), FrmSample::kDesign);
     }
 
+    // Catches a close box that closes a window the game refused to let go.
     TEST_F(RendererTest, CloseBoxAsksQueryUnloadWhichMayRefuse)
     {
         auto& f = frmSample();
@@ -169,6 +172,7 @@ namespace {
         EXPECT_TRUE(alive.isNull());
     }
 
+    // Catches a crash when input reaches a window that has just closed.
     TEST_F(RendererTest, AWindowClosedDuringAnEventNeverTouchesTheModelAgain)
     {
         auto& f = frmSample();
@@ -187,6 +191,7 @@ namespace {
         EXPECT_TRUE(button.isNull());
     }
 
+    // Catches a crash at the program's end when a window outlives its form.
     TEST_F(RendererTest, AFormDestroyedUnderItsWindowLeavesTheWindowHarmless)
     {
         auto& f = frmSample();
@@ -206,6 +211,7 @@ namespace {
         EXPECT_TRUE(alive.isNull());
     }
 
+    // Catches an error that crashes or is swallowed instead of being shown.
     TEST_F(RendererTest, AnUntrappedErrorShowsTheErrorBoxAndEndsTheProgram)
     {
         // The fake toolkit records the box instead of showing it.
@@ -219,6 +225,7 @@ namespace {
         EXPECT_EQ(platform.toolkit.endRequests, 1);
     }
 
+    // Catches layout checks that pass every window, which would hide cut text.
     TEST_F(RendererTest, TheLayoutChecksFindCutOverlappingAndOutsideControls)
     {
         auto& f = frmSample();

@@ -69,6 +69,7 @@ namespace {
         const fs::path asked = platform.Folder() / "asked.txt";
     };
 
+    // Catches Help opening nothing, or the wrong file.
     TEST_F(ShellTest, HelpOpensTheManualWithTheDesktopsViewer)
     {
         shell.opener.clear(); // through Qt's own opening of documents

@@ -14,6 +14,7 @@ namespace {
 
     using TeamEditorWindowTest = WindowTest;
 
+    // Catches editor rows cut off, or typing and picks that are not saved as changes.
     TEST_F(TeamEditorWindowTest, FifteenRowsLookFinishedNewOrMarked)
     {
         TeamFileName = "South Africa"; // the longest country name

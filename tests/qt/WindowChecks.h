@@ -28,6 +28,16 @@ inline void ExpectFinished(Form& form, const std::string& state)
     EXPECT_THAT(qt::ControlsOutsideContainer(form), IsEmpty()) << state;
 }
 
+// The same on every page of the tab strip; the first page is left showing.
+inline void ExpectEveryTabFinished(Form& form, TabStrip& tabs, const std::string& state)
+{
+    for (int tab = 0; tab < tabs.Tabs(); ++tab) {
+        tabs.Tab = tab;
+        ExpectFinished(form, state + ", tab " + std::to_string(tab));
+    }
+    tabs.Tab = 0;
+}
+
 // The same at each zoom a window opens at on a screen from 1280x720 up to 1920x1080, and at
 // the models' own size; the window is left at the models' size.
 inline void ExpectFinishedAtEveryZoom(Form& form, const std::string& state)

@@ -11,6 +11,7 @@
 namespace stumpcraft::testing {
 namespace {
 
+    // Catches the World Cup window cut off or overlapping.
     TEST(WorldCupWindowTest, LooksFinishedAtTheDrawAndAfterTheFinal)
     {
         fakes::FakePlatform platform;

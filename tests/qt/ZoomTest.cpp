@@ -15,6 +15,7 @@ namespace {
 
     using ZoomTest = LivePlatform;
 
+    // Catches zoomed windows misplaced, and clicks landing on the wrong control.
     TEST_F(ZoomTest, AZoomedWindowScalesEveryControlAndUnscalesTheMouseAndTheKeysStepIt)
     {
         const OpeningZoom zoom(1.5);
@@ -81,6 +82,7 @@ namespace {
             .size();
     }
 
+    // Catches tiny sliders and boxes on a zoomed, large screen.
     TEST_F(ZoomTest, TheSliderHandleAndTheMessageBoxesGrowWithTheZoom)
     {
         const OpeningZoom zoom(1.5);
@@ -101,6 +103,7 @@ namespace {
         EXPECT_NEAR(shown, QApplication::font().pointSizeF() * 1.5, 0.01);
     }
 
+    // Catches windows opened too big for the screen, or gaps between neighbours.
     TEST(ZoomSums, TheScreenChoosesTheOpeningZoomInWholeSteps)
     {
         EXPECT_DOUBLE_EQ(qt::ZoomForScreen(QSize(1920, 1040)), 1.7);
