@@ -58,16 +58,6 @@ namespace {
         EXPECT_EQ(CurrBowler, 7);
     }
 
-    // Catches a computer that bowls its opener out in one spell.
-    TEST_F(MatchCaptaincyTest, TheComputerRestsItsOpenerAfterHalfHisQuota)
-    {
-        FrmMain& f = StartMatch({ .overs = 10 }); // half a quota is one over
-        SeedRandomDraw(7);
-        f.CmdNOver.UserClick();
-        EXPECT_EQ(CurrBowler, 9);
-        EXPECT_EQ(OtherBowler, 8) << "the first fresh man, after the opener's single over";
-    }
-
     // Setting a total it opens up for the last ten overs and always attacks the last; chasing
     // it plays to the required rate, more carefully with wickets down.
     TEST_F(MatchCaptaincyTest, TheComputerBatsToTheStateOfItsInnings)

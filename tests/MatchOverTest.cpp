@@ -114,22 +114,6 @@ namespace {
                 "Current Bowler: Zeb Lindell", "Next Bowler: Ash Tremaine" }));
     }
 
-    TEST_F(MatchOverTest, NextBowlChangesEndsOnThePressAfterTheSixthBall)
-    {
-        FrmMain& f = StartMatch();
-        for (int i = 0; i < 6; ++i)
-            Bowl(f, BallDraws(1, 2));
-        Bowl(f, BallDraws(1, 1));
-        EXPECT_EQ(Teams[1].Plr[9].BallsBowled, 1);
-        EXPECT_EQ(Bat().Plr[1].Ones, 1) << "the other batsman faces the new over";
-        EXPECT_EQ(Captions(f.lblDesc[0], f.lblDesc[1], f.lblRunsInOver, f.lblCurrBlr,
-                      f.lblBlrName[1], f.lblMsg[0]),
-            (std::vector<std::string> { "Bram Quillet: 1 Runs", "", "1",
-                "Current Bowler: Zeb Lindell", "Zeb Lindell", "Northland 13/0" }))
-            << "the over's lines start afresh; a new bowler takes the next row";
-        EXPECT_TRUE(f.lblWicketsTaken[1].Visible());
-    }
-
     // Ball by ball, the computer changes a bowler who has finished his quota before the quota
     // test, as it does when the over is played in one go: nobody is asked to choose for it, and
     // a click on its next bowler opens no choice for the player.
@@ -221,6 +205,8 @@ namespace {
         }
     }
 
+    // Catches a chase opened by the wrong bowlers or batsmen, or with the sliders still locked
+    // by the computer's innings (the cleared cards are pinned in the screen's golden file).
     TEST_F(MatchInningsTest, TheSecondInningsStartsWithClearCardsAndTheOtherOpeners)
     {
         FrmMain& f = StartMatch();
@@ -234,15 +220,6 @@ namespace {
         EXPECT_EQ((std::vector<int> { CurrBatSide, CurrBowler, OtherBowler, Batsman1, Batsman2,
                       BallOfOver, f.chk50[0].Value(), Teams[1].Plr[0].OnStrike }),
             (std::vector<int> { 1, 10, 9, 0, 1, 0, 0, true }));
-        EXPECT_EQ(Captions(f.lblNxtBlr, f.lblBatName[0], f.lblBatOut[0], f.lblBatRuns[0],
-                      f.lblBlrName[0], f.lblFoW[0], f.lblPlrs[0], f.lblWickets[9], f.lblDesc[0],
-                      f.lblTotal, f.lblRunsInOver, f.lblMsg[0], f.frameBatter[0],
-                      f.lblSmallScore[0], f.lblSmallScore[1]),
-            (std::vector<std::string> { "Next Bowler: Kit Morrow", "Quin Harlow", "Not Out", "",
-                "Kit Morrow", "", "Quin Harlow / Rafe Dunmore", "Wicket 10", "", "00", "00", "",
-                "Quin Harlow", "Southmere: 0/0", "Overs: 0.0" }));
-        EXPECT_EQ(f.lblBatOut[0].BackColor(), kAtCrease);
-        EXPECT_EQ(f.lblBatOut[2].BackColor(), kNotAtCrease);
         const std::vector<bool> shown { f.lblBlrName[0].Visible(), f.lblBlrName[1].Visible(),
             f.HScroll1[0].Enabled(), f.CmdNOver.Visible(), f.cmdChange.Visible(),
             f.picInStrike[0].Visible(), f.picInStrike[1].Visible() };

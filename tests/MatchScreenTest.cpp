@@ -17,26 +17,6 @@ namespace {
 
     struct MatchScreenTest : MatchFixture { };
 
-    // Catches a returning bowler given a second row and his figures split on the card.
-    TEST_F(MatchScreenTest, ABowlerKeepsHisRowForALaterSpell)
-    {
-        FrmMain& f = StartMatch();
-        BookBowlerOnCard();
-        CurrBowler = 9;
-        BookBowlerOnCard();
-        CurrBowler = 8;
-        BookBowlerOnCard();
-        CurrBowler = 10;
-        Field().Plr[10].BallsBowled = 12;
-        Field().Plr[10].RunsGiven = 17;
-        BookBowlerOnCard();
-        f.Repaint();
-        EXPECT_EQ(f.lblBlrName[1].Caption(), "Zeb Lindell");
-        EXPECT_EQ(f.lblBlrName[2].Caption(), "Yul Dacre");
-        EXPECT_EQ(f.lblRunsGiven[0].Caption(), "17");
-        EXPECT_FALSE(f.lblBlrName[3].Visible());
-    }
-
     // Catches the bowler change showing wrong or stale figures.
     TEST_F(MatchScreenTest, TheBowlerChangeScreenListsTheElevenWithTheirCardFigures)
     {
