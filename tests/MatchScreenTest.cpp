@@ -17,26 +17,6 @@ namespace {
 
     struct MatchScreenTest : MatchFixture { };
 
-    // Catches the bowler change showing wrong or stale figures.
-    TEST_F(MatchScreenTest, TheBowlerChangeScreenListsTheElevenWithTheirCardFigures)
-    {
-        FrmMain& f = StartMatch({ .computerSide1 = false });
-        Bowl(f, BallDraws(1, 4));
-        std::vector<std::string> seen;
-        platform.toolkit.onModal = [&](Form& form) {
-            auto& change = static_cast<FrmBowlChange&>(form);
-            seen = Captions(change.lblMsg, change.lblBlrName[10], change.lblOvers[10],
-                change.lblRunsGiven[10], change.lblOvers[9]);
-        };
-        f.lblNxtBlr.UserClick();
-        EXPECT_EQ(seen,
-            (std::vector<std::string> { "Simply, click on the bowler to set him up as next change",
-                "Ash Tremaine", "0.1", "4", "" }))
-            << "the one who has not bowled yet has no figures";
-        EXPECT_EQ(frmBowlChange().Caption, "Choose a new Bowler");
-        EXPECT_FALSE(frmBowlChange().lblBlrName[10].Caption().empty()) << "opens afresh";
-    }
-
     // Catches the keeper, a bowler out of overs or the other end's bowler being chosen.
     TEST_F(MatchScreenTest, TheBowlerChangeRefusesTheKeeperTheQuotaAndTheOtherEnd)
     {
