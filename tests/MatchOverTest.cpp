@@ -165,30 +165,6 @@ namespace {
 
     struct MatchInningsTest : MatchFixture { };
 
-    // The required rate is the target over the overs; the first score stays in view, without
-    // its wickets when all out.
-    TEST_F(MatchInningsTest, TheChaseOpensWithTheRequiredRateAndTheFirstScore)
-    {
-        FrmMain& f = StartMatch();
-        const struct {
-            int runs, wickets;
-            const char *rate, *score;
-        } cases[] = {
-            { 0, 0, "0.02", "Northland: 0/0" },
-            { 299, 6, "6", "Northland: 299/6" },
-            { 187, 10, "3.76", "Northland: 187" },
-        };
-        for (const auto& c : cases) {
-            Teams[0].Runs = c.runs;
-            Teams[0].Wickets = c.wickets;
-            f.cmdChange_Click();
-            EXPECT_EQ(Captions(f.lblMsg[1], f.lblSmallScore[2]),
-                (std::vector<std::string> {
-                    std::string("       Required Run Rate for Southmere: ") + c.rate, c.score }));
-            EXPECT_TRUE(f.lblSmallScore[2].Visible());
-        }
-    }
-
     // Catches a chase opened by the wrong bowlers or batsmen, or with the sliders still locked
     // by the computer's innings (the cleared cards are pinned in the screen's golden file).
     TEST_F(MatchInningsTest, TheSecondInningsStartsWithClearCardsAndTheOtherOpeners)
