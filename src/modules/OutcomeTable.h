@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modules/modProcs.h"
 #include "modules/modVars.h"
 
 #include <array>
@@ -47,7 +48,7 @@ inline const LevelTable& LevelTableOf(int level)
 }
 
 // The same tests read off the generator's 32-bit output u, for the engine's own draws:
-// RandomDraw(1, K) is (u x K) / 2^32 + 1, which is `hit` exactly when u lies in
+// RandomDraw(1, K) is draw_detail::InRange(u, K), which is `hit` exactly when u lies in
 // [lo, lo + span). One subtraction and one comparison a test instead of a multiplication.
 struct OutcomeWindow {
     std::uint64_t lo = 0;
@@ -95,10 +96,7 @@ namespace outcome_detail {
                 for (const std::uint64_t u : { w.lo - 1, w.lo, w.lo + w.span - 1, w.lo + w.span }) {
                     if (u > 0xFFFFFFFFULL)
                         continue;
-                    const bool drawn
-                        = static_cast<int>((u * static_cast<std::uint64_t>(test.K)) >> 32U) + 1
-                        == test.hit;
-                    if (drawn != w.Holds(u))
+                    if ((draw_detail::InRange(u, test.K) == test.hit) != w.Holds(u))
                         return false;
                 }
             }

@@ -51,8 +51,7 @@ namespace {
     {
         if (generator.scripted)
             return Scripted(max);
-        const std::uint64_t u = draw_detail::Next(generator.state);
-        return static_cast<int>((u * static_cast<std::uint64_t>(max)) >> 32) + 1;
+        return draw_detail::InRange(draw_detail::Next(generator.state), max);
     }
 } // namespace
 

@@ -24,6 +24,13 @@ namespace draw_detail {
         return (xorshifted >> rot) | (xorshifted << ((32U - rot) & 31U));
     }
 
+    // The generator's 32-bit output u made a whole number in 1..Max: Int(Max * r) + 1 with
+    // r = u / 2^32 uniform in [0, 1).
+    constexpr int InRange(std::uint64_t u, int Max)
+    {
+        return static_cast<int>((u * static_cast<std::uint64_t>(Max)) >> 32U) + 1;
+    }
+
     // Every draw but the plain one: scripted values, several draws averaged, bad arguments.
     int DrawOtherwise(int Count, int Max);
 } // namespace draw_detail
@@ -33,17 +40,15 @@ namespace draw_detail {
 inline int RandomDraw(int Count, int Max)
 {
     if (Count == 1 && Max >= 1 && !draw_detail::generator.scripted) [[likely]] {
-        // Int(Max * r) + 1 with r = u / 2^32 uniform in [0, 1).
-        const std::uint64_t u = draw_detail::Next(draw_detail::generator.state);
-        return static_cast<int>((u * static_cast<std::uint64_t>(Max)) >> 32) + 1;
+        return draw_detail::InRange(draw_detail::Next(draw_detail::generator.state), Max);
     }
     return draw_detail::DrawOtherwise(Count, Max);
 }
 
-// Plain draws one after another with the generator held by the caller, where the compiler can
-// keep it in a register: each call gives what RandomDraw(1, Max) would (Max at least 1). For a
-// caller that makes several draws with nothing else drawing in between, and only while the
-// generator is not scripted.
+// The generator's outputs one after another, held by the caller where the compiler can keep
+// it in a register: draw_detail::InRange(Raw(), Max) is what RandomDraw(1, Max) would give.
+// For a caller that makes several draws with nothing else drawing in between, and only while
+// the generator is not scripted.
 class DrawRun {
 public:
     DrawRun()
@@ -55,12 +60,6 @@ public:
     DrawRun& operator=(const DrawRun&) = delete;
 
     static bool Available() { return !draw_detail::generator.scripted; }
-    int operator()(int Max)
-    {
-        const std::uint64_t u = Raw();
-        return static_cast<int>((u * static_cast<std::uint64_t>(Max)) >> 32) + 1;
-    }
-    // The generator's own output, from which the draw above is made.
     std::uint32_t Raw() { return draw_detail::Next(state_); }
 
 private:
