@@ -9,6 +9,7 @@
 #include "platform/Form.h"
 #include "platform/Services.h"
 #include "qt/AgentServiceQt.h"
+#include "qt/FontsAhead.h"
 #include "qt/QtShell.h"
 #include "qt/QtToolkit.h"
 #include "qt/Renderer.h"
@@ -31,7 +32,10 @@ int main(int argc, char** argv)
     // after the first such free, and they stay in the heap for good.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+    // The fonts are read on a second core while the application is made.
+    qt::FontsAhead fonts;
     QApplication app(argc, argv);
+    fonts.ApplicationMade();
     QApplication::setApplicationName(kAppTitle);
     // The desktop matches the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.stumpcraft.Stumpcraft"));
@@ -61,6 +65,7 @@ int main(int argc, char** argv)
     toolkit.AddWindowAction(agent.ShowAction());
     qt::RunGameEvent([] { frmMenu().Show(); });
     const int status = toolkit.Ending() ? 0 : app.exec();
+    fonts.Finish();
 
     // The forms go while Qt is still there to take their windows down.
     forms::ResetAll();

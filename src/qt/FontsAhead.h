@@ -1,0 +1,35 @@
+#pragma once
+// The fonts made ready on a second core while the application and the first window are made.
+// Reading the desktop's font configuration (some fifty files of it) and filling Qt's font
+// database from it is the largest single part of a start, and none of it needs a window; the
+// first text the menu lays out then waits only for what is not done yet.
+#include <future>
+#include <thread>
+
+namespace stumpcraft::qt {
+
+class FontsAhead {
+public:
+    // Starts on the font configuration at once: make this before the application.
+    FontsAhead();
+    ~FontsAhead();
+    FontsAhead(const FontsAhead&) = delete;
+    FontsAhead& operator=(const FontsAhead&) = delete;
+
+    // The application exists: the font database may be filled, which only Qt can do. Returns
+    // once the configuration is read (at once, on all but the slowest machines), since Qt
+    // would read it again for the first text laid out before then.
+    void ApplicationMade();
+    // Waits until the work is done (or given up, when the application was never made). Call it
+    // while the application is still there.
+    void Finish();
+
+private:
+    std::promise<void> configuredPromise_;
+    std::future<void> configured_ = configuredPromise_.get_future();
+    std::promise<bool> madePromise_;
+    bool told_ = false;
+    std::thread worker_;
+};
+
+} // namespace stumpcraft::qt
