@@ -1,6 +1,7 @@
 // The squad files: their exact bytes, the presence test, what a damaged or unwritable file
 // tells the player, the code page of the names, and the squads shipped with the game.
 #include "fakes/FakeServices.h"
+#include "modules/Countries.h"
 #include "modules/SquadText.h"
 #include "modules/modProcsII.h"
 #include "platform/AppPath.h"
@@ -245,11 +246,8 @@ namespace {
     // shape: a keeper and at least four real bowlers in the eleven, a tail that cannot bat.
     TEST(ShippedSquads, EveryCountryHasAPlayableSquad)
     {
-        const char* countries[]
-            = { "Australia", "Bangladesh", "Holland", "India", "Kenya", "New Zealand", "Pakistan",
-                  "South Africa", "Sri Lanka", "U.A.E", "West Indies", "Zimbabwe" };
         std::set<std::string> everyName;
-        for (const std::string country : countries) {
+        for (const std::string country : kCountryNames) {
             SCOPED_TRACE(country);
             const fs::path text = fs::path(STUMPCRAFT_SQUAD_TEXTS) / (country + ".txt");
             std::ifstream in(text);
