@@ -73,25 +73,6 @@ namespace {
         EXPECT_FALSE(QuotaBowled(Field().Plr[CurrBowler].BallsBowled));
     }
 
-    // Catches maidens miscounted on the bowling card.
-    TEST_F(MatchOverTest, AMaidenNeedsSixBallsWithoutARunAndSurvivesAWicket)
-    {
-        FrmMain& f = StartMatch();
-        const auto dot = BallDraws(1, DotBall);
-        ScriptRandomDraw(Join({ BallDraws(1, Out, 1), Times(5, dot) }));
-        f.CmdNOver.UserClick();
-        EXPECT_EQ(ScriptedDrawsLeft(), 0);
-        EXPECT_EQ(Teams[1].Plr[10].Maidens, 1);
-        EXPECT_EQ(Captions(f.lblMaidens[0], f.lblOvers[0], f.lblSmallScore[1]),
-            (std::vector<std::string> { "1", "1", "Overs: 1" }));
-
-        f.HScroll1[1].Value = 1; // the new batsman came in at level 2
-        ScriptRandomDraw(Join({ Times(5, dot), BallDraws(1, 1) }));
-        f.CmdNOver.UserClick();
-        EXPECT_EQ(ScriptedDrawsLeft(), 0);
-        EXPECT_EQ(Teams[1].Plr[9].Maidens, 0) << "one run spoils the maiden";
-    }
-
     // Catches an extra over bowled when Next Over follows an over finished ball by ball.
     TEST_F(MatchOverTest, NextOverAfterNextBowlHasFinishedTheOverOnlyChangesEnds)
     {
