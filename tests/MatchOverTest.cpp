@@ -253,57 +253,45 @@ namespace {
         }
     }
 
-    // Catches a decided match that can still be bowled at, or a wrong margin in wickets.
-    TEST_F(MatchResultTest, AWinWithNineDownIsByOneWickets)
-    {
-        FrmMain& f = StartChase(150);
-        LastOver(2, 147, 9);
-        f.HScroll1[1].Value = 1;
-        Bowl(f, BallDraws(1, 4));
-        EXPECT_TRUE(MatchOver);
-        EXPECT_EQ(f.lblMsg[1].Caption(), "Southmere win by 1 wickets");
-        EXPECT_FALSE(f.CmdNBowl.Visible());
-        EXPECT_FALSE(f.CmdNOver.Visible());
-        ASSERT_EQ(MessageTexts().size(), 1u);
-        EXPECT_EQ(MessageTexts()[0],
-            "Congratulations Computer,\r\nSouthmere has defeated Northland by 1 wickets!");
-        EXPECT_EQ(f.cmdChange.Caption(), "E&xit to Main Menu");
-        EXPECT_TRUE(f.cmdChange.Visible());
-        EXPECT_EQ(f.ActiveControl(), &f.cmdChange);
-
-        f.CmdNBowl.UserClick();
-        f.CmdNBowl_Click(); // even called directly, a decided match bowls no more
-        EXPECT_EQ(Bat().Balls, 300 - 6 + 3);
-    }
-
-    // Northland chases 10 in ten overs and stands at 8 before the last ball, which decides
-    // the match once, though the overs run out with it. A tie names the menu's first side
-    // first on the status line.
-    TEST_F(MatchResultTest, TheLastBallOfTheChaseDecidesTheMatchOnce)
+    // The ball that decides the match decides it once, and no ball follows it. Southmere, nine
+    // down, win with a four; Northland chase 10 in ten overs and stand at 8 before the last
+    // ball, which decides the match though the overs run out with it. A tie names the menu's
+    // first side first on the status line.
+    TEST_F(MatchResultTest, TheBallThatDecidesTheMatchDecidesItOnceAndEndsIt)
     {
         const std::string byTwoRuns
             = "Congratulations Computer,\r\nSouthmere has defeated Northland by 2 runs!";
         const struct {
-            int wickets;
+            int target, overs, firstBatSide, ball, runs, wickets;
             std::vector<int> draws;
             const char* status;
             std::string box;
         } cases[] = {
-            { 0, BallDraws(1, 2), "It is a tie between Northland and Southmere",
+            { 150, 50, 0, 2, 147, 9, BallDraws(1, 4), "Southmere win by 1 wickets",
+                "Congratulations Computer,\r\nSouthmere has defeated Northland by 1 wickets!" },
+            { 10, 10, 1, 5, 8, 0, BallDraws(1, 2), "It is a tie between Northland and Southmere",
                 "Fantastic Game of Cricket!\r\nIt is a tie between Southmere and Northland" },
-            { 0, BallDraws(1, DotBall), "Southmere win by 2 runs", byTwoRuns },
-            { 9, BallDraws(1, Out, 1), "Southmere win by 2 runs", byTwoRuns },
+            { 10, 10, 1, 5, 8, 0, BallDraws(1, DotBall), "Southmere win by 2 runs", byTwoRuns },
+            { 10, 10, 1, 5, 8, 9, BallDraws(1, Out, 1), "Southmere win by 2 runs", byTwoRuns },
         };
         for (const auto& c : cases) {
             forms::ResetAll();
             State = MatchState {};
             platform.toolkit.messages.clear();
-            FrmMain& f = StartChase(10, 10, 1);
-            LastOver(5, 8, c.wickets);
+            FrmMain& f = StartChase(c.target, c.overs, c.firstBatSide);
+            LastOver(c.ball, c.runs, c.wickets);
+            f.HScroll1[1].Value = 1;
             Bowl(f, c.draws);
             EXPECT_TRUE(MatchOver) << c.status;
             EXPECT_EQ(f.lblMsg[1].Caption(), c.status);
             EXPECT_EQ(MessageTexts(), std::vector<std::string> { c.box });
+            EXPECT_FALSE(f.CmdNBowl.Visible() || f.CmdNOver.Visible()) << c.status;
+            EXPECT_EQ(f.cmdChange.Caption(), "E&xit to Main Menu");
+            EXPECT_TRUE(f.cmdChange.Visible());
+            EXPECT_EQ(f.ActiveControl(), &f.cmdChange);
+            f.CmdNBowl.UserClick();
+            f.CmdNBowl_Click(); // even called directly, a decided match bowls no more
+            EXPECT_EQ(Bat().Balls, c.overs * 6 - 6 + c.ball + 1) << c.status;
         }
         FrmMain& f = frmMain(); // the last man's ball is on the card
         EXPECT_EQ(Captions(f.lblBatOut[10], f.lblBatBowlsFaced[10], f.lblSmallScore[0]),
