@@ -47,25 +47,6 @@ namespace {
         }
     }
 
-    // Before any reprieve the levels play as the game's rules describe them: out about 2.8,
-    // 5.3, 8.0, 26.7 and 20.0 per cent of balls, and about 2.6, 2.8, 5.2, 9.9 and 12.9 runs an
-    // over. A batsman rated 1 for batting and 5 for bowling is never reprieved.
-    TEST_F(LevelOddsTest, WithoutAReprieveTheLevelsPlayAsTheRulesSay)
-    {
-        const double out[] = { 0.028, 0.053, 0.080, 0.267, 0.200 };
-        const double perOver[] = { 2.6, 2.8, 5.2, 9.9, 12.9 };
-        for (int level = 1; level <= 5; ++level) {
-            const LevelOdds odds = OddsOf(level, 1, 5);
-            EXPECT_EQ(odds.outStandsOneIn, 1);
-            EXPECT_NEAR(odds.chance[Out], out[level - 1], 0.0005) << level;
-            EXPECT_NEAR(odds.RunsPerOver(), perOver[level - 1], 0.05) << level;
-            EXPECT_LT(odds.chance[5], 1.0 / 32767);
-        }
-        // The best batsman keeps one out in six below the top level, none reprieved at it.
-        EXPECT_EQ(OddsOf(3, 5, 1).outStandsOneIn, 6);
-        EXPECT_EQ(OddsOf(5, 5, 1).outStandsOneIn, 1);
-    }
-
     // Each frame tells the batsman in it what his level means; it follows a new batsman in
     // and a level moved on the slider, and the caption stays "Level n".
     TEST_F(LevelOddsTest, EachBatterFramesTooltipTellsItsBatsmanWhatHisLevelMeans)

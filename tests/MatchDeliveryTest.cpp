@@ -84,24 +84,6 @@ namespace {
 
     struct MatchOutcomeTest : MatchFixture { };
 
-    // Each test of a level's table gives its result when its draw hits and every test before
-    // it misses; when all miss, the level's last word stands.
-    TEST_F(MatchOutcomeTest, EveryResultOfEveryLevelComesFromItsOwnTest)
-    {
-        FrmMain& f = StartMatch();
-        for (int level = 1; level <= kLevelCount; ++level) {
-            f.HScroll1[1].Value = level;
-            std::vector<int> results { LevelTableOf(level).otherwise };
-            for (const OutcomeTest& test : LevelTableOf(level).tests)
-                results.push_back(test.result);
-            for (int result : results) {
-                ScriptRandomDraw(OutcomeDraws(level, result));
-                EXPECT_EQ(DeliveryOutcome(2), result) << "level " << level;
-                EXPECT_EQ(ScriptedDrawsLeft(), 0) << "level " << level << " result " << result;
-            }
-        }
-    }
-
     // An out stands when a draw from 1 to N = 1 + Round((5 BatRate - BallRate) / BatRate)
     // comes out 1; otherwise the ball is drawn again and that draw stands. There is no
     // reprieve at the top level.

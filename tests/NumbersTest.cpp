@@ -5,7 +5,6 @@
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 namespace stumpcraft {
 namespace {
@@ -64,25 +63,6 @@ namespace {
         for (const std::string& nonsense : { ""s, "-"s, "."s, "1..2"s, "1e"s, "e5"s, "1e+"s,
                  "0x10"s, "1 2"s, digits + "x", std::string(30'000, '1') + "x" })
             EXPECT_EQ(errorOf(nonsense), errors::TypeMismatch) << nonsense.substr(0, 40);
-    }
-
-    // Drawn back to back, far faster than any clock tick: a generator seeded per call would
-    // give one value over and over. A seed plays the same draws again.
-    TEST(RandomDraw, SeededDrawsRepeatAndAreUniformWithinOneTick)
-    {
-        SeedRandomDraw(7);
-        std::vector<int> first;
-        std::map<int, int> counts;
-        const int n = 60000;
-        for (int i = 0; i < n; ++i)
-            ++counts[first.emplace_back(RandomDraw(1, 6))];
-        ASSERT_EQ(counts.size(), 6u);
-        for (int value = 1; value <= 6; ++value)
-            EXPECT_NEAR(counts[value], n / 6, 400) << "value " << value; // about 4.4 sigma
-        SeedRandomDraw(7);
-        for (int i = 0; i < n; ++i)
-            ASSERT_EQ(RandomDraw(1, 6), first[static_cast<size_t>(i)]);
-        EXPECT_EQ(RandomDraw(1, 1), 1);
     }
 
     // Catches draws out of range, which would play a result the table does not have.
