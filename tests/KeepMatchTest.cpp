@@ -44,15 +44,6 @@ namespace {
             (n % 3 == 0 ? f.CmdNBowl : f.CmdNOver).UserClick();
         }
 
-        // A first start: the folder emptied of what the last run left.
-        void FirstStart()
-        {
-            Kill();
-            fs::remove_all(platform.Folder());
-            fs::create_directories(platform.Folder());
-            StartProgram();
-        }
-
         // The program's first start on an empty folder, or a start after it was killed: the
         // records store opened, the kept match looked for.
         void StartProgram()
@@ -76,10 +67,14 @@ namespace {
             SeedRandomDraw(1);
         }
 
-        // A first start and a new seeded match, the commentator on the screen if asked.
+        // A first start, on a folder emptied of what the last run left, and a new seeded
+        // match, the commentator on the screen if asked.
         FrmMain* NewMatch(const MatchSetup& s, bool commentator = false)
         {
-            FirstStart();
+            Kill();
+            fs::remove_all(platform.Folder());
+            fs::create_directories(platform.Folder());
+            StartProgram();
             if (commentator)
                 EnableCommentator();
             SeedRandomDraw(kSeed);
@@ -99,6 +94,28 @@ namespace {
                 return nullptr;
             EXPECT_TRUE(ResumeKeptMatch(offer->kept));
             return &frmMain();
+        }
+
+        // A new match played to its result, killed before press `stopAfter` (never when it is
+        // negative) between two presses of the player's, none of his moves waiting, and taken
+        // back. With the commentator, the player moves a level at the first word he says in
+        // every other press.
+        std::string PlayKilledAt(const MatchSetup& s, int stopAfter, bool commentator = false)
+        {
+            FrmMain* f = NewMatch(s, commentator);
+            bool stopped = false;
+            for (int n = 0; !MatchOver; ++n) {
+                if (!stopped && stopAfter >= 0 && n >= stopAfter
+                    && platform.toolkit.posted.empty()) {
+                    stopped = true;
+                    if (!(f = Restart(commentator)))
+                        return "not taken back";
+                }
+                if (commentator && n % 2 == 0)
+                    platform.toolkit.Post([f, n] { f->HScroll1[0].Value = 1 + (n / 2) % 5; });
+                Press(*f, n);
+            }
+            return Card(*f);
         }
 
         int Played(const std::string& name) const { return cnRecords->Load(name).Played; }
@@ -181,43 +198,16 @@ namespace {
     TEST_F(KeepMatchTest, AOneInningsChaseKilledHalfwayGoesOnAgainstTheSameTotal)
     {
         const MatchSetup chase { .overs = 10, .firstBatSide = 1, .oneInnings = true, .target = 71 };
-        const auto play = [&](int stopAfter) {
-            FrmMain* f = NewMatch(chase);
-            for (int n = 0; !MatchOver; ++n) {
-                if (n == stopAfter && !(f = Restart()))
-                    return std::string("not taken back");
-                Press(*f, n);
-            }
-            return Card(*f);
-        };
-        const std::string whole = play(-1);
+        const std::string whole = PlayKilledAt(chase, -1);
         EXPECT_NE(whole.find("Southmere 71/0 in 0 balls"), std::string::npos) << whole;
-        EXPECT_EQ(play(4), whole);
+        EXPECT_EQ(PlayKilledAt(chase, 4), whole);
     }
 
     // A level the player moves while the commentator tells a ball of "Next Over" plays the
     // rest of that over; taken back after a kill, the match has it from the same ball on.
     TEST_F(KeepMatchTest, ALevelSetWhileABallIsToldGoesBackInBeforeTheSameBall)
     {
-        const auto play = [this](int stopAfter) {
-            FrmMain* f = NewMatch(setup, true);
-            bool stopped = false;
-            for (int n = 0; !MatchOver; ++n) {
-                // Killed between two presses of the player's, none of his moves waiting.
-                if (n >= stopAfter && stopAfter >= 0 && !stopped
-                    && platform.toolkit.posted.empty()) {
-                    stopped = true;
-                    if (!(f = Restart(true)))
-                        return std::string("not taken back");
-                }
-                // Moved at the first word the commentator says in this press.
-                if (n % 2 == 0)
-                    platform.toolkit.Post([f, n] { f->HScroll1[0].Value = 1 + (n / 2) % 5; });
-                Press(*f, n);
-            }
-            return Card(*f);
-        };
-        const std::string whole = play(-1);
+        const std::string whole = PlayKilledAt(setup, -1, true);
         auto archive = MatchArchive::OpenExisting(MatchArchive::DefaultPath());
         const auto log = archive->Load(archive->Decided().at(0).id).presses;
         archive.reset();
@@ -227,7 +217,7 @@ namespace {
                 && log[i].at > log[i - 1].at;
         ASSERT_GT(told, 3);
         for (const int stop : { 5, 22, 40 })
-            EXPECT_EQ(play(stop), whole) << "killed before press " << stop;
+            EXPECT_EQ(PlayKilledAt(setup, stop, true), whole) << "killed before press " << stop;
     }
 
     // A kept file the game cannot take back (cut short, a byte changed, empty, a folder, a
