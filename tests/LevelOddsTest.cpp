@@ -47,32 +47,22 @@ namespace {
         }
     }
 
-    // Each frame tells the batsman in it what his level means; it follows a new batsman in
-    // and a level moved on the slider, and the caption stays "Level n".
-    TEST_F(LevelOddsTest, EachBatterFramesTooltipTellsItsBatsmanWhatHisLevelMeans)
+    // The tooltip's words for the outs that are never reprieved: at the top level, and for a
+    // batsman whose ratings earn no reprieve. (The tooltips through a match, following new
+    // batsmen and levels, are pinned in the screen's golden file.)
+    TEST_F(LevelOddsTest, TheTooltipSaysWhenAnOutIsNeverReprieved)
     {
         FrmMain& f = StartMatch();
-        f.HScroll1[0].Value = 3;
-        // Arlo Penhale bats 5 and bowls 1: five outs in six are taken back below level 5.
-        const std::string arlo = "Level 3 for Arlo Penhale, each ball:\n"
-                                 "Dot 29.5%, single 53.3%, boundary 3.3%\n"
-                                 "Out 1.9% (8.0% before his reprieve: an out stands 1 time in 6)\n"
-                                 "About 5.5 runs an over";
-        EXPECT_EQ((std::vector<std::string> { f.HScroll1[0].ToolTipText(), f.lbls[10].ToolTipText(),
-                      f.lbls[10].Caption() }),
-            (std::vector<std::string> { arlo, arlo, "Level 3" }));
-        EXPECT_EQ(f.HScroll1[1].ToolTipText(), LevelOddsText(1, Bat().Plr[1]));
-
+        Bat().Plr[0].BatRate = 1;
+        Bat().Plr[0].BallRate = 5;
+        f.HScroll1[0].Value = 2;
         f.HScroll1[1].Value = 5;
+        EXPECT_NE(f.lbls[10].ToolTipText().find("Out 5.3% (his ratings earn no reprieve)"),
+            std::string::npos)
+            << f.lbls[10].ToolTipText();
         EXPECT_NE(
             f.lbls[11].ToolTipText().find("Out 20.0% (no reprieve at level 5)"), std::string::npos)
             << f.lbls[11].ToolTipText();
-
-        // Arlo is out at end 1: his partner moves to the first frame, the new man to the second.
-        Bowl(f, BallDraws(3, Out));
-        EXPECT_EQ(f.HScroll1[0].ToolTipText(), LevelOddsText(5, Bat().Plr[1]));
-        EXPECT_EQ(f.HScroll1[1].ToolTipText(), LevelOddsText(2, Bat().Plr[2]));
-        EXPECT_NE(f.lbls[11].ToolTipText().find("Level 2 for Cato Vennick"), std::string::npos);
     }
 
 } // namespace
