@@ -8,7 +8,8 @@
 // Prints "window_ms" and "window_cpu_ms" (the program's processor time by then), and with
 // SETTLE-SECONDS > 0 also "peak_rss_kb" (VmHWM after settling) and "idle_cpu_percent" (of one core,
 // over the IDLE-SECONDS that follow the settling). Without a window manager, every top-level window
-// is a child of the root window, so the map is seen as it happens.
+// is a child of the root window, so the map is seen as it happens. With no such window within a
+// minute, it says so on the error stream and exits with 1.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <chrono>
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <poll.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -87,7 +89,21 @@ int main(int argc, char** argv)
     }
     double windowMs = -1;
     long long windowNs = 0;
+    // A program that never shows the window (or dies first) is reported, not waited for.
+    constexpr auto kGiveUp = std::chrono::seconds(60);
     while (windowMs < 0) {
+        if (!XPending(display)) {
+            pollfd connection { ConnectionNumber(display), POLLIN, 0 };
+            if (Clock::now() - start > kGiveUp || poll(&connection, 1, 500) < 0) {
+                std::fprintf(stderr, "first_window: no window named \"%s\" within %lld s\n", name,
+                    static_cast<long long>(kGiveUp.count()));
+                kill(child, SIGTERM);
+                waitpid(child, nullptr, 0);
+                XCloseDisplay(display);
+                return 1;
+            }
+            continue;
+        }
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == MapNotify && Named(display, event.xmap.window, name)) {
