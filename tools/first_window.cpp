@@ -89,6 +89,13 @@ int main(int argc, char** argv)
     }
     double windowMs = -1;
     long long windowNs = 0;
+    // Ends the program started and lets go of the display.
+    const auto end = [&](int status) {
+        kill(child, SIGTERM);
+        waitpid(child, nullptr, 0);
+        XCloseDisplay(display);
+        return status;
+    };
     // A program that never shows the window (or dies first) is reported, not waited for.
     constexpr auto kGiveUp = std::chrono::seconds(60);
     while (windowMs < 0) {
@@ -97,10 +104,7 @@ int main(int argc, char** argv)
             if (Clock::now() - start > kGiveUp || poll(&connection, 1, 500) < 0) {
                 std::fprintf(stderr, "first_window: no window named \"%s\" within %lld s\n", name,
                     static_cast<long long>(kGiveUp.count()));
-                kill(child, SIGTERM);
-                waitpid(child, nullptr, 0);
-                XCloseDisplay(display);
-                return 1;
+                return end(1);
             }
             continue;
         }
@@ -123,8 +127,5 @@ int main(int argc, char** argv)
         std::printf("idle_cpu_percent %.3f\n", 100.0 * static_cast<double>(spent) / 1e9 / idle);
     }
     std::fflush(stdout);
-    kill(child, SIGTERM);
-    waitpid(child, nullptr, 0);
-    XCloseDisplay(display);
-    return 0;
+    return end(0);
 }
