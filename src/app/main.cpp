@@ -9,10 +9,10 @@
 #include "platform/Form.h"
 #include "platform/Services.h"
 #include "qt/AgentServiceQt.h"
-#include "qt/FontsAhead.h"
 #include "qt/QtShell.h"
 #include "qt/QtToolkit.h"
 #include "qt/Renderer.h"
+#include "qt/StartAhead.h"
 #include "qt/WindowZoom.h"
 
 #include <QAction>
@@ -32,10 +32,11 @@ int main(int argc, char** argv)
     // after the first such free, and they stay in the heap for good.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
-    // The fonts are read on a second core while the application is made.
-    qt::FontsAhead fonts;
+    // The fonts and the message bus are made ready on a second core while the application
+    // and the menu are made.
+    qt::StartAhead ahead;
     QApplication app(argc, argv);
-    fonts.ApplicationMade();
+    ahead.ApplicationMade();
     QApplication::setApplicationName(kAppTitle);
     // The desktop matches the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.stumpcraft.Stumpcraft"));
@@ -65,7 +66,7 @@ int main(int argc, char** argv)
     toolkit.AddWindowAction(agent.ShowAction());
     qt::RunGameEvent([] { frmMenu().Show(); });
     const int status = toolkit.Ending() ? 0 : app.exec();
-    fonts.Finish();
+    ahead.Finish();
 
     // The forms go while Qt is still there to take their windows down.
     forms::ResetAll();

@@ -1,5 +1,6 @@
-#include "qt/FontsAhead.h"
+#include "qt/StartAhead.h"
 
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QStringList>
 #include <fontconfig/fontconfig.h>
@@ -7,7 +8,7 @@
 
 namespace stumpcraft::qt {
 
-FontsAhead::FontsAhead()
+StartAhead::StartAhead()
 {
     try {
         worker_ = std::thread([this, made = madePromise_.get_future()]() mutable {
@@ -15,18 +16,23 @@ FontsAhead::FontsAhead()
             // read when it first asks for a font.
             FcInit();
             configuredPromise_.set_value();
+            if (!made.get())
+                return;
             // Qt's font database is guarded for use from any thread, and filled once for all.
-            if (made.get())
-                QFontDatabase::families();
+            QFontDatabase::families();
+            // The session bus connection is one for the whole program: the accessibility
+            // bridge finds it made (or found missing) instead of waiting for it with the
+            // menu half made. The fonts come first, since the menu needs them sooner.
+            QDBusConnection::sessionBus();
         });
     } catch (const std::system_error&) {
-        // No thread to be had: Qt reads the fonts itself when the first window needs them.
+        // No thread to be had: Qt does all of it itself when the first window needs it.
     }
 }
 
-FontsAhead::~FontsAhead() { Finish(); }
+StartAhead::~StartAhead() { Finish(); }
 
-void FontsAhead::ApplicationMade()
+void StartAhead::ApplicationMade()
 {
     if (told_)
         return;
@@ -36,7 +42,7 @@ void FontsAhead::ApplicationMade()
         configured_.wait();
 }
 
-void FontsAhead::Finish()
+void StartAhead::Finish()
 {
     if (!told_) {
         told_ = true;
