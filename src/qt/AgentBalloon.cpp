@@ -44,7 +44,7 @@ int AgentBalloon::Z(int length) const { return Scaled(length, zoom_); }
 
 void AgentBalloon::SetZoom(double zoom)
 {
-    zoom_ = zoom;
+    zoom_ = BalloonZoom(zoom);
     QFont f = font();
     f.setPointSizeF(10 * zoom_);
     setFont(f);

@@ -27,8 +27,8 @@ public:
         BalloonSide preferred = BalloonSide::Left);
     // Keeps beside the character when it moves, or when the windows round it change.
     void Follow(const QRect& character, BalloonSide preferred = BalloonSide::Left);
-    // Lays the words out at another zoom; a balloon on show takes its new size at the next
-    // Follow.
+    // Lays the words out at the character's new zoom (see BalloonZoom); a balloon on show
+    // takes its new size at the next Follow.
     void SetZoom(double zoom);
     double Zoom() const { return zoom_; }
     const QString& Text() const { return shown_; }

@@ -17,6 +17,13 @@ inline constexpr int kBalloonTail = 20;
 // The room kept between the commentator and the game's windows.
 inline constexpr int kAgentGap = 8;
 
+// The zoom his balloon is drawn at: his own, but never so small that the words cannot be read
+// (he shrinks to find room beside the windows of a small screen; 8-point text at the least).
+inline constexpr double BalloonZoom(double characterZoom)
+{
+    return characterZoom < 0.8 ? 0.8 : characterZoom;
+}
+
 // The balloon's window for a body of that size: the tail adds to its width when it opens to a
 // side, and to its height when it opens above.
 QSize BalloonWindowSize(QSize body, BalloonSide side);

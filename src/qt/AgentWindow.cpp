@@ -131,7 +131,7 @@ AgentWindow::Stand AgentWindow::Choose(QPoint sent) const
     for (const double share : { 1.0, 0.85, 0.7, 0.55 }) {
         const double zoom = full * share;
         const QSize me = Scaled(character_.size, zoom);
-        const QSize words = Scaled(balloonRoom_, zoom / zoom_);
+        const QSize words = Scaled(balloonRoom_, BalloonZoom(zoom) / BalloonZoom(zoom_));
         const QPoint wanted = CornerFor(sent, me);
         const QRect room = AgentRoom(wanted + QRect(QPoint(), me).center());
         AgentObstacles obstacles { GameWindowRects(), {} };

@@ -81,7 +81,8 @@ namespace {
         qt::QtAgentCharacter* merlin = nullptr;
     };
 
-    // His balloon covered players 2 to 8 of the Eleven for about 15 seconds on every sheet.
+    // His balloon covered players 2 to 8 of the Eleven for about 15 seconds on every sheet;
+    // then, shrunk with him to find room on a small screen, its words were too small to read.
     TEST_F(OnTheScreen, MerlinKeepsOffTheTeamSheetsControlsWhileHeSpeaks)
     {
         SetUpSides();
@@ -92,6 +93,7 @@ namespace {
         ASSERT_TRUE(QTest::qWaitFor([this] { return merlin->SpeechBalloon().isVisible(); }));
         for (int look = 0; look < 4; ++look) {
             EXPECT_EQ(Covered(), std::vector<std::string> {}) << "look " << look;
+            EXPECT_GE(merlin->SpeechBalloon().font().pointSizeF(), 8) << "look " << look;
             QTest::qWait(150);
         }
     }
