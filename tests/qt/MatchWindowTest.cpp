@@ -1,6 +1,6 @@
-// The match screen under the player's mouse and keys: a level dragged on its slider, a right
-// click anywhere on the window, the level's tooltip, the zoom keys against the screen's edges,
-// and the status line of a chase at every zoom a screen from 1280x720 up opens it at.
+// The match screen under the player's mouse and keys: a right click anywhere on the window, the
+// level's tooltip, the zoom keys against the screen's edges, and the status line of a chase at
+// every zoom a screen from 1280x720 up opens it at.
 #include "MatchFixture.h"
 #include "WindowChecks.h"
 #include "forms/frmMain.h"
@@ -10,8 +10,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QSlider>
-#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -35,57 +33,6 @@ namespace {
             return f;
         }
     };
-
-    // Where the style draws a slider's handle, for this value.
-    QPoint HandleAt(const QSlider& slider, int value)
-    {
-        QStyleOptionSlider option;
-        option.initFrom(&slider);
-        option.orientation = slider.orientation();
-        option.minimum = slider.minimum();
-        option.maximum = slider.maximum();
-        option.sliderPosition = value;
-        option.sliderValue = value;
-        option.tickPosition = slider.tickPosition();
-        return slider.style()
-            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider)
-            .center();
-    }
-
-    // The handle taken in the hand and carried, a few pixels at a time, to where `to` is drawn.
-    void Drag(QSlider& slider, int from, int to)
-    {
-        const QPoint start = HandleAt(slider, from), end = HandleAt(slider, to);
-        QTest::mousePress(&slider, Qt::LeftButton, {}, start);
-        for (int i = 1; i <= 12; ++i)
-            QTest::mouseMove(&slider, start + (end - start) * i / 12);
-        QTest::mouseRelease(&slider, Qt::LeftButton, {}, end);
-    }
-
-    // A dragged handle went back where it was when let go: the level, its words and the odds
-    // stayed as they were.
-    TEST_F(MatchWindowTest, DraggingALevelSetsItStepByStepAndTheCaptionsFollow)
-    {
-        FrmMain& f = Shown();
-        for (int frame = 0; frame < 2; ++frame) {
-            std::vector<int> seen;
-            const auto game = f.HScroll1[frame].Change;
-            f.HScroll1[frame].Change = [&, game, frame] {
-                seen.push_back(f.HScroll1[frame].Value);
-                game();
-            };
-            auto* slider = WidgetOf<QSlider>(f.HScroll1[frame]);
-            const std::string before = f.lbls[10 + frame].ToolTipText;
-            Drag(*slider, 1, 5);
-            EXPECT_EQ(seen, (std::vector<int> { 2, 3, 4, 5 })) << "once for each step";
-            EXPECT_EQ(f.lbls[10 + frame].Caption(), "Level 5");
-            EXPECT_EQ(slider->value(), 5) << "the handle stays where it was let go";
-            EXPECT_NE(f.lbls[10 + frame].ToolTipText(), before) << "the odds follow";
-            Drag(*slider, 5, 3);
-            EXPECT_EQ(seen, (std::vector<int> { 2, 3, 4, 5, 4, 3 }));
-            EXPECT_EQ(f.lbls[10 + frame].Caption(), "Level 3");
-        }
-    }
 
     // The manual promised a right click anywhere turns the tab; on the green pages, the cards,
     // the batter frames and the buttons it did nothing.

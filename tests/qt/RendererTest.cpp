@@ -112,12 +112,14 @@ namespace {
         QTest::mouseClick(WidgetOf(f.opt[0]), Qt::LeftButton);
         EXPECT_TRUE(WidgetOf<QRadioButton>(f.opt[0])->isChecked());
 
-        // A slider step raises Change once; a drag across three stops reports each in turn.
+        // A click towards the slider's right end and a key step each raise Change once; a drag
+        // across two stops reports each in turn.
         f.log.clear();
         auto* slider = WidgetOf<QSlider>(f.HScroll1);
+        QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 3, 10));
         QTest::keyClick(slider, Qt::Key_Right);
         slider->setSliderDown(true);
-        for (int stop = 3; stop <= 5; ++stop)
+        for (int stop = 4; stop <= 5; ++stop)
             slider->setSliderPosition(stop);
         slider->setSliderDown(false);
         EXPECT_EQ(f.log, "change2;change3;change4;change5;");
