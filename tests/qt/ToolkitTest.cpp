@@ -25,22 +25,27 @@ namespace {
         }
     }
 
-    // Catches a box that shows the wrong words or returns the wrong answer.
-    TEST_F(ToolkitTest, MessageBoxCarriesTextAndIconAndReturnsTheAnswer)
+    // Catches a box that shows the wrong words, in print too small on a zoomed, large screen,
+    // or returns the wrong answer.
+    TEST_F(ToolkitTest, MessageBoxCarriesTextAndIconAtTheZoomAndReturnsTheAnswer)
     {
+        const OpeningZoom zoom(1.5);
         QString text;
         B::Icon icon = B::NoIcon;
+        double print = 0;
         // The box is modal: answer it from inside its own loop.
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             text = box->text();
             icon = box->icon();
+            print = box->font().pointSizeF();
             box->button(B::No)->click();
         });
         EXPECT_EQ(MsgBox("Play again?", MsgButtons::YesNo, MsgIcon::Question), MsgResult::No);
         EXPECT_EQ(text, "Play again?");
         EXPECT_EQ(icon, B::Question);
+        EXPECT_NEAR(print, QApplication::font().pointSizeF() * 1.5, 0.01);
     }
 
     // Watches a modal show: fails the test and lets go of the window if it never returns.
