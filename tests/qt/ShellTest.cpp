@@ -1,6 +1,6 @@
 // A help button reaches the desktop's viewer with the manual's path, and says so, naming the
 // file, when the desktop has no viewer that will show it.
-#include "fakes/FakeServices.h"
+#include "WindowChecks.h"
 #include "forms/frmTeamEd.h"
 #include "modules/modVars.h"
 #include "qt/QtShell.h"
@@ -30,18 +30,13 @@ namespace {
         std::vector<QUrl> opened;
     };
 
-    class ShellTest : public ::testing::Test {
+    class ShellTest : public WindowTest {
     protected:
         ShellTest()
         {
             Platform().shell = &shell;
             std::ofstream(manual) << "<html></html>";
             TeamFileName = "Kenya";
-        }
-        ~ShellTest() override
-        {
-            forms::ResetAll();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
 
         // A stand-in for the desktop's opener: it notes what it was asked to open, then ends
@@ -63,7 +58,6 @@ namespace {
                 }));
         }
 
-        fakes::FakePlatform platform;
         qt::QtShell shell;
         const std::string manual = (platform.Folder() / "manual.htm").string();
         const fs::path asked = platform.Folder() / "asked.txt";

@@ -22,11 +22,6 @@ namespace {
     class WindowsTest : public MatchFixture {
     protected:
         ~WindowsTest() override { CloseEveryWindow(); }
-
-        void ExpectEveryTabFinished(FrmMain& f, const std::string& state)
-        {
-            testing::ExpectEveryTabFinished(f, f.SSTab1, state);
-        }
     };
 
     // Catches match windows cut off or overlapping at any stage with long names.
@@ -40,12 +35,12 @@ namespace {
         Teams[0].Plr[1].Name = "Yasiru Wanigasekara";
         Teams[1].Plr[10].Name = "Kudakwashe Chinembiri";
         FrmMain& f = frmMain();
-        ExpectEveryTabFinished(f, "first ball");
+        ExpectEveryTabFinished(f, f.SSTab1, "first ball");
 
         SeedRandomDraw(11);
         for (int over = 0; over < 12; ++over)
             f.CmdNOver.UserClick();
-        ExpectEveryTabFinished(f, "mid-innings");
+        ExpectEveryTabFinished(f, f.SSTab1, "mid-innings");
 
         // Each window as it opens; a bowler is then chosen as a player would.
         platform.toolkit.onModal = [](Form& window) {
@@ -72,7 +67,7 @@ namespace {
         f.lblBatOut[3].Caption = " c: Munyaradzi Chakanyuka b: Kudakwashe Chinembiri";
         f.lblPlrs[0].WordWrap = false;
         f.lblPlrs[0].Caption = "Hamish Threlfall / Ashikur Talukder";
-        ExpectEveryTabFinished(f, "result");
+        ExpectEveryTabFinished(f, f.SSTab1, "result");
     }
 
     // The keys go to the focused button first, which has no use for Ctrl+S.
