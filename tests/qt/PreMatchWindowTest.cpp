@@ -26,11 +26,7 @@ namespace {
             Teams[1].Country = "New Zealand";
             OnePlayer = true;
             // The longest names a squad file holds: 30 characters.
-            std::string text;
-            for (int i = 0; i < 15; ++i)
-                text += "Bartholomew Featherstonehau" + std::to_string(10 + i) + " | "
-                    + (i == 5 ? "WicketKeeper" : "Bowler") + " | 3 | 3\n";
-            ShipSquad("South Africa", text);
+            ShipSquad("South Africa", InventedSquadText("Bartholomew Featherstonehau"));
             ShipSquad("New Zealand", InventedSquadText("Kiwi"));
         }
     };

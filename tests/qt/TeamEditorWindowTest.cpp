@@ -23,11 +23,7 @@ namespace {
         fresh.Unload();
 
         // Names as long as the file keeps, in letters as wide as real names have.
-        std::string text;
-        for (int i = 0; i < 15; ++i)
-            text += "Maximilian Wolfgang-Montgom" + std::to_string(10 + i)
-                + " | WicketKeeper | 3 | 3\n";
-        ShipSquad("South Africa", text);
+        ShipSquad("South Africa", InventedSquadText("Maximilian Wolfgang-Montgom"));
         FrmTeamEd& e = frmTeamEd();
         ASSERT_TRUE(ShownOnScreen(e));
         ExpectFinished(e, "the widest names");
@@ -55,7 +51,7 @@ namespace {
         // A pick in a live list is a change; the same entry picked again is none.
         TeamEdited = false;
         auto* type = WidgetOf<QComboBox>(e.cmbPlrType[2]);
-        emit type->activated(3);
+        emit type->activated(0);
         EXPECT_FALSE(TeamEdited);
         emit type->activated(1);
         EXPECT_TRUE(TeamEdited);
