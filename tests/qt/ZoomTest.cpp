@@ -1,6 +1,6 @@
 // A zoomed window: every control at its model's place and size times the zoom, print in points
-// times the zoom, the mouse reported in the model's pixels, and the zoom keys and a dragged size
-// choosing the zoom.
+// and slider handles times the zoom, the mouse reported in the model's pixels, and the zoom keys
+// and a dragged size choosing the zoom.
 #include "SampleForm.h"
 
 #include <QSlider>
@@ -13,7 +13,21 @@ namespace {
 
     using ZoomTest = LivePlatform;
 
-    // Catches zoomed windows misplaced, and clicks landing on the wrong control.
+    // Where the style puts a slider's handle. Fusion asks for the handle's size without naming the
+    // slider, so this asks the same way.
+    QSize HandleOf(const QSlider& slider)
+    {
+        QStyleOptionSlider option;
+        option.initFrom(&slider);
+        option.orientation = slider.orientation();
+        option.tickPosition = slider.tickPosition();
+        return slider.style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, nullptr)
+            .size();
+    }
+
+    // Catches zoomed windows misplaced, tiny sliders on a zoomed, large screen, and clicks
+    // landing on the wrong control.
     TEST_F(ZoomTest, AZoomedWindowScalesEveryControlAndUnscalesTheMouseAndTheKeysStepIt)
     {
         const OpeningZoom zoom(1.5);
@@ -32,6 +46,10 @@ namespace {
         }
         EXPECT_DOUBLE_EQ(WidgetOf(f.lblNxtBlr)->font().pointSizeF(), 13.5);
         EXPECT_DOUBLE_EQ(WidgetOf(f.lblMsg)->font().pointSizeF(), 12);
+        const QSize grown = HandleOf(*WidgetOf<QSlider>(f.HScroll1));
+        const QSize plain = HandleOf(QSlider(Qt::Horizontal));
+        EXPECT_NEAR(grown.width(), plain.width() * 1.5, 1);
+        EXPECT_NEAR(grown.height(), plain.height() * 1.5, 1);
         EXPECT_EQ(qt::CaptionsThatDoNotFit(f), std::vector<std::string> {});
 
         QPoint seen;
@@ -62,33 +80,6 @@ namespace {
         EXPECT_DOUBLE_EQ(window->Zoom(), 2);
         EXPECT_DOUBLE_EQ(WidgetOf(f.lblNxtBlr)->font().pointSizeF(), 18);
         EXPECT_EQ(WidgetOf(f.cmdHelp)->geometry(), QRect(760, 484, 320, 56));
-    }
-
-    // Where the style puts a slider's handle. Fusion asks for the handle's size without naming the
-    // slider, so this asks the same way.
-    QSize HandleOf(const QSlider& slider)
-    {
-        QStyleOptionSlider option;
-        option.initFrom(&slider);
-        option.orientation = slider.orientation();
-        option.minimum = slider.minimum();
-        option.maximum = slider.maximum();
-        option.sliderPosition = slider.value();
-        option.tickPosition = slider.tickPosition();
-        return slider.style()
-            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, nullptr)
-            .size();
-    }
-
-    // Catches tiny sliders on a zoomed, large screen.
-    TEST_F(ZoomTest, TheSliderHandleGrowsWithTheZoom)
-    {
-        const OpeningZoom zoom(1.5);
-        frmSample().Show();
-        const QSize grown = HandleOf(*WidgetOf<QSlider>(frmSample().HScroll1));
-        const QSize plain = HandleOf(QSlider(Qt::Horizontal));
-        EXPECT_NEAR(grown.width(), plain.width() * 1.5, 1);
-        EXPECT_NEAR(grown.height(), plain.height() * 1.5, 1);
     }
 
     // Catches windows opened too big for the screen, or gaps between neighbours.
