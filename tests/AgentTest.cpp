@@ -2,14 +2,9 @@
 // outcome as the player hears them, the wait for the bookmark, and what the player sees when
 // the character cannot be loaded or is hidden.
 #include "MatchFixture.h"
-#include "fakes/FakeServices.h"
 #include "modules/modAgent.h"
-#include "modules/modVars.h"
 
-#include <gtest/gtest.h>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace stumpcraft {
 namespace {

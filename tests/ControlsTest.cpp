@@ -3,8 +3,6 @@
 #include "FrmSample.h"
 #include "fakes/FakeServices.h"
 
-#include <gtest/gtest.h>
-
 namespace stumpcraft::testing {
 namespace {
 

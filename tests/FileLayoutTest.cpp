@@ -3,18 +3,12 @@
 // installed.
 #include "PreMatchDriver.h"
 #include "TestSquads.h"
-#include "fakes/FakeServices.h"
-#include "forms/frmMenu.h"
-#include "forms/frmStart.h"
 #include "forms/frmTeamEd.h"
 #include "modules/Manual.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
 #include "sim/Season.h"
 
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 #include <map>
 
 namespace stumpcraft::testing {

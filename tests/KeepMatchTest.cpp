@@ -11,8 +11,6 @@
 #include "modules/modProcs.h"
 #include "platform/Sqlite.h"
 
-#include <filesystem>
-#include <fstream>
 #include <sqlite3.h>
 #include <sys/stat.h>
 

@@ -2,16 +2,12 @@
 // where to get it when it is missing), and the manual the build made names only pictures and
 // places that are really there.
 #include "MatchFixture.h"
-#include "fakes/FakeServices.h"
-#include "forms/frmMain.h"
 #include "forms/frmMenu.h"
 #include "forms/frmOneInnings.h"
 #include "forms/frmStart.h"
 #include "forms/frmTeamEd.h"
 #include "forms/frmToss.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gmock/gmock.h>
 #include <regex>
 #include <set>

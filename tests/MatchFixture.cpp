@@ -7,9 +7,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <tuple>
 
 namespace stumpcraft::testing {

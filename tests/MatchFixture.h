@@ -6,10 +6,6 @@
 #include "forms/frmMain.h"
 #include "modules/modVars.h"
 
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
-
 namespace stumpcraft::testing {
 
 struct MatchSetup {

@@ -7,7 +7,6 @@
 
 #include <gmock/gmock.h>
 #include <set>
-#include <sstream>
 
 namespace stumpcraft::testing {
 namespace {

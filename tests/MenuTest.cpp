@@ -4,16 +4,10 @@
 #include "MatchFixture.h"
 #include "PreMatchDriver.h"
 #include "TestSquads.h"
-#include "fakes/FakeServices.h"
-#include "forms/frmMain.h"
-#include "forms/frmMenu.h"
 #include "modules/RecordsStore.h"
-#include "modules/modVars.h"
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <gtest/gtest.h>
 
 namespace stumpcraft::testing {
 namespace {

@@ -4,7 +4,6 @@
 #include "modules/modVars.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace stumpcraft::testing {
 

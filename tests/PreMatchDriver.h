@@ -6,7 +6,6 @@
 #include "forms/frmStart.h"
 
 #include <array>
-#include <string>
 
 namespace stumpcraft::testing {
 

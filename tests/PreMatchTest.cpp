@@ -4,20 +4,12 @@
 #include "MatchFixture.h"
 #include "PreMatchDriver.h"
 #include "TestSquads.h"
-#include "fakes/FakeServices.h"
-#include "forms/frmMain.h"
 #include "forms/frmOneInnings.h"
 #include "forms/frmToss.h"
 #include "modules/MatchText.h"
 #include "modules/RecordsStore.h"
 #include "modules/TeamFile.h"
 #include "modules/modProcs.h"
-#include "modules/modVars.h"
-
-#include <array>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 
 namespace stumpcraft::testing {
 namespace {

@@ -6,11 +6,6 @@
 #include "fakes/FakeServices.h"
 #include "modules/TeamFile.h"
 #include "modules/modVars.h"
-#include "platform/Errors.h"
-
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
 
 namespace stumpcraft {
 namespace {

@@ -3,13 +3,8 @@
 #include "modules/RecordsStore.h"
 
 #include "fakes/FakeServices.h"
-#include "platform/Errors.h"
 #include "platform/Sqlite.h"
 
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <gtest/gtest.h>
 #include <regex>
 #include <sqlite3.h>
 

@@ -6,10 +6,7 @@
 #include "modules/ScorecardFile.h"
 #include "modules/modProcs.h"
 
-#include <filesystem>
-#include <fstream>
 #include <iomanip>
-#include <sstream>
 #include <unistd.h>
 
 namespace stumpcraft::testing {

@@ -4,11 +4,8 @@
 
 #include "MatchFixture.h"
 #include "TestSquads.h"
-#include "fakes/FakeServices.h"
 #include "sim/SeasonReport.h"
 
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace stumpcraft::sim {

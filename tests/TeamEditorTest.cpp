@@ -4,14 +4,10 @@
 // squad file that cannot be written.
 #include "PreMatchDriver.h"
 #include "TestSquads.h"
-#include "fakes/FakeServices.h"
 #include "forms/Look.h"
-#include "forms/frmStart.h"
 #include "forms/frmTeamEd.h"
 #include "modules/modVars.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gmock/gmock.h>
 #include <iterator>
 #include <sys/stat.h>

@@ -6,15 +6,10 @@
 #include "modules/modProcsII.h"
 #include "platform/AppPath.h"
 #include "platform/CodePage.h"
-#include "platform/Errors.h"
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <utility>

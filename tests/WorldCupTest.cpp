@@ -6,10 +6,7 @@
 #include "MatchFixture.h"
 #include "PreMatchDriver.h"
 #include "TestSquads.h"
-#include "fakes/FakeServices.h"
 #include "forms/WorldCupPlay.h"
-#include "forms/frmMain.h"
-#include "forms/frmMenu.h"
 #include "forms/frmToss.h"
 #include "forms/frmWorldCup.h"
 #include "modules/Countries.h"
@@ -19,7 +16,6 @@
 #include "modules/modProcs.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace stumpcraft {
 namespace {

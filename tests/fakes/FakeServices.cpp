@@ -9,7 +9,6 @@
 #include "modules/modRecords.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
-#include "platform/Errors.h"
 
 #include <atomic>
 #include <unistd.h>

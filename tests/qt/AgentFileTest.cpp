@@ -2,15 +2,11 @@
 // a missing file and a damaged one fail with their own numbers, the damaged one saying where
 // and what.
 #include "fakes/FakeServices.h"
-#include "platform/Errors.h"
-#include "platform/Services.h"
 #include "qt/MerlinFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace stumpcraft::qt {

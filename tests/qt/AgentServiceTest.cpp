@@ -6,15 +6,10 @@
 #include "modules/modAgent.h"
 #include "modules/modVars.h"
 #include "platform/AppPath.h"
-#include "platform/Errors.h"
 #include "qt/AgentServiceQt.h"
 #include "qt/QtToolkit.h"
 
 #include <QElapsedTimer>
-#include <QTest>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace stumpcraft::qt {

@@ -3,7 +3,6 @@
 // every zoom a screen from 1280x720 up opens it at.
 #include "MatchFixture.h"
 #include "WindowChecks.h"
-#include "forms/frmMain.h"
 #include "modules/modProcs.h"
 
 #include <QApplication>
@@ -11,8 +10,6 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTabBar>
-#include <QTest>
-#include <gmock/gmock.h>
 
 namespace stumpcraft::testing {
 namespace {

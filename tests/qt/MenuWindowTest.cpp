@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 
 namespace stumpcraft::testing {
 namespace {

@@ -11,7 +11,6 @@
 
 #include <QGroupBox>
 #include <QListWidget>
-#include <QTest>
 
 namespace stumpcraft::testing {
 namespace {

@@ -1,7 +1,6 @@
 // The generic renderer: every control becomes a widget where its model puts it, model changes
 // show at once, and the user's input comes back as the game's events, once each.
 #include "SampleForm.h"
-#include "platform/Errors.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +10,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabBar>
-#include <QTest>
 
 namespace stumpcraft::testing {
 namespace {

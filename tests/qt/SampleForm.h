@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 namespace stumpcraft::testing {
 

@@ -7,14 +7,11 @@
 #include "TestSquads.h"
 #include "WindowChecks.h"
 #include "forms/frmStart.h"
-#include "modules/modVars.h"
 #include "qt/AgentPlacement.h"
 #include "qt/AgentServiceQt.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QTest>
-#include <filesystem>
 
 namespace stumpcraft::testing {
 namespace {

@@ -5,15 +5,9 @@
 #include "modules/modVars.h"
 #include "qt/QtShell.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QTest>
 #include <QUrl>
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <gmock/gmock.h>
-#include <vector>
 
 namespace stumpcraft::testing {
 namespace {

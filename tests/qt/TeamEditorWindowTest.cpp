@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTest>
 
 namespace stumpcraft::testing {
 namespace {

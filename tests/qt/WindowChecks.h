@@ -3,7 +3,6 @@
 // The checks every window of the game must pass, in any state a player can bring it to, and the
 // ways a test reaches the widgets that the renderer made.
 #include "fakes/FakeServices.h"
-#include "platform/Form.h"
 #include "qt/ControlWidgets.h"
 #include "qt/FormWindow.h"
 #include "qt/LayoutChecks.h"
@@ -14,7 +13,6 @@
 #include <QTest>
 #include <gmock/gmock.h>
 #include <stdexcept>
-#include <string>
 
 namespace stumpcraft::testing {
 

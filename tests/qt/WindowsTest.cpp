@@ -3,18 +3,13 @@
 #include "MatchFixture.h"
 #include "WindowChecks.h"
 #include "forms/frmBowlChange.h"
-#include "forms/frmMain.h"
 #include "modules/ScorecardFile.h"
 #include "modules/modProcs.h"
 
 #include <QChartView>
-#include <QCoreApplication>
 #include <QLegendMarker>
-#include <QTest>
 #include <QValueAxis>
 #include <QXYSeries>
-#include <filesystem>
-#include <gmock/gmock.h>
 
 namespace stumpcraft::testing {
 namespace {

@@ -5,7 +5,6 @@
 
 #include <QSlider>
 #include <QStyleOptionSlider>
-#include <QTest>
 #include <cmath>
 
 namespace stumpcraft::testing {
