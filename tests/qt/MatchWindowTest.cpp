@@ -21,21 +21,14 @@ namespace {
             CloseEveryWindow();
             qt::SetOpeningZoom(1, false);
         }
-
-        // The match screen shown on the (offscreen) desktop, a person batting first.
-        FrmMain& Shown()
-        {
-            FrmMain& f = StartMatch();
-            EXPECT_TRUE(ShownOnScreen(f));
-            return f;
-        }
     };
 
     // The manual promised a right click anywhere turns the tab; on the green pages, the cards,
     // the batter frames and the buttons it did nothing.
     TEST_F(MatchWindowTest, ARightClickAnywhereOnTheWindowTurnsTheTab)
     {
-        FrmMain& f = Shown();
+        FrmMain& f = StartMatch();
+        ASSERT_TRUE(ShownOnScreen(f));
         // At the control's middle, on whatever widget lies there, as the mouse would.
         const auto rightClick = [](const Control& c) {
             QWidget* w = WidgetOf(c);
@@ -103,7 +96,8 @@ namespace {
     TEST_F(MatchWindowTest, TheZoomKeysKeepTheWindowOnTheScreenAndCtrl0BringsItBack)
     {
         qt::ZoomForThisScreen();
-        FrmMain& f = Shown();
+        FrmMain& f = StartMatch();
+        ASSERT_TRUE(ShownOnScreen(f));
         qt::FormWindow* window = WindowOf(f);
         QApplication::setActiveWindow(window);
         const QRect room = window->screen()->availableGeometry();

@@ -57,8 +57,8 @@ namespace {
         const fs::path asked = platform.Folder() / "asked.txt";
     };
 
-    // Catches Help opening nothing, or the wrong file.
-    TEST_F(ShellTest, HelpOpensTheManualWithTheDesktopsViewer)
+    // Catches Help opening nothing, or the wrong file, or saying nothing when it cannot.
+    TEST_F(ShellTest, HelpOpensTheManualWithTheDesktopsViewerOrSaysWhichFileItCouldNot)
     {
         shell.opener.clear(); // through Qt's own opening of documents
         Viewer viewer;
@@ -74,11 +74,9 @@ namespace {
         QTest::qWait(200); // time for the opener's end to arrive
         EXPECT_EQ(fakes::FileBytes(asked), manual + "\n");
         EXPECT_EQ(ManualMessages(), 0);
-    }
 
-    // Help did nothing at all on a desktop without a browser, or whose browser would not start.
-    TEST_F(ShellTest, ADesktopThatCannotShowTheManualIsToldInABoxNamingTheFile)
-    {
+        // Help did nothing at all on a desktop without a browser, or whose browser would not
+        // start: it says so in a box naming the file.
         for (const int status : { 3, 4 }) { // xdg-open: no viewer; the viewer failed
             OpenerEndingWith(status);
             frmTeamEd().cmdHelp.UserClick();
