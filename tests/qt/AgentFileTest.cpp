@@ -96,9 +96,23 @@ namespace {
         EXPECT_NO_THROW(LoadMerlinFile(morgana, "MORGANA"));
     }
 
-    // Catches a damaged character file loaded half-read, or refused without saying where.
-    TEST(MerlinFileTest, DamagedFileSaysWhichLineAndWhatIsWrong)
+    // Catches frames read wrong from a file written anywhere, and a damaged character file
+    // loaded half-read, or refused without saying where.
+    TEST(MerlinFileTest, FramesBuildOnNamedPosesAndADamagedFileSaysWhichLineAndWhatIsWrong)
     {
+        // Written on Windows, too, with its line ends and a byte order mark.
+        const QString text = QChar(0xFEFF)
+            + Character("pose up arm=170\nanimation Reach settle=50\nframe 20 up elbow=30\n")
+                  .replace("\n", "\r\n");
+        const MerlinCharacter read = ParseMerlinFile(text, "Merlin.acs");
+        const MerlinAnimation* reach = read.Find("reach");
+        ASSERT_NE(reach, nullptr);
+        ASSERT_EQ(reach->frames.size(), 1u);
+        EXPECT_EQ(reach->frames[0].pose.arm, 170) << "from the named pose";
+        EXPECT_EQ(reach->frames[0].pose.elbow, 30);
+        EXPECT_EQ(reach->frames[0].pose.smile, 0.2) << "everything else as at rest";
+        EXPECT_EQ(reach->Duration(), 70);
+
         const QString base = Character();
         const QString end = "line " + QString::number(base.count('\n') + 1); // first extra line
         const QString colours = base.section('\n', 3, 18) + "\n";
@@ -128,22 +142,6 @@ namespace {
             EXPECT_TRUE(message.contains(c.where)) << message.toStdString();
             EXPECT_TRUE(message.contains(c.what)) << message.toStdString();
         }
-    }
-
-    // Written on Windows, too, with its line ends and a byte order mark.
-    TEST(MerlinFileTest, FramesBuildOnNamedPosesAndTheRestPose)
-    {
-        const QString text = QChar(0xFEFF)
-            + Character("pose up arm=170\nanimation Reach settle=50\nframe 20 up elbow=30\n")
-                  .replace("\n", "\r\n");
-        const MerlinCharacter c = ParseMerlinFile(text, "Merlin.acs");
-        const MerlinAnimation* reach = c.Find("reach");
-        ASSERT_NE(reach, nullptr);
-        ASSERT_EQ(reach->frames.size(), 1u);
-        EXPECT_EQ(reach->frames[0].pose.arm, 170) << "from the named pose";
-        EXPECT_EQ(reach->frames[0].pose.elbow, 30);
-        EXPECT_EQ(reach->frames[0].pose.smile, 0.2) << "everything else as at rest";
-        EXPECT_EQ(reach->Duration(), 70);
     }
 
 } // namespace

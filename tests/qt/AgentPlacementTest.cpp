@@ -28,7 +28,8 @@ namespace {
         return covered;
     }
 
-    // Catches Merlin standing over a game window, or far from where he was sent.
+    // Catches Merlin standing over a game window, or far from where he was sent, and a speech
+    // balloon over a game window or off the screen.
     TEST(AgentPlacementTest, StandsNearestToWhereHeIsSentBesideTheWindowsBalloonOpeningAway)
     {
         const QRect screen(8, 8, 1904, 1064);
@@ -65,6 +66,21 @@ namespace {
         EXPECT_EQ(Covered(spot, screen, pair), 0);
         EXPECT_EQ(spot.side, BalloonSide::Above);
         EXPECT_EQ(spot.at, QPoint(580, 400));
+
+        // Where he stands already, the balloon opens to the side clear of the windows and on
+        // the screen, and says when no side is clear.
+        const QRect him(800, 400, 164, 168);
+        const QRect left(0, 0, 790, 1080), right(975, 0, 900, 1080);
+        const auto side = [&](const std::vector<QRect>& windows, BalloonSide preferred,
+                              const QRect& on = QRect(0, 0, 1920, 1080)) {
+            return BalloonSideFor(on, { windows, {} }, him, kBody, preferred);
+        };
+        EXPECT_EQ(side({ left }, BalloonSide::Left).side, BalloonSide::Right);
+        EXPECT_TRUE(side({ left }, BalloonSide::Left).clear);
+        EXPECT_EQ(side({ left, right }, BalloonSide::Left).side, BalloonSide::Above);
+        EXPECT_FALSE(side({ left, right }, BalloonSide::Left).clear);
+        EXPECT_EQ(side({}, BalloonSide::Left, QRect(700, 0, 1220, 1080)).side, BalloonSide::Right)
+            << "off the screen's left edge";
     }
 
     // With no room beside the windows he stays on the screen, and over the menu that fills a
@@ -88,23 +104,6 @@ namespace {
                 EXPECT_FALSE(him.intersects(control) || words.intersects(control))
                     << control.x() << "," << control.y();
         }
-    }
-
-    // Catches a speech balloon over a game window or off the screen.
-    TEST(AgentPlacementTest, TheBalloonOpensToTheSideClearOfTheWindowsAndOnTheScreen)
-    {
-        const QRect him(800, 400, 164, 168);
-        const QRect left(0, 0, 790, 1080), right(975, 0, 900, 1080);
-        const auto side = [&](const std::vector<QRect>& windows, BalloonSide preferred,
-                              const QRect& on = QRect(0, 0, 1920, 1080)) {
-            return BalloonSideFor(on, { windows, {} }, him, kBody, preferred);
-        };
-        EXPECT_EQ(side({ left }, BalloonSide::Left).side, BalloonSide::Right);
-        EXPECT_TRUE(side({ left }, BalloonSide::Left).clear);
-        EXPECT_EQ(side({ left, right }, BalloonSide::Left).side, BalloonSide::Above);
-        EXPECT_FALSE(side({ left, right }, BalloonSide::Left).clear);
-        EXPECT_EQ(side({}, BalloonSide::Left, QRect(700, 0, 1220, 1080)).side, BalloonSide::Right)
-            << "off the screen's left edge";
     }
 
 } // namespace

@@ -61,8 +61,9 @@ namespace {
         }
     }
 
-    // Catches a team sheet whose columns drift apart, or whose keys jump to a name.
-    TEST_F(PreMatchWindowTest, SheetLooksFinishedAndTakesClicksAndKeys)
+    // Catches a team sheet whose columns drift apart, or whose keys jump to a name, and the
+    // sheet or the one-innings setup drawn cut off or overlapping.
+    TEST_F(PreMatchWindowTest, SheetAndOneInningsSetupLookFinishedAndTheSheetTakesClicksAndKeys)
     {
         FrmStart& s = frmStart();
         ASSERT_TRUE(ShownOnScreen(s));
@@ -89,11 +90,8 @@ namespace {
             s.cmdSpecials[k].UserClick();
         }
         ExpectFinished(s, "specials chosen");
-    }
 
-    // Catches the one-innings setup drawn cut off or overlapping.
-    TEST_F(PreMatchWindowTest, OneInningsLooksFinished)
-    {
+        // The one-innings setup as well.
         OneInningsGame = true;
         FrmOneInnings& o = frmOneInnings();
         ExpectFinished(o, "the choice");
