@@ -1,10 +1,8 @@
 // Rounding and the random draw: every rate the player reads and every outcome of the match
 // goes through these two.
+#include "fakes/FakeServices.h"
 #include "modules/NumberFormat.h"
 #include "modules/modProcs.h"
-#include "platform/Errors.h"
-
-#include <gtest/gtest.h>
 
 namespace stumpcraft {
 namespace {
@@ -48,13 +46,8 @@ namespace {
             { std::string(100'000, '0') + "49." + digits, 50 } };
         for (const auto& [text, value] : read)
             EXPECT_EQ(ParseWholeNumber(text), value) << text.substr(0, 40);
-        const auto errorOf = [](const std::string& text) -> long {
-            try {
-                ParseWholeNumber(text);
-            } catch (const RuntimeError& error) {
-                return error.Number();
-            }
-            return 0;
+        const auto errorOf = [](const std::string& text) {
+            return fakes::ErrorOf([&] { ParseWholeNumber(text); }).Number();
         };
         using namespace std::string_literals;
         for (const std::string& overflow :

@@ -16,17 +16,12 @@ namespace {
 
     using testing::ShipSquad;
 
-    // Bowling gets better down the order; the keeper bowls best of all on paper.
-    std::string SquadWithKeeperAt(int keeperSlot)
-    {
-        return testing::InventedSquadText("Man", keeperSlot, true);
-    }
-
     // Catches a quick match whose keeper opens the bowling or one bowler takes both ends.
     TEST_F(QuickMatchTest, SidesComeFromTheSquadsWithSensibleSpecials)
     {
-        ShipSquad("Kenya", SquadWithKeeperAt(10));
-        ShipSquad("Holland", SquadWithKeeperAt(4));
+        // Bowling gets better down the order; the keeper bowls best of all on paper.
+        ShipSquad("Kenya", testing::InventedSquadText("Man", 10, true));
+        ShipSquad("Holland", testing::InventedSquadText("Man", 4, true));
         SetUpQuickMatch({ "Kenya", "Holland", "Asha", "Computer", 20, 1 });
 
         EXPECT_EQ((std::vector<int> { Overs, OnePlayer, FirstBatSide, Teams[1].WonToss }),
