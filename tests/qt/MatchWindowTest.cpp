@@ -1,6 +1,6 @@
-// The match screen under the player's mouse and keys: a right click anywhere on the window, the
-// level's tooltip, the zoom keys against the screen's edges, and the status line of a chase at
-// every zoom a screen from 1280x720 up opens it at.
+// The match screen under the player's mouse and keys: a level dragged on its slider, a right
+// click anywhere on the window, the level's tooltip, the zoom keys against the screen's edges,
+// and the status line of a chase at every zoom a screen from 1280x720 up opens it at.
 #include "MatchFixture.h"
 #include "WindowChecks.h"
 #include "modules/modProcs.h"
@@ -9,6 +9,8 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTabBar>
 
 namespace stumpcraft::testing {
@@ -22,6 +24,54 @@ namespace {
             qt::SetOpeningZoom(1, false);
         }
     };
+
+    // The handle taken in the hand and carried, a few pixels at a time, from where the style
+    // draws it at one stop to where it draws it at another.
+    void Drag(QSlider& slider, int from, int to)
+    {
+        QStyleOptionSlider option;
+        option.initFrom(&slider);
+        option.orientation = slider.orientation();
+        option.minimum = slider.minimum();
+        option.maximum = slider.maximum();
+        option.tickPosition = slider.tickPosition();
+        const auto handle = [&](int value) {
+            option.sliderPosition = option.sliderValue = value;
+            return slider.style()
+                ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider)
+                .center();
+        };
+        const QPoint start = handle(from), end = handle(to);
+        QTest::mousePress(&slider, Qt::LeftButton, {}, start);
+        for (int i = 1; i <= 12; ++i)
+            QTest::mouseMove(&slider, start + (end - start) * i / 12);
+        QTest::mouseRelease(&slider, Qt::LeftButton, {}, end);
+    }
+
+    // A play-test found the level's handle dead under the mouse: dragged, it went back where it
+    // was when let go, and the level, its words and the odds stayed as they were. Only a drag
+    // by the mouse sees a handle whose moves the control's own mouse handling keeps from it.
+    TEST_F(MatchWindowTest, DraggingALevelSetsItStepByStepAndTheCaptionsFollow)
+    {
+        FrmMain& f = StartMatch();
+        ASSERT_TRUE(ShownOnScreen(f));
+        for (int frame = 0; frame < 2; ++frame) {
+            std::vector<int> seen;
+            const auto game = f.HScroll1[frame].Change;
+            f.HScroll1[frame].Change = [&, game, frame] {
+                seen.push_back(f.HScroll1[frame].Value);
+                game();
+            };
+            auto* slider = WidgetOf<QSlider>(f.HScroll1[frame]);
+            const std::string before = f.lbls[10 + frame].ToolTipText;
+            Drag(*slider, 1, 5);
+            Drag(*slider, 5, 3);
+            EXPECT_EQ(seen, (std::vector<int> { 2, 3, 4, 5, 4, 3 })) << "once for each step";
+            EXPECT_EQ(f.lbls[10 + frame].Caption(), "Level 3");
+            EXPECT_EQ(slider->value(), 3) << "the handle stays where it was let go";
+            EXPECT_NE(f.lbls[10 + frame].ToolTipText(), before) << "the odds follow";
+        }
+    }
 
     // The manual promised a right click anywhere turns the tab; on the green pages, the cards,
     // the batter frames and the buttons it did nothing.
